@@ -1,0 +1,60 @@
+// One reading of the fn state against spawning /bin/true through the same runner: the ratio is
+// what the preference tool and the output handling add on top of a bare process launch.
+#include "FnKeyToggler.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <benchmark/benchmark.h>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QString defaultsTool() {
+    const QString built = QStringLiteral(VANTEL_BUILT_DEFAULTS);
+    return QFile::exists(built) ? built : QString::fromLatin1(FnKeyToggler::defaultsPath);
+}
+
+void BM_ReadFnState(benchmark::State &state) {
+    const FnKeyToggler toggler(defaultsTool());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toggler.readFnState());
+}
+
+void BM_SpawnTrue(benchmark::State &state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(runProcess(QStringLiteral("/bin/true"), {}, 5s).status);
+}
+
+BENCHMARK(BM_ReadFnState)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_SpawnTrue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run> &runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const double read = times_["BM_ReadFnState/min_time:2.000"];
+        const double bare = times_["BM_SpawnTrue/min_time:2.000"];
+        if (bare > 0)
+            std::printf("readFnState / spawn of /bin/true: %.2fx\n", read / bare);
+    }
+
+private:
+    std::map<std::string, double> times_;
+};
+
+} // namespace
+
+int main(int argc, char **argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,28 @@
+# Sourced by scripts/test and scripts/run: installs whatever Debian packages are missing.
+# Quick when everything is present: dpkg is asked first, apt-get only for what is absent.
+
+VANTEL_BUILD_PACKAGES=(
+  cmake ninja-build g++ pkg-config clang-format
+  qt6-base-dev libgl-dev libplist-dev libxcb1-dev libxkbcommon-dev libxkbcommon-x11-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  zsh psmisc
+)
+# What the end-to-end tests and the headless desktop need.
+VANTEL_DESKTOP_PACKAGES=(
+  xvfb x11-utils xdotool trayer dbus imagemagick python3-dbus python3-gi
+  qt6-qpa-plugins libqt6dbus6
+)
+
+vantel_install_missing() {
+  local missing=() pkg
+  for pkg in "$@"; do
+    dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq || true
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}

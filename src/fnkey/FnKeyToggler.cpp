@@ -1,0 +1,50 @@
+#include "FnKeyToggler.h"
+
+#include <utility>
+
+namespace {
+
+const char flipScriptText[] =
+    "CURRENT=$(defaults read -g com.apple.keyboard.fnState 2>/dev/null || echo false);\n"
+    "if [ \"$CURRENT\" = \"true\" ] || [ \"$CURRENT\" = \"1\" ]; then NEW=false; else "
+    "NEW=true; fi;\n"
+    "defaults write -g com.apple.keyboard.fnState -bool $NEW;\n"
+    "defaults -currentHost write -g com.apple.keyboard.fnState -bool $NEW;\n"
+    "/System/Library/PrivateFrameworks/SystemAdministration.framework/Resources/"
+    "activateSettings -u;\n"
+    "/usr/bin/killall -u \"$USER\" cfprefsd 2>/dev/null || true;\n"
+    "echo \"$NEW\"";
+
+} // namespace
+
+QString normalisedAnswer(const QString &text) {
+    return text.trimmed().toLower();
+}
+
+FnKeyToggler::FnKeyToggler(QString defaultsExecutable, QString shellExecutable)
+    : defaultsExecutable_(std::move(defaultsExecutable)),
+      shellExecutable_(std::move(shellExecutable)) {}
+
+QString FnKeyToggler::flipScript() {
+    return QString::fromUtf8(flipScriptText);
+}
+
+bool FnKeyToggler::readFnState() const {
+    const ProcessResult result = runProcess(defaultsExecutable_,
+                                            {QStringLiteral("read"), QStringLiteral("-g"),
+                                             QStringLiteral("com.apple.keyboard.fnState")},
+                                            readLimit);
+    if (result.status != 0 || !result.output)
+        return false;
+    const QString answer = normalisedAnswer(*result.output);
+    return answer == u"1" || answer == u"true" || answer == u"yes";
+}
+
+bool FnKeyToggler::toggleFnState() const {
+    // The exit status is deliberately ignored: only the printed new value counts.
+    const ProcessResult result =
+        runProcess(shellExecutable_, {QStringLiteral("-lc"), flipScript()}, flipLimit);
+    if (!result.output)
+        return false;
+    return normalisedAnswer(*result.output) == u"true";
+}

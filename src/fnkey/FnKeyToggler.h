@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ProcessRunner.h"
+
+#include <QString>
+
+#include <chrono>
+
+// The only place that touches the fn state. Stateless: every question starts a child process.
+class FnKeyToggler {
+public:
+    static constexpr const char *defaultsPath = "/usr/bin/defaults";
+    static constexpr const char *shellPath = "/bin/zsh";
+
+    // The paths are fixed in production; tests hand in their own executables.
+    explicit FnKeyToggler(QString defaultsExecutable = QString::fromLatin1(defaultsPath),
+                          QString shellExecutable = QString::fromLatin1(shellPath));
+
+    // True when the top row sends standard function keys. Blocks until the child exits.
+    bool readFnState() const;
+    // Flips the fn state and returns the new one as the flip script reports it. Blocks.
+    bool toggleFnState() const;
+
+    // The flip script exactly as the shell receives it.
+    static QString flipScript();
+
+    // A hung reader would freeze the user interface, a hung flip would leave the program busy
+    // for ever; both are killed after these bounds.
+    static constexpr std::chrono::milliseconds readLimit{5000};
+    static constexpr std::chrono::milliseconds flipLimit{30000};
+
+private:
+    QString defaultsExecutable_;
+    QString shellExecutable_;
+};
+
+// Trimmed of Unicode whitespace and newlines and lower-cased, as both readers compare it.
+QString normalisedAnswer(const QString &text);
