@@ -1,29 +1,269 @@
 #include "XcbEventManager.h"
 
-struct XcbEventManager::State {};
+#include "XcbKeyboard.h"
 
-XcbEventManager::XcbEventManager(xcb_connection_t *) : d(std::make_unique<State>()) {}
-XcbEventManager::~XcbEventManager() = default;
-EventTargetRef XcbEventManager::GetEventDispatcherTarget() {
-    return nullptr;
+#include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QPointer>
+
+#include <xcb/xcb.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+Q_LOGGING_CATEGORY(lcXcbHotKey, "vantel.hotkey.xcb")
+
+namespace {
+
+constexpr std::uint8_t grabKeyOpcode = 33;
+constexpr std::uint8_t ungrabKeyOpcode = 34;
+// A grab only fires for exact modifiers, so the lock keys must be grabbed in every combination.
+constexpr std::uint16_t lockVariants[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
+                                          XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
+constexpr std::uint16_t significantModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL |
+                                               XCB_MOD_MASK_1 | XCB_MOD_MASK_3 | XCB_MOD_MASK_4 |
+                                               XCB_MOD_MASK_5;
+
+struct Handler {
+    std::uintptr_t serial;
+    EventHandlerProcPtr procedure;
+    std::vector<EventTypeSpec> types;
+    void *userData;
+
+    bool handles(EventTypeSpec type) const {
+        return std::any_of(types.begin(), types.end(), [type](EventTypeSpec t) {
+            return t.eventClass == type.eventClass && t.eventKind == type.eventKind;
+        });
+    }
+};
+
+struct HotKey {
+    std::uintptr_t serial;
+    std::uint8_t keycode;
+    std::uint16_t modifiers;
+    EventHotKeyID hotKeyID;
+    bool held; // pressed and not yet released: auto-repeat presses are not new presses
+};
+
+template <typename T> auto findSerial(std::vector<T> &items, std::uintptr_t serial) {
+    return std::find_if(items.begin(), items.end(),
+                        [serial](const T &item) { return item.serial == serial; });
 }
-OSStatus XcbEventManager::InstallEventHandler(EventTargetRef, EventHandlerProcPtr, ItemCount,
-                                              const EventTypeSpec *, void *,
-                                              EventHandlerRef *outRef) {
-    *outRef = nullptr;
-    return eventInternalErr;
-}
-OSStatus XcbEventManager::RegisterEventHotKey(UInt32, UInt32, EventHotKeyID, EventTargetRef,
-                                              OptionBits, EventHotKeyRef *outRef) {
-    *outRef = nullptr;
-    return eventInternalErr;
-}
-OSStatus XcbEventManager::UnregisterEventHotKey(EventHotKeyRef) {
-    return eventInternalErr;
-}
-OSStatus XcbEventManager::RemoveEventHandler(EventHandlerRef) {
-    return eventInternalErr;
-}
-bool XcbEventManager::nativeEventFilter(const QByteArray &, void *, qintptr *) {
+
+} // namespace
+
+struct XcbEventManager::State {
+    xcb_connection_t *connection;
+    std::vector<xcb_window_t> roots;
+    QPointer<QCoreApplication> application;
+    std::vector<Handler> handlers; // in installation order
+    std::vector<HotKey> hotKeys;
+    std::uintptr_t nextSerial = 1;
+
+    EventTargetRef target() { return reinterpret_cast<EventTargetRef>(this); }
+    bool isRoot(xcb_window_t window) const {
+        return std::find(roots.begin(), roots.end(), window) != roots.end();
+    }
+    HotKey *hotKeyFor(std::uint8_t keycode) {
+        auto it = std::find_if(hotKeys.begin(), hotKeys.end(),
+                               [keycode](const HotKey &key) { return key.keycode == keycode; });
+        return it == hotKeys.end() ? nullptr : &*it;
+    }
+    bool grab(std::uint8_t keycode, std::uint16_t modifiers);
+    void ungrab(std::uint8_t keycode, std::uint16_t modifiers);
+    void deliver(EventHotKeyID hotKeyID);
+};
+
+// All variants on every screen, or none: a half-taken combination is released again.
+bool XcbEventManager::State::grab(std::uint8_t keycode, std::uint16_t modifiers) {
+    std::vector<xcb_void_cookie_t> cookies;
+    for (xcb_window_t root : roots) {
+        for (std::uint16_t lock : lockVariants) {
+            cookies.push_back(xcb_grab_key_checked(connection, 0, root, modifiers | lock, keycode,
+                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        }
+    }
+    std::vector<bool> granted;
+    for (xcb_void_cookie_t cookie : cookies) {
+        xcb_generic_error_t *error = xcb_request_check(connection, cookie);
+        granted.push_back(error == nullptr);
+        std::free(error);
+    }
+    if (std::all_of(granted.begin(), granted.end(), [](bool ok) { return ok; })) {
+        return true;
+    }
+    std::size_t index = 0;
+    for (xcb_window_t root : roots) {
+        for (std::uint16_t lock : lockVariants) {
+            if (granted[index++]) {
+                xcb_ungrab_key(connection, keycode, root, modifiers | lock);
+            }
+        }
+    }
+    xcb_flush(connection);
     return false;
+}
+
+void XcbEventManager::State::ungrab(std::uint8_t keycode, std::uint16_t modifiers) {
+    for (xcb_window_t root : roots) {
+        for (std::uint16_t lock : lockVariants) {
+            xcb_ungrab_key(connection, keycode, root, modifiers | lock);
+        }
+    }
+    xcb_flush(connection);
+}
+
+// The latest handler first; one that does not handle the event passes it on. Handlers may
+// install or remove handlers while they run, so each is looked up again before its call.
+void XcbEventManager::State::deliver(EventHotKeyID hotKeyID) {
+    OpaqueEventRef event{{kEventClassKeyboard, kEventHotKeyPressed}, hotKeyID};
+    std::vector<std::uintptr_t> order;
+    for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
+        if (it->handles(event.type)) {
+            order.push_back(it->serial);
+        }
+    }
+    for (std::uintptr_t serial : order) {
+        auto it = findSerial(handlers, serial);
+        if (it == handlers.end()) {
+            continue;
+        }
+        const Handler handler = *it;
+        if (handler.procedure(nullptr, &event, handler.userData) != eventNotHandledErr) {
+            return;
+        }
+    }
+}
+
+XcbEventManager::XcbEventManager(xcb_connection_t *connection) : d(std::make_unique<State>()) {
+    d->connection = connection;
+    d->application = QCoreApplication::instance();
+    for (auto it = xcb_setup_roots_iterator(xcb_get_setup(connection)); it.rem != 0;
+         xcb_screen_next(&it)) {
+        d->roots.push_back(it.data->root);
+    }
+    if (d->application) {
+        d->application->installNativeEventFilter(this);
+    }
+}
+
+XcbEventManager::~XcbEventManager() {
+    // Without the application its connection is gone, and with it every grab.
+    if (!d->application) {
+        return;
+    }
+    for (const HotKey &key : d->hotKeys) {
+        d->ungrab(key.keycode, key.modifiers);
+    }
+    d->application->removeNativeEventFilter(this);
+}
+
+EventTargetRef XcbEventManager::GetEventDispatcherTarget() {
+    return d->target();
+}
+
+OSStatus XcbEventManager::InstallEventHandler(EventTargetRef target, EventHandlerProcPtr handler,
+                                              ItemCount numTypes, const EventTypeSpec *list,
+                                              void *userData, EventHandlerRef *outRef) {
+    if (outRef != nullptr) {
+        *outRef = nullptr;
+    }
+    if (target != d->target() || handler == nullptr || (numTypes != 0 && list == nullptr)) {
+        return paramErr;
+    }
+    const std::uintptr_t serial = d->nextSerial++;
+    d->handlers.push_back({serial, handler, {list, list + numTypes}, userData});
+    if (outRef != nullptr) {
+        *outRef = reinterpret_cast<EventHandlerRef>(serial);
+    }
+    return noErr;
+}
+
+OSStatus XcbEventManager::RegisterEventHotKey(UInt32 keyCode, UInt32 modifiers,
+                                              EventHotKeyID hotKeyID, EventTargetRef target,
+                                              OptionBits, EventHotKeyRef *outRef) {
+    if (outRef != nullptr) {
+        *outRef = nullptr;
+    }
+    const auto xModifiers = xcbModifiersFor(modifiers);
+    if (target != d->target() || !xModifiers) {
+        return paramErr;
+    }
+    const auto keycode = xcbKeycodeForKeyPosition(d->connection, keyCode);
+    if (!keycode) {
+        return eventHotKeyInvalidErr;
+    }
+    // Grabbing again from the same client would succeed and merge both into one grab.
+    const bool taken = std::any_of(d->hotKeys.begin(), d->hotKeys.end(), [&](const HotKey &key) {
+        return key.keycode == *keycode && key.modifiers == *xModifiers;
+    });
+    if (taken || !d->grab(*keycode, *xModifiers)) {
+        qCDebug(lcXcbHotKey) << "key combination is held elsewhere; keycode" << *keycode;
+        return eventHotKeyExistsErr;
+    }
+    const std::uintptr_t serial = d->nextSerial++;
+    d->hotKeys.push_back({serial, *keycode, *xModifiers, hotKeyID, false});
+    if (outRef != nullptr) {
+        *outRef = reinterpret_cast<EventHotKeyRef>(serial);
+    }
+    return noErr;
+}
+
+OSStatus XcbEventManager::UnregisterEventHotKey(EventHotKeyRef hotKey) {
+    auto it = findSerial(d->hotKeys, reinterpret_cast<std::uintptr_t>(hotKey));
+    if (it == d->hotKeys.end()) {
+        return eventHotKeyInvalidErr;
+    }
+    d->ungrab(it->keycode, it->modifiers);
+    d->hotKeys.erase(it);
+    return noErr;
+}
+
+OSStatus XcbEventManager::RemoveEventHandler(EventHandlerRef handler) {
+    auto it = findSerial(d->handlers, reinterpret_cast<std::uintptr_t>(handler));
+    if (it == d->handlers.end()) {
+        return paramErr;
+    }
+    d->handlers.erase(it);
+    return noErr;
+}
+
+bool XcbEventManager::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
+    if (eventType != "xcb_generic_event_t") {
+        return false;
+    }
+    const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    switch (event->response_type & 0x7f) {
+    case 0: {
+        // Our grabs are checked; this only catches what an unchecked ungrab may still send.
+        const auto *error = reinterpret_cast<const xcb_generic_error_t *>(event);
+        return error->major_code == grabKeyOpcode || error->major_code == ungrabKeyOpcode;
+    }
+    case XCB_KEY_PRESS: {
+        const auto *press = reinterpret_cast<const xcb_key_press_event_t *>(event);
+        HotKey *key = d->isRoot(press->event) ? d->hotKeyFor(press->detail) : nullptr;
+        if (key == nullptr || (press->state & significantModifiers) != key->modifiers) {
+            return false;
+        }
+        const bool repeated = key->held;
+        key->held = true;
+        if (!repeated) {
+            d->deliver(key->hotKeyID);
+        }
+        return true;
+    }
+    case XCB_KEY_RELEASE: {
+        const auto *release = reinterpret_cast<const xcb_key_release_event_t *>(event);
+        HotKey *key = d->isRoot(release->event) ? d->hotKeyFor(release->detail) : nullptr;
+        if (key == nullptr) {
+            return false;
+        }
+        key->held = false;
+        return true;
+    }
+    default:
+        return false;
+    }
 }
