@@ -1,0 +1,201 @@
+#include "IconDrawing.h"
+
+#include <QPainterPath>
+#include <QPen>
+#include <QtMath>
+#include <algorithm>
+
+namespace {
+
+const QString glyphDescription = QStringLiteral("Vantel");
+const QString arrowsDescription = QStringLiteral("Working");
+
+enum class Frame { outline, filled };
+
+// A transparent image of the style's size with a painter set up for the icon's space. The one
+// place where y-up points become QPainter's y-down pixels: everything drawn through `painter`
+// lands where the icon's coordinates say when the image is viewed.
+class Canvas {
+public:
+    Canvas(const IconStyle &style, qreal scale)
+        : image(std::max(1, qCeil(style.size.width * scale)),
+                std::max(1, qCeil(style.size.height * scale)),
+                QImage::Format_ARGB32_Premultiplied) {
+        if (image.isNull())
+            return;
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::transparent);
+        painter.begin(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(0, image.height() / scale);
+        painter.scale(1, -1);
+    }
+
+    bool isActive() const { return painter.isActive(); }
+
+    IconImage finish(bool isTemplate) {
+        if (painter.isActive())
+            painter.end();
+        return {std::move(image), isTemplate};
+    }
+
+    QImage image;
+    QPainter painter;
+};
+
+void drawFrame(QPainter &painter, const IconStyle &style, Frame frame) {
+    QPainterPath path;
+    if (frame == Frame::outline) {
+        path.addRoundedRect(outlineRect(style), style.cornerRadius, style.cornerRadius);
+        // Zero keeps Qt's thinnest line; a negative width has no meaning for a pen.
+        QPen pen(Qt::black, std::max(style.lineWidth, 0.0), Qt::SolidLine, Qt::FlatCap,
+                 Qt::MiterJoin);
+        painter.strokePath(path, pen);
+    } else {
+        path.addRoundedRect(fillRect(style), style.cornerRadius, style.cornerRadius);
+        painter.fillPath(path, Qt::black);
+    }
+}
+
+QPainter::CompositionMode contentOperation(Frame frame) {
+    return frame == Frame::outline ? QPainter::CompositionMode_SourceOver
+                                   : QPainter::CompositionMode_DestinationOut;
+}
+
+bool templateFlag(const IconStyle &style, Frame frame) {
+    return frame == Frame::outline ? style.outlineUsesTemplateTint : style.fillUsesTemplateTint;
+}
+
+bool hasNoSize(const ConfiguredSymbol &symbol) {
+    return symbol.size.width() == 0 && symbol.size.height() == 0;
+}
+
+// The mode glyph is looked up before anything is created, so without it there is no image.
+std::optional<IconImage> steadyImage(const IconStyle &style, Frame frame, qreal scale,
+                                     const SymbolLibrary &symbols) {
+    std::optional<Symbol> glyph = symbols.symbol(QStringLiteral("function"), glyphDescription);
+    if (!glyph)
+        glyph = symbols.symbol(QStringLiteral("fx"), glyphDescription);
+    if (!glyph)
+        return std::nullopt;
+
+    Canvas canvas(style, scale);
+    if (canvas.isActive()) {
+        drawFrame(canvas.painter, style, frame);
+        const auto configured =
+            symbols.configured(*glyph, style.glyphPointSize, SymbolWeight::regular);
+        if (configured && !hasNoSize(*configured))
+            drawSymbol(canvas.painter, *configured, contentOperation(frame),
+                       aspectFitRect(configured->size, contentBox(style)));
+    }
+    return canvas.finish(templateFlag(style, frame));
+}
+
+// The frame comes first, so a missing arrow symbol still leaves the frame.
+IconImage workingImage(const IconStyle &style, Frame frame, double angle, qreal scale,
+                       const SymbolLibrary &symbols) {
+    Canvas canvas(style, scale);
+    if (canvas.isActive()) {
+        drawFrame(canvas.painter, style, frame);
+        const auto arrows =
+            symbols.symbol(QStringLiteral("arrow.triangle.2.circlepath"), arrowsDescription);
+        const auto configured =
+            arrows ? symbols.configured(*arrows, style.arrowPointSize, SymbolWeight::regular)
+                   : std::nullopt;
+        if (configured && !hasNoSize(*configured))
+            drawRotated(canvas.painter, *configured, contentOperation(frame),
+                        aspectFitRect(configured->size, contentBox(style)), angle);
+    }
+    return canvas.finish(templateFlag(style, frame));
+}
+
+} // namespace
+
+QRectF outlineRect(const IconStyle &style) {
+    return {0.5, 0.5, style.size.width - 1, style.size.height - 1};
+}
+
+QRectF fillRect(const IconStyle &style) {
+    return {0, 0, style.size.width, style.size.height};
+}
+
+QRectF contentBox(const IconStyle &style) {
+    const double width = style.size.width - 2 * style.padding;
+    const double height = style.size.height - 2 * style.padding;
+    if (width < 0 || height < 0)
+        return {style.size.width / 2, style.size.height / 2, 0, 0};
+    return {style.padding, style.padding, width, height};
+}
+
+std::optional<IconImage> makeImage(const IconStyle &style, IconState state, double angle,
+                                   qreal scale, const SymbolLibrary &symbols) {
+    switch (state) {
+    case IconState::off:
+        return offImage(style, scale, symbols);
+    case IconState::on:
+        return onImage(style, scale, symbols);
+    case IconState::workingFromOff:
+        return workingFromOffImage(style, angle, scale, symbols);
+    case IconState::workingFromOn:
+        return workingFromOnImage(style, angle, scale, symbols);
+    }
+    return std::nullopt;
+}
+
+std::optional<IconImage> offImage(const IconStyle &style, qreal scale,
+                                  const SymbolLibrary &symbols) {
+    return steadyImage(style, Frame::outline, scale, symbols);
+}
+
+std::optional<IconImage> onImage(const IconStyle &style, qreal scale,
+                                 const SymbolLibrary &symbols) {
+    return steadyImage(style, Frame::filled, scale, symbols);
+}
+
+IconImage workingFromOffImage(const IconStyle &style, double angle, qreal scale,
+                              const SymbolLibrary &symbols) {
+    return workingImage(style, Frame::outline, angle, scale, symbols);
+}
+
+IconImage workingFromOnImage(const IconStyle &style, double angle, qreal scale,
+                             const SymbolLibrary &symbols) {
+    return workingImage(style, Frame::filled, angle, scale, symbols);
+}
+
+QRectF aspectFitRect(QSizeF contentSize, QRectF box) {
+    const double imageAspect =
+        std::max(contentSize.width(), 0.001) / std::max(contentSize.height(), 0.001);
+    const double boxAspect = box.width() / std::max(box.height(), 0.001);
+    double width = box.height() * imageAspect;
+    double height = box.height();
+    if (imageAspect > boxAspect) {
+        width = box.width();
+        height = box.width() / imageAspect;
+    }
+    return {box.center().x() - width * 0.5, box.center().y() - height * 0.5, width, height};
+}
+
+void drawSymbol(QPainter &painter, const ConfiguredSymbol &symbol,
+                QPainter::CompositionMode operation, const QRectF &rect) {
+    const QRectF &box = symbol.artworkBox;
+    if (box.width() <= 0 || box.height() <= 0 || rect.width() <= 0 || rect.height() <= 0)
+        return;
+    painter.save();
+    painter.setCompositionMode(operation);
+    // The artwork is drawn y-down, so its top edge goes to the rectangle's upper side.
+    painter.translate(rect.x(), rect.y() + rect.height());
+    painter.scale(rect.width() / box.width(), -rect.height() / box.height());
+    painter.translate(-box.x(), -box.y());
+    painter.fillPath(symbol.artwork, Qt::black);
+    painter.restore();
+}
+
+void drawRotated(QPainter &painter, const ConfiguredSymbol &symbol,
+                 QPainter::CompositionMode operation, const QRectF &rect, double angle) {
+    painter.save();
+    painter.translate(rect.center());
+    painter.rotate(angle);
+    drawSymbol(painter, symbol, operation,
+               QRectF(-rect.width() * 0.5, -rect.height() * 0.5, rect.width(), rect.height()));
+    painter.restore();
+}

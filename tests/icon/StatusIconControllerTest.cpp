@@ -1,0 +1,152 @@
+#include "StatusIconController.h"
+#include "IconFakes.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the event loop until `done` holds; the deadline only keeps a broken build from hanging.
+bool runUntil(const std::function<bool()> &done, int deadlineMs = 10000) {
+    QDeadlineTimer deadline(deadlineMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    return done();
+}
+
+void runFor(int ms) {
+    runUntil([] { return false; }, ms);
+}
+
+// 300 ticks a second keeps the tests short; 10 turns a second makes that 12 degrees a tick.
+constexpr IconStyle fastSpin{.spinsPerSecond = 10, .frameRate = 300};
+
+class SpinningController : public ::testing::Test {
+protected:
+    SpinningController() {
+        button.onImage = [this] { angles.push_back(icons.angle()); };
+    }
+
+    // Waits for `count` more spinning images.
+    void waitForImages(size_t count) {
+        const size_t target = angles.size() + count;
+        ASSERT_TRUE(runUntil([&] { return angles.size() >= target; }));
+    }
+
+    StatusIconController icons{fastSpin};
+    FakeButton button;
+    std::vector<double> angles;
+};
+
+TEST_F(SpinningController, SteadyStatesAreSetAtOnceAtBothScales) {
+    icons.show(IconState::on, &button);
+    ASSERT_EQ(button.calls.size(), 1u);
+    const FakeButton::Call &call = button.calls.front();
+    ASSERT_EQ(call.images.size(), 2);
+    EXPECT_EQ(call.images[0], onImage(fastSpin, 1)->image);
+    EXPECT_EQ(call.images[1], onImage(fastSpin, 2)->image);
+    EXPECT_EQ(call.images[1].devicePixelRatio(), 2);
+    EXPECT_TRUE(call.isTemplate);
+
+    icons.show(IconState::off, &button);
+    EXPECT_EQ(button.calls.back().images[0], offImage(fastSpin)->image);
+    EXPECT_EQ(icons.angle(), 0);
+    EXPECT_FALSE(icons.isSpinning());
+}
+
+TEST_F(SpinningController, SteadyStateBeforeTheFirstTickShowsNoSpinningImage) {
+    icons.show(IconState::workingFromOff, &button);
+    EXPECT_TRUE(button.calls.empty()) << "the previous image stays until the first tick";
+    EXPECT_TRUE(icons.isSpinning());
+    icons.show(IconState::on, &button);
+    runFor(100);
+    ASSERT_EQ(button.calls.size(), 1u);
+    EXPECT_EQ(button.calls.front().images[0], onImage(fastSpin)->image);
+    EXPECT_FALSE(icons.isSpinning());
+    EXPECT_FALSE(icons.animatedState());
+}
+
+// A second spin at twice the speed: any tick of a leftover first timer would break the steps.
+TEST_F(SpinningController, SecondWorkingStateLeavesOneTimerAndRestartsTheAngle) {
+    icons.show(IconState::workingFromOff, &button);
+    waitForImages(3);
+    EXPECT_EQ(angles, std::vector<double>({12, 24, 36}));
+
+    icons.style.spinsPerSecond = 20;
+    icons.show(IconState::workingFromOn, &button);
+    EXPECT_EQ(icons.angle(), 0);
+    angles.clear();
+    waitForImages(6);
+    EXPECT_EQ(angles, std::vector<double>({24, 48, 72, 96, 120, 144}));
+    EXPECT_EQ(button.calls.back().images[0], workingFromOnImage(icons.style, 144).image);
+    EXPECT_EQ(icons.animatedState(), IconState::workingFromOn);
+}
+
+TEST_F(SpinningController, ThirtyClockwiseTicksComeBackToNegativeZero) {
+    icons.style.spinsPerSecond = -10;
+    icons.show(IconState::workingFromOff, &button);
+    waitForImages(31);
+    icons.show(IconState::off, &button);
+    EXPECT_EQ(angles[0], -12);
+    EXPECT_EQ(angles[28], -348);
+    EXPECT_EQ(angles[29], 0);
+    EXPECT_TRUE(std::signbit(angles[29])) << "fmod keeps the dividend's sign";
+    EXPECT_EQ(angles[30], -12);
+    EXPECT_EQ(icons.angle(), 0);
+}
+
+TEST_F(SpinningController, StyleChangesTakeEffectWhenDue) {
+    icons.show(IconState::workingFromOff, &button);
+    waitForImages(2);
+    icons.style.spinsPerSecond = -1;                // only at the next start of a spin
+    icons.style.size = {.width = 30, .height = 25}; // at the next image
+    waitForImages(2);
+    EXPECT_EQ(angles, std::vector<double>({12, 24, 36, 48}));
+    EXPECT_EQ(button.calls.back().images[0].size(), QSize(30, 25));
+    EXPECT_EQ(button.calls.back().images[1].size(), QSize(60, 50));
+}
+
+// At one tick a second or slower every tick adds a whole turn: the arrows stand still.
+TEST_F(SpinningController, SlowFrameRateDrawsEveryFrameAtZero) {
+    icons.style = {.spinsPerSecond = -1, .frameRate = 0.5};
+    icons.show(IconState::workingFromOn, &button);
+    waitForImages(2);
+    EXPECT_EQ(angles, std::vector<double>({0, 0}));
+    EXPECT_EQ(button.calls.back().images[0], workingFromOnImage(icons.style, 0).image);
+}
+
+TEST_F(SpinningController, DestroyedButtonOrControllerMakesTicksDoNothing) {
+    auto doomed = std::make_unique<FakeButton>();
+    icons.show(IconState::workingFromOff, doomed.get());
+    doomed.reset();
+    runFor(60);
+    EXPECT_EQ(icons.angle(), 0);
+    EXPECT_TRUE(icons.isSpinning()) << "only show stops the timer";
+
+    icons.show(IconState::off, &button);
+    EXPECT_EQ(button.calls.size(), 1u);
+
+    auto shortLived = std::make_unique<StatusIconController>(fastSpin);
+    shortLived->show(IconState::workingFromOn, &button);
+    shortLived.reset();
+    runFor(60);
+    EXPECT_EQ(button.calls.size(), 1u);
+}
+
+TEST(StatusIconController, MissingGlyphClearsTheButtonButSpinsKeepTheFrame) {
+    FakeSymbolLibrary none;
+    StatusIconController icons(fastSpin, none, {1});
+    FakeButton button;
+    icons.show(IconState::off, &button);
+    ASSERT_EQ(button.calls.size(), 1u);
+    EXPECT_TRUE(button.calls.front().images.isEmpty());
+
+    icons.show(IconState::workingFromOn, &button);
+    ASSERT_TRUE(runUntil([&] { return button.calls.size() == 2; }));
+    ASSERT_EQ(button.calls.back().images.size(), 1);
+    EXPECT_EQ(button.calls.back().images[0], workingFromOnImage(fastSpin, 0, 1, none).image);
+}
+
+} // namespace
