@@ -178,7 +178,8 @@ QRectF aspectFitRect(QSizeF contentSize, QRectF box) {
 void drawSymbol(QPainter &painter, const ConfiguredSymbol &symbol,
                 QPainter::CompositionMode operation, const QRectF &rect) {
     const QRectF &box = symbol.artworkBox;
-    if (box.width() <= 0 || box.height() <= 0 || rect.width() <= 0 || rect.height() <= 0)
+    if (!painter.isActive() || box.width() <= 0 || box.height() <= 0 || rect.width() <= 0 ||
+        rect.height() <= 0)
         return;
     painter.save();
     painter.setCompositionMode(operation);
@@ -192,6 +193,9 @@ void drawSymbol(QPainter &painter, const ConfiguredSymbol &symbol,
 
 void drawRotated(QPainter &painter, const ConfiguredSymbol &symbol,
                  QPainter::CompositionMode operation, const QRectF &rect, double angle) {
+    // Without a surface to draw on there is nothing to turn, nor anything to draw into.
+    if (!painter.isActive())
+        return;
     painter.save();
     painter.translate(rect.center());
     painter.rotate(angle);

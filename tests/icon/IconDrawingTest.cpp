@@ -17,6 +17,7 @@ struct FitCase {
     const char *name;
     QSizeF symbol;
     QRectF expected;
+    friend void PrintTo(const FitCase &fit, std::ostream *out) { *out << fit.name; }
 };
 
 class AspectFit : public ::testing::TestWithParam<FitCase> {};
