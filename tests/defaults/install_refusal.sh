@@ -1,0 +1,27 @@
+#!/bin/sh
+# Installs the defaults component into scratch DESTDIRs: someone else's /usr/bin/defaults must
+# survive unless the install is forced, and our own may be replaced freely.
+set -u
+build=$1
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+install_into() { DESTDIR="$1" cmake --install "$build" --component defaults >"$scratch/log" 2>&1; }
+
+foreign="$scratch/foreign/usr/bin/defaults"
+mkdir -p "$(dirname "$foreign")"
+printf '#!/bin/sh\necho other defaults\n' >"$foreign"
+cp "$foreign" "$scratch/original"
+
+install_into "$scratch/foreign" && fail "installed over a foreign program"
+tr -s ' \n' '  ' <"$scratch/log" | grep -q "not Vantel's defaults tool" || fail "no clear message: $(cat "$scratch/log")"
+cmp -s "$foreign" "$scratch/original" || fail "the foreign program was changed"
+
+VANTEL_FORCE_DEFAULTS_INSTALL=1 install_into "$scratch/foreign" || fail "forced install failed"
+"$foreign" --version | grep -q "Vantel preference tool" || fail "forced install did not replace"
+
+install_into "$scratch/foreign" || fail "reinstalling over our own tool failed: $(cat "$scratch/log")"
+install_into "$scratch/fresh" || fail "install on a fresh system failed: $(cat "$scratch/log")"
+[ -x "$scratch/fresh/usr/bin/defaults" ] || fail "tool not installed at /usr/bin/defaults"
+find "$scratch/fresh" -name defaults.1 | grep -q . || fail "man page not installed"
+echo "ok"

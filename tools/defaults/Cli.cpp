@@ -1,0 +1,271 @@
+#include "Cli.h"
+
+#include "Store.h"
+#include "ValueText.h"
+
+#include <plist/plist.h>
+
+#include <optional>
+
+const char versionLine[] = "defaults 1.0.0 (Vantel preference tool)\n";
+
+namespace {
+
+const char usageText[] =
+    "usage: defaults [-currentHost | -host HOSTID] COMMAND\n"
+    "\n"
+    "  read [DOMAIN [KEY]]       print a value, a whole domain, or every domain\n"
+    "  read-type DOMAIN KEY      print the type of a value\n"
+    "  write DOMAIN KEY [-TYPE] VALUE\n"
+    "                            store a value; TYPE is string (the default), int, integer,\n"
+    "                            float, bool or boolean\n"
+    "  delete DOMAIN [KEY]       remove a value or a whole domain\n"
+    "  domains                   list the stored domains\n"
+    "  help                      show this text\n"
+    "\n"
+    "DOMAIN is -g (or -globalDomain, NSGlobalDomain) or a name such as org.example.app.\n";
+
+using Args = std::vector<std::string_view>;
+
+bool looksLikeOption(std::string_view value) {
+    return value.size() > 1 && value[0] == '-' &&
+           ((value[1] >= 'a' && value[1] <= 'z') || (value[1] >= 'A' && value[1] <= 'Z'));
+}
+
+class Command {
+public:
+    Command(PreferenceStore store, ToolOutput &output) : store_(std::move(store)), o_(output) {}
+
+    void run(std::string_view name, const Args &args);
+
+private:
+    void read(const Args &args);
+    void readType(const Args &args);
+    void write(const Args &args);
+    void remove(const Args &args);
+    void listDomains();
+    void readEverything();
+    std::optional<Domain> domain(std::string_view argument);
+    // Looks the key up; reports a missing domain or key and returns null.
+    plist_t lookUp(const Domain &domain, const Plist &dictionary, std::string_view key);
+    std::optional<Plist> loadFor(const Domain &domain, const std::string *key);
+    void fail(const Failure &failure, const Domain *domain = nullptr,
+              const std::string *key = nullptr);
+    void usage(const std::string &message);
+
+    PreferenceStore store_;
+    ToolOutput &o_;
+};
+
+void Command::fail(const Failure &failure, const Domain *domain, const std::string *key) {
+    o_.status = 1;
+    if (failure.problem == Problem::missingDomain && domain && key)
+        o_.err += "The domain/default pair of (" + domain->pairName() + ", " + *key +
+                  ") does not exist\n";
+    else if (failure.problem == Problem::missingDomain && domain)
+        o_.err += "Domain " + domain->name + " does not exist\n";
+    else
+        o_.err += failure.message + "\n";
+}
+
+void Command::usage(const std::string &message) {
+    o_.status = 1;
+    o_.err += message + "\n\n" + usageText;
+}
+
+std::optional<Domain> Command::domain(std::string_view argument) {
+    Result<Domain> parsed = parseDomain(argument);
+    if (!parsed) {
+        fail(parsed.failure());
+        return std::nullopt;
+    }
+    return *parsed;
+}
+
+std::optional<Plist> Command::loadFor(const Domain &domain, const std::string *key) {
+    Result<Plist> loaded = store_.load(domain);
+    if (!loaded) {
+        fail(loaded.failure(), &domain, key);
+        return std::nullopt;
+    }
+    return std::move(*loaded);
+}
+
+plist_t Command::lookUp(const Domain &domain, const Plist &dictionary, std::string_view key) {
+    plist_t item = plist_dict_get_item(dictionary.get(), std::string(key).c_str());
+    if (!item) {
+        const std::string name(key);
+        fail(Failure{Problem::missingDomain, {}}, &domain, &name);
+    }
+    return item;
+}
+
+void Command::read(const Args &args) {
+    if (args.empty())
+        return readEverything();
+    if (args.size() > 2)
+        return usage("read takes at most a domain and a key");
+    const std::optional<Domain> target = domain(args[0]);
+    if (!target)
+        return;
+    const std::string key = args.size() == 2 ? std::string(args[1]) : std::string();
+    const std::optional<Plist> dictionary = loadFor(*target, args.size() == 2 ? &key : nullptr);
+    if (!dictionary)
+        return;
+    if (args.size() == 1) {
+        o_.out += valueText(dictionary->get()) + "\n";
+        return;
+    }
+    if (plist_t item = lookUp(*target, *dictionary, key))
+        o_.out += valueText(item) + "\n";
+}
+
+void Command::readEverything() {
+    Result<std::vector<std::string>> names = store_.domains();
+    if (!names)
+        return fail(names.failure());
+    Plist all(plist_new_dict());
+    for (const std::string &name : *names) {
+        const Domain each{name, name == "NSGlobalDomain"};
+        if (std::optional<Plist> dictionary = loadFor(each, nullptr))
+            plist_dict_set_item(all.get(), name.c_str(), dictionary->release());
+    }
+    o_.out += valueText(all.get()) + "\n";
+}
+
+void Command::readType(const Args &args) {
+    if (args.size() != 2)
+        return usage("read-type takes a domain and a key");
+    const std::optional<Domain> target = domain(args[0]);
+    if (!target)
+        return;
+    const std::string key(args[1]);
+    if (const std::optional<Plist> dictionary = loadFor(*target, &key))
+        if (plist_t item = lookUp(*target, *dictionary, key))
+            o_.out += "Type is " + typeName(item) + "\n";
+}
+
+void Command::write(const Args &args) {
+    const bool typed = args.size() == 4;
+    if (args.size() != 3 && !typed)
+        return usage("write takes a domain, a key, an optional type and a value");
+    if (!typed && looksLikeOption(args[2]))
+        return usage("write: " + std::string(args[2]) +
+                     " looks like a type without a value (use -string to store text that "
+                     "starts with a dash)");
+    if (typed && !args[2].starts_with('-'))
+        return usage("write: expected a type such as -bool before the value");
+    const std::optional<Domain> target = domain(args[0]);
+    if (!target)
+        return;
+    if (args[1].empty() || !isStorableText(args[1]))
+        return fail(Failure{Problem::badInput, "Invalid key: empty, not UTF-8 text or it holds "
+                                               "control characters"});
+    Result<Plist> value = typed ? makeValue(args[2].substr(1), args[3]) : makeValue("", args[2]);
+    if (!value)
+        return fail(value.failure());
+    const std::string key(args[1]);
+    Status failed = store_.update(*target, [&](void *dictionary) -> Status {
+        plist_dict_set_item(dictionary, key.c_str(), value->release());
+        return std::nullopt;
+    });
+    if (failed)
+        fail(*failed);
+}
+
+void Command::remove(const Args &args) {
+    if (args.empty() || args.size() > 2)
+        return usage("delete takes a domain and an optional key");
+    const std::optional<Domain> target = domain(args[0]);
+    if (!target)
+        return;
+    if (args.size() == 1) {
+        if (Status failed = store_.remove(*target))
+            fail(*failed, &*target);
+        return;
+    }
+    const std::string key(args[1]);
+    Status failed = store_.update(*target, [&](void *dictionary) -> Status {
+        if (!plist_dict_get_item(dictionary, key.c_str()))
+            return Failure{Problem::missingDomain, {}};
+        plist_dict_remove_item(dictionary, key.c_str());
+        return std::nullopt;
+    });
+    // A domain that does not exist yet must not be created by deleting from it.
+    if (failed)
+        fail(*failed, &*target, &key);
+}
+
+void Command::listDomains() {
+    Result<std::vector<std::string>> names = store_.domains();
+    if (!names)
+        return fail(names.failure());
+    std::string line;
+    for (const std::string &name : *names)
+        line += (line.empty() ? "" : ", ") + name;
+    o_.out += line + "\n";
+}
+
+void Command::run(std::string_view name, const Args &args) {
+    if (name == "read")
+        read(args);
+    else if (name == "read-type")
+        readType(args);
+    else if (name == "write")
+        write(args);
+    else if (name == "delete")
+        remove(args);
+    else if (name == "domains" && args.empty())
+        listDomains();
+    else
+        usage("Unknown command or wrong arguments: " + std::string(name));
+}
+
+// Picks the files a -currentHost or -host option addresses; empty means the ordinary ones.
+std::optional<std::string> hostFor(Args &args, const ToolContext &context, ToolOutput &output) {
+    if (args.empty() || (args[0] != "-currentHost" && args[0] != "-host"))
+        return std::string();
+    const std::string_view option = args[0];
+    args.erase(args.begin());
+    if (option == "-currentHost") {
+        Result<std::string> id = context.hostId();
+        if (id)
+            return *id;
+        output.err += id.failure().message + "\n";
+    } else if (!args.empty() && isSafeName(args[0])) {
+        const std::string id(args[0]);
+        args.erase(args.begin());
+        return id;
+    } else {
+        output.err += "-host needs a host identifier made of letters, digits, '.', '_' and '-'\n";
+    }
+    output.status = 1;
+    return std::nullopt;
+}
+
+} // namespace
+
+ToolOutput runDefaults(const std::vector<std::string_view> &arguments, const ToolContext &context) {
+    ToolOutput output;
+    Args args = arguments;
+    const std::optional<std::string> host = hostFor(args, context, output);
+    if (!host)
+        return output;
+    if (!args.empty() && (args[0] == "-currentHost" || args[0] == "-host")) {
+        output.err += "Give only one of -currentHost and -host\n";
+        output.status = 1;
+        return output;
+    }
+    if (args.empty()) {
+        output.err += usageText;
+        output.status = 1;
+    } else if (args[0] == "help" || args[0] == "--help" || args[0] == "-h") {
+        output.out += usageText;
+    } else if (args[0] == "--version") {
+        output.out += versionLine;
+    } else {
+        Command command(PreferenceStore(context.storeRoot, *host), output);
+        command.run(args[0], Args(args.begin() + 1, args.end()));
+    }
+    return output;
+}

@@ -1,0 +1,134 @@
+#include "Store.h"
+
+#include "AtomicFile.h"
+
+#include <plist/plist.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::string_view extension = ".plist";
+
+std::string readSmallFile(const char *path) {
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    char buffer[256];
+    const ssize_t got = ::read(fd, buffer, sizeof buffer);
+    ::close(fd);
+    return got > 0 ? std::string(buffer, std::size_t(got)) : std::string();
+}
+
+std::string homeDirectory(const char *home) {
+    if (home && home[0] == '/')
+        return home;
+    const passwd *entry = ::getpwuid(::getuid());
+    return entry && entry->pw_dir ? entry->pw_dir : "/";
+}
+
+} // namespace
+
+std::string storeRoot(const char *xdgConfigHome, const char *home) {
+    // A relative XDG_CONFIG_HOME is invalid and must be ignored.
+    const std::string config = xdgConfigHome && xdgConfigHome[0] == '/'
+                                   ? std::string(xdgConfigHome)
+                                   : homeDirectory(home) + "/.config";
+    return config + "/vantel-preferences";
+}
+
+Result<std::string> currentHostId() {
+    for (const char *path : {"/etc/machine-id", "/var/lib/dbus/machine-id"}) {
+        const std::string id = readSmallFile(path);
+        if (id.size() >= 32)
+            return hostIdFromMachineId(id);
+    }
+    return Failure{Problem::io, "Could not identify this host: /etc/machine-id is missing"};
+}
+
+PreferenceStore::PreferenceStore(std::string root, std::string hostId)
+    : root_(std::move(root)), hostId_(std::move(hostId)) {}
+
+std::string PreferenceStore::directory() const {
+    return hostId_.empty() ? root_ : root_ + "/ByHost";
+}
+
+std::string PreferenceStore::fileName(const Domain &domain) const {
+    return hostId_.empty() ? domain.name + std::string(extension)
+                           : domain.name + "." + hostId_ + std::string(extension);
+}
+
+std::string PreferenceStore::pathFor(const Domain &domain) const {
+    return directory() + "/" + fileName(domain);
+}
+
+Result<Plist> PreferenceStore::load(const Domain &domain) const {
+    return loadDictionary(pathFor(domain));
+}
+
+Status PreferenceStore::update(const Domain &domain,
+                               const std::function<Status(void *dictionary)> &change) {
+    if (Status failed = makePrivateDirectory(root_))
+        return failed;
+    if (!hostId_.empty())
+        if (Status failed = makePrivateDirectory(directory()))
+            return failed;
+    const std::string name = fileName(domain);
+    Result<FileLock> lock = FileLock::acquire(directory() + "/." + name + ".lock");
+    if (!lock)
+        return lock.failure();
+    removeStaleTemporaries(directory(), name);
+    Result<Plist> dictionary = load(domain);
+    if (!dictionary && dictionary.failure().problem != Problem::missingDomain)
+        return dictionary.failure();
+    Plist current = dictionary ? std::move(*dictionary) : Plist(plist_new_dict());
+    if (Status failed = change(current.get()))
+        return failed;
+    Result<std::string> xml = toXml(current.get());
+    if (!xml)
+        return xml.failure();
+    return replaceFile(directory(), name, *xml);
+}
+
+Status PreferenceStore::remove(const Domain &domain) {
+    const std::string name = fileName(domain);
+    if (::access(pathFor(domain).c_str(), F_OK) != 0)
+        return Failure{Problem::missingDomain, pathFor(domain)};
+    Result<FileLock> lock = FileLock::acquire(directory() + "/." + name + ".lock");
+    if (!lock)
+        return lock.failure();
+    removeStaleTemporaries(directory(), name);
+    // An unreadable file is kept for its owner to inspect, like every other write refuses to.
+    if (Result<Plist> current = load(domain); !current)
+        return current.failure();
+    return removeFile(directory(), name);
+}
+
+Result<std::vector<std::string>> PreferenceStore::domains() const {
+    std::vector<std::string> names;
+    DIR *listing = ::opendir(directory().c_str());
+    if (!listing) {
+        if (errno == ENOENT)
+            return names;
+        return Failure{Problem::io, "Could not list " + directory() + ": " + std::strerror(errno)};
+    }
+    const std::string suffix =
+        hostId_.empty() ? std::string(extension) : "." + hostId_ + std::string(extension);
+    while (const dirent *entry = ::readdir(listing)) {
+        const std::string_view file = entry->d_name;
+        if (file.size() > suffix.size() && file.ends_with(suffix) && file.front() != '.') {
+            const std::string_view stem = file.substr(0, file.size() - suffix.size());
+            if (isSafeName(stem))
+                names.emplace_back(stem);
+        }
+    }
+    ::closedir(listing);
+    std::sort(names.begin(), names.end());
+    return names;
+}
