@@ -29,10 +29,14 @@ protected:
         button.onImage = [this] { angles.push_back(icons.angle()); };
     }
 
-    // Waits for `count` more spinning images.
+    // Waits for `count` more spinning images; a busy machine may deliver a few more.
     void waitForImages(size_t count) {
         const size_t target = angles.size() + count;
         ASSERT_TRUE(runUntil([&] { return angles.size() >= target; }));
+    }
+
+    std::vector<double> firstAngles(size_t count) const {
+        return {angles.begin(), angles.begin() + std::min(count, angles.size())};
     }
 
     StatusIconController icons{fastSpin};
@@ -72,15 +76,16 @@ TEST_F(SpinningController, SteadyStateBeforeTheFirstTickShowsNoSpinningImage) {
 TEST_F(SpinningController, SecondWorkingStateLeavesOneTimerAndRestartsTheAngle) {
     icons.show(IconState::workingFromOff, &button);
     waitForImages(3);
-    EXPECT_EQ(angles, std::vector<double>({12, 24, 36}));
+    EXPECT_EQ(firstAngles(3), std::vector<double>({12, 24, 36}));
 
     icons.style.spinsPerSecond = 20;
     icons.show(IconState::workingFromOn, &button);
     EXPECT_EQ(icons.angle(), 0);
     angles.clear();
+    const size_t firstCall = button.calls.size();
     waitForImages(6);
-    EXPECT_EQ(angles, std::vector<double>({24, 48, 72, 96, 120, 144}));
-    EXPECT_EQ(button.calls.back().images[0], workingFromOnImage(icons.style, 144).image);
+    EXPECT_EQ(firstAngles(6), std::vector<double>({24, 48, 72, 96, 120, 144}));
+    EXPECT_EQ(button.calls[firstCall + 5].images[0], workingFromOnImage(icons.style, 144).image);
     EXPECT_EQ(icons.animatedState(), IconState::workingFromOn);
 }
 
@@ -103,7 +108,8 @@ TEST_F(SpinningController, StyleChangesTakeEffectWhenDue) {
     icons.style.spinsPerSecond = -1;                // only at the next start of a spin
     icons.style.size = {.width = 30, .height = 25}; // at the next image
     waitForImages(2);
-    EXPECT_EQ(angles, std::vector<double>({12, 24, 36, 48}));
+    for (size_t tick = 0; tick < angles.size(); ++tick)
+        EXPECT_EQ(angles[tick], 12.0 * double(tick + 1));
     EXPECT_EQ(button.calls.back().images[0].size(), QSize(30, 25));
     EXPECT_EQ(button.calls.back().images[1].size(), QSize(60, 50));
 }
@@ -113,7 +119,7 @@ TEST_F(SpinningController, SlowFrameRateDrawsEveryFrameAtZero) {
     icons.style = {.spinsPerSecond = -1, .frameRate = 0.5};
     icons.show(IconState::workingFromOn, &button);
     waitForImages(2);
-    EXPECT_EQ(angles, std::vector<double>({0, 0}));
+    EXPECT_EQ(firstAngles(2), std::vector<double>({0, 0}));
     EXPECT_EQ(button.calls.back().images[0], workingFromOnImage(icons.style, 0).image);
 }
 
@@ -144,9 +150,9 @@ TEST(StatusIconController, MissingGlyphClearsTheButtonButSpinsKeepTheFrame) {
     EXPECT_TRUE(button.calls.front().images.isEmpty());
 
     icons.show(IconState::workingFromOn, &button);
-    ASSERT_TRUE(runUntil([&] { return button.calls.size() == 2; }));
-    ASSERT_EQ(button.calls.back().images.size(), 1);
-    EXPECT_EQ(button.calls.back().images[0], workingFromOnImage(fastSpin, 0, 1, none).image);
+    ASSERT_TRUE(runUntil([&] { return button.calls.size() >= 2; }));
+    ASSERT_EQ(button.calls[1].images.size(), 1);
+    EXPECT_EQ(button.calls[1].images[0], workingFromOnImage(fastSpin, 0, 1, none).image);
 }
 
 } // namespace
