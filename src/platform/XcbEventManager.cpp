@@ -44,7 +44,14 @@ struct HotKey {
     std::uint8_t keycode;
     std::uint16_t modifiers;
     EventHotKeyID hotKeyID;
-    bool held; // pressed and not yet released: auto-repeat presses are not new presses
+    // Auto-repeat is not a new press. It shows either as presses without releases, or as a
+    // release and a press that carry the same time.
+    bool held;
+    xcb_timestamp_t releasedAt;
+
+    bool isRepeat(const xcb_key_press_event_t &press) const {
+        return held || (releasedAt != XCB_CURRENT_TIME && press.time == releasedAt);
+    }
 };
 
 template <typename T> auto findSerial(std::vector<T> &items, std::uintptr_t serial) {
@@ -204,7 +211,7 @@ OSStatus XcbEventManager::RegisterEventHotKey(UInt32 keyCode, UInt32 modifiers,
         return eventHotKeyExistsErr;
     }
     const std::uintptr_t serial = d->nextSerial++;
-    d->hotKeys.push_back({serial, *keycode, *xModifiers, hotKeyID, false});
+    d->hotKeys.push_back({serial, *keycode, *xModifiers, hotKeyID, false, XCB_CURRENT_TIME});
     if (outRef != nullptr) {
         *outRef = reinterpret_cast<EventHotKeyRef>(serial);
     }
@@ -247,7 +254,7 @@ bool XcbEventManager::nativeEventFilter(const QByteArray &eventType, void *messa
         if (key == nullptr || (press->state & significantModifiers) != key->modifiers) {
             return false;
         }
-        const bool repeated = key->held;
+        const bool repeated = key->isRepeat(*press);
         key->held = true;
         if (!repeated) {
             d->deliver(key->hotKeyID);
@@ -261,6 +268,7 @@ bool XcbEventManager::nativeEventFilter(const QByteArray &eventType, void *messa
             return false;
         }
         key->held = false;
+        key->releasedAt = release->time;
         return true;
     }
     default:
