@@ -1,0 +1,109 @@
+#include "AboutWindow.h"
+#include "AppDelegate.h"
+#include "BundleInfo.h"
+#include "DBusNotificationCenter.h"
+#include "DisplayCheck.h"
+#include "IconDrawing.h"
+#include "QtApplication.h"
+#include "SingleInstance.h"
+#include "SystemEventManager.h"
+#include "ThreadPoolWorkQueue.h"
+#include "Tint.h"
+#include "TrayAvailability.h"
+#include "TrayStatusBar.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QLoggingCategory>
+#include <QPalette>
+#include <QPixmap>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+Q_LOGGING_CATEGORY(lcVantel, "vantel", QtInfoMsg)
+
+// The `on` icon, four times its panel size, for the About window.
+QIcon aboutIcon() {
+    const QColor ink = QGuiApplication::palette().color(QPalette::WindowText);
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        const std::optional<IconImage> drawn = onImage(IconStyle{}, 4 * ratio);
+        if (!drawn)
+            continue;
+        QImage image = drawn->isTemplate ? tinted(drawn->image, ink) : drawn->image;
+        image.setDevicePixelRatio(ratio);
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+// One run of the application; `restart` says whether a fresh process should take over.
+int run(int argc, char **argv, bool &restart) {
+    QApplication::setApplicationName(QStringLiteral("Vantel"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Vantel"));
+    // The About window is the only window; closing it must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    SingleInstance instance(bus, SingleInstance::defaultLockFile());
+    if (!instance.claimed()) {
+        qCInfo(lcVantel, "Vantel is already running.");
+        return 0;
+    }
+
+    TrayAvailability tray(bus, [] { return QSystemTrayIcon::isSystemTrayAvailable(); });
+    QtApplication application;
+    TrayStatusBar statusBar(application);
+    DBusNotificationCenter notifications(bus);
+    AboutWindow about(aboutIcon);
+    BuiltInBundleInfo bundle;
+    ThreadPoolWorkQueue work;
+    const std::unique_ptr<EventManager> eventManager = createSystemEventManager();
+    AppDelegate delegate(
+        AppServices{application, statusBar, notifications, about, bundle, work, *eventManager});
+
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
+                     &AppDelegate::applicationWillTerminate);
+    QObject::connect(&tray, &TrayAvailability::restartNeeded, &app, [&] {
+        restart = true;
+        application.terminate();
+    });
+    QTimer::singleShot(0, &delegate, [&] {
+        delegate.applicationDidFinishLaunching();
+        tray.start();
+    });
+    return QApplication::exec();
+}
+
+// Replaces this process with a fresh start of the same program and arguments.
+int restartProcess(const std::vector<std::string> &arguments) {
+    std::vector<char *> argv;
+    for (const std::string &argument : arguments)
+        argv.push_back(const_cast<char *>(argument.c_str()));
+    argv.push_back(nullptr);
+    ::execv("/proc/self/exe", argv.data());
+    qCCritical(lcVantel, "Cannot restart Vantel: %s", std::strerror(errno));
+    return 1;
+}
+} // namespace
+
+int main(int argc, char **argv) {
+    // QApplication takes its own options out of argv; a restart passes them on again.
+    const std::vector<std::string> arguments(argv, argv + argc);
+    const QString problem = displayProblem(currentDisplayEnvironment(argc, argv), canOpenXDisplay);
+    if (!problem.isEmpty()) {
+        qCCritical(lcVantel).noquote() << problem;
+        return 1;
+    }
+    bool restart = false;
+    const int status = run(argc, argv, restart);
+    return restart ? restartProcess(arguments) : status;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+// What the About panel is given; everything else (name, icon) is the application's own.
+struct AboutPanelOptions {
+    QString applicationVersion;
+    QString credits;
+    QFont creditsFont;
+};
+
+// The standard About panel.
+class AboutPanel {
+public:
+    virtual ~AboutPanel() = default;
+
+    // Shows the panel with `options`, or brings the open one to the front with them.
+    virtual void orderFront(const AboutPanelOptions &options) = 0;
+};

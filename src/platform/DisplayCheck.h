@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// What decides whether Qt can reach a window system.
+struct DisplayEnvironment {
+    // The requested platform plugins, ';'-separated as in QT_QPA_PLATFORM; empty for the default.
+    QString platform;
+    QString display;
+    QString waylandDisplay;
+};
+
+// This process's environment; a -platform argument wins over QT_QPA_PLATFORM, as in Qt.
+DisplayEnvironment currentDisplayEnvironment(int argc, char **argv);
+
+// Why no window system can be reached, as one line for the user, or an empty string when one
+// can. Checked before QApplication exists, which would abort the process instead.
+// `canOpenX` tells whether an X server answers at a display name.
+QString displayProblem(const DisplayEnvironment &environment,
+                       const std::function<bool(const QString &)> &canOpenX);
+
+// Whether an X server accepts a connection at `display`.
+bool canOpenXDisplay(const QString &display);

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPoint>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+class StatusButton;
+
+// One item in the panel's status area.
+class StatusItem {
+public:
+    virtual ~StatusItem() = default;
+
+    // The item's button; none when the platform gives the item none.
+    virtual StatusButton *button() = 0;
+    // Runs `action` for every left or right click on the item.
+    virtual void setAction(std::function<void()> action) = 0;
+    // Shows `menu` once at `location` in the button's own coordinates (y down), or at the
+    // pointer when the host keeps the button's position to itself. The item keeps the menu
+    // until it closes; a chosen entry's action runs after that.
+    virtual void popUpMenu(std::unique_ptr<QMenu> menu, QPoint location) = 0;
+};
+
+// The panel's status area.
+class StatusBar {
+public:
+    virtual ~StatusBar() = default;
+
+    // A new item of variable width that shows only its image; it appears with its first image.
+    virtual std::unique_ptr<StatusItem> makeStatusItem() = 0;
+};

@@ -1,0 +1,104 @@
+#include "TrayStatusBar.h"
+
+#include "QtApplication.h"
+#include "Tint.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QIcon>
+#include <QMenu>
+#include <QPalette>
+#include <QPixmap>
+
+std::optional<InputEvent> clickForActivation(QSystemTrayIcon::ActivationReason reason,
+                                             Qt::KeyboardModifiers modifiers) {
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    switch (reason) {
+    case QSystemTrayIcon::Trigger:
+        return InputEvent{InputEvent::Type::leftMouseUp, control};
+    case QSystemTrayIcon::Context:
+        return InputEvent{InputEvent::Type::rightMouseUp, control};
+    case QSystemTrayIcon::DoubleClick:
+        // XEmbed hosts send Trigger for the first click of a double click already.
+    case QSystemTrayIcon::MiddleClick:
+    case QSystemTrayIcon::Unknown:
+        break;
+    }
+    return std::nullopt;
+}
+
+TrayButton::TrayButton(QSystemTrayIcon &tray, QObject *parent) : StatusButton(parent), tray_(tray) {
+    qApp->installEventFilter(this);
+}
+
+void TrayButton::setImage(const QList<QImage> &representations, bool isTemplate) {
+    representations_ = representations;
+    isTemplate_ = isTemplate;
+    applyImage();
+}
+
+void TrayButton::clearImage() {
+    representations_.clear();
+    isTemplate_ = false;
+    tray_.setIcon(QIcon());
+}
+
+void TrayButton::setToolTip(const QString &text) {
+    tray_.setToolTip(text);
+}
+
+QRect TrayButton::bounds() const {
+    return tray_.geometry();
+}
+
+bool TrayButton::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && isTemplate_)
+        applyImage();
+    return false;
+}
+
+void TrayButton::applyImage() {
+    // The panel's own colours are not known to the program; the desktop's palette is what its
+    // theme hands to every application, the panel included.
+    const QColor foreground = QGuiApplication::palette().color(QPalette::WindowText);
+    QIcon icon;
+    for (const QImage &representation : representations_)
+        icon.addPixmap(
+            QPixmap::fromImage(isTemplate_ ? tinted(representation, foreground) : representation));
+    tray_.setIcon(icon);
+    // Shown only once there is a picture: an icon without one would be an empty slot.
+    if (!tray_.isVisible() && !icon.isNull())
+        tray_.show();
+}
+
+TrayStatusItem::TrayStatusItem(QtApplication &application)
+    : application_(application), tray_(this), button_(tray_, this) {
+    connect(&tray_, &QSystemTrayIcon::activated, this, &TrayStatusItem::activated);
+}
+
+TrayStatusItem::~TrayStatusItem() {
+    delete shownMenu_.data();
+}
+
+void TrayStatusItem::activated(QSystemTrayIcon::ActivationReason reason) {
+    // Asked of the window system: over StatusNotifierItem the host's click carries no modifiers.
+    const std::optional<InputEvent> click =
+        clickForActivation(reason, QGuiApplication::queryKeyboardModifiers());
+    if (click && action_)
+        application_.deliver(*click, action_);
+}
+
+void TrayStatusItem::popUpMenu(std::unique_ptr<QMenu> menu, QPoint location) {
+    delete shownMenu_.data();
+    QMenu *shown = menu.release();
+    shownMenu_ = shown;
+    // Deleted once back in the event loop, after a chosen entry's action has run.
+    connect(shown, &QMenu::aboutToHide, shown, &QObject::deleteLater);
+    const QRect bounds = button_.bounds();
+    shown->popup(bounds.isEmpty() ? QCursor::pos() : bounds.topLeft() + location);
+}
+
+std::unique_ptr<StatusItem> TrayStatusBar::makeStatusItem() {
+    return std::make_unique<TrayStatusItem>(application_);
+}

@@ -1,0 +1,347 @@
+#include "AppDelegate.h"
+#include "FakeEventManager.h"
+#include "FakeExecutable.h"
+#include "Fakes.h"
+#include "HotKey.h"
+#include "IconDrawing.h"
+
+#include <QAction>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+
+namespace {
+
+const QString standardTip =
+    QStringLiteral("Vantel: Standard F1, F2, etc. (click to switch) • Shortcut: ⌘⌥F");
+const QString hardwareTip =
+    QStringLiteral("Vantel: Hardware Keys (click to switch) • Shortcut: ⌘⌥F");
+
+// Forwards to the recording manager and notes the hot-key registration in the shared journal.
+class JournalingEvents final : public EventManager {
+public:
+    JournalingEvents(FakeEventManager &inner, Journal &journal)
+        : inner_(inner), journal_(journal) {}
+    EventTargetRef GetEventDispatcherTarget() override { return inner_.GetEventDispatcherTarget(); }
+    OSStatus InstallEventHandler(EventTargetRef t, EventHandlerProcPtr p, ItemCount n,
+                                 const EventTypeSpec *l, void *u, EventHandlerRef *o) override {
+        return inner_.InstallEventHandler(t, p, n, l, u, o);
+    }
+    OSStatus RegisterEventHotKey(UInt32 k, UInt32 m, EventHotKeyID id, EventTargetRef t,
+                                 OptionBits o, EventHotKeyRef *r) override {
+        journal_.push_back("RegisterEventHotKey");
+        return inner_.RegisterEventHotKey(k, m, id, t, o, r);
+    }
+    OSStatus UnregisterEventHotKey(EventHotKeyRef r) override {
+        return inner_.UnregisterEventHotKey(r);
+    }
+    OSStatus RemoveEventHandler(EventHandlerRef r) override { return inner_.RemoveEventHandler(r); }
+
+private:
+    FakeEventManager &inner_;
+    Journal &journal_;
+};
+
+class AppDelegateTest : public ::testing::Test {
+protected:
+    AppDelegateTest() {
+        // `defaults` answers from a queue of answers while there are any, then from the state.
+        defaults = fakes.add("defaults", R"sh(d=$(dirname "$0"); echo "$*" >> "$d/reads.log"
+if [ -s "$d/answers" ]; then head -n 1 "$d/answers"; sed -i 1d "$d/answers"; else cat "$d/state"; fi)sh");
+        shell = fakes.add("zsh", R"sh(d=$(dirname "$0"); echo flip >> "$d/flips.log"
+if [ "$(cat "$d/state")" = 1 ]; then echo 0 > "$d/state"; echo false
+else echo 1 > "$d/state"; echo true; fi)sh");
+        setFnState(false);
+    }
+    void TearDown() override { unregisterHotKey(recorder); }
+
+    void write(const char *file, const QByteArray &text) {
+        QFile f(fakes.path() + QLatin1Char('/') + QLatin1String(file));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    int lines(const char *file) {
+        QFile f(fakes.path() + QLatin1Char('/') + QLatin1String(file));
+        return f.open(QIODevice::ReadOnly) ? int(f.readAll().count('\n')) : 0;
+    }
+    void setFnState(bool on) { write("state", on ? "1\n" : "0\n"); }
+    int readings() { return lines("reads.log"); }
+    int flips() { return lines("flips.log"); }
+
+    AppDelegate &launch(const QString &flipShell = {}) {
+        delegate = std::make_unique<AppDelegate>(
+            AppServices{application, statusBar, notifications, about, bundle, work, events},
+            FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell));
+        delegate->applicationDidFinishLaunching();
+        return *delegate;
+    }
+    FakeButton &button() { return *static_cast<FakeButton *>(statusBar.made->button()); }
+    QImage steadyImage(bool on) {
+        const IconStyle style = delegate->icons.style;
+        return (on ? onImage(style) : offImage(style))->image;
+    }
+    void click(std::optional<InputEvent> event) {
+        application.event = event;
+        statusBar.made->action();
+    }
+
+    FakeExecutables fakes;
+    QString defaults;
+    QString shell;
+    Journal journal;
+    FakeApplication application{journal};
+    FakeStatusBar statusBar{journal};
+    FakeNotificationCenter notifications{journal};
+    FakeAboutPanel about{journal};
+    FakeBundleInfo bundle;
+    ManualWorkQueue work;
+    FakeEventManager recorder;
+    JournalingEvents events{recorder, journal};
+    std::unique_ptr<AppDelegate> delegate;
+};
+
+class ToggleFlowTest : public AppDelegateTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ToggleFlowTest, SpinsFlipsOnceThenShowsTheNewStateEverywhere) {
+    const bool before = GetParam();
+    setFnState(before);
+    AppDelegate &app = launch();
+    const int launchReadings = readings();
+
+    app.toggleAction();
+    EXPECT_TRUE(app.isWorking);
+    EXPECT_EQ(app.icons.animatedState(), workingState(before));
+    app.toggleAction(); // dropped: a flip is already running
+    EXPECT_EQ(work.background.size(), 1u);
+    EXPECT_EQ(readings(), launchReadings + 1);
+
+    work.drain();
+    EXPECT_EQ(flips(), 1);
+    EXPECT_FALSE(app.isWorking);
+    EXPECT_FALSE(app.icons.isSpinning());
+    EXPECT_EQ(button().images.back(), steadyImage(!before));
+    EXPECT_EQ(button().toolTips.back(), before ? hardwareTip : standardTip);
+    EXPECT_EQ(readings(), launchReadings + 2);
+    ASSERT_EQ(notifications.requests.size(), 1u);
+    const NotificationRequest &banner = notifications.requests.front();
+    EXPECT_EQ(banner.content.title, QStringLiteral("Function Keys toggled"));
+    EXPECT_EQ(banner.content.body, before ? "Disabled: F1, F2 control hardware features"
+                                          : "Enabled: F1, F2 act as standard function keys");
+    EXPECT_EQ(banner.trigger, std::chrono::milliseconds(100));
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}$"))
+                    .match(banner.identifier)
+                    .hasMatch())
+        << banner.identifier.toStdString();
+
+    // Idle again: the next trigger flips back under a new identifier.
+    app.toggleAction();
+    work.drain();
+    EXPECT_EQ(flips(), 2);
+    ASSERT_EQ(notifications.requests.size(), 2u);
+    EXPECT_NE(notifications.requests[1].identifier, banner.identifier);
+}
+
+INSTANTIATE_TEST_SUITE_P(FromEitherState, ToggleFlowTest, ::testing::Bool());
+
+TEST_F(AppDelegateTest, AFlipThatCannotStartShowsHardwareKeysAndTheTooltipFollowsThePreference) {
+    setFnState(true);
+    AppDelegate &app = launch(fakes.path() + QStringLiteral("/no-such-shell"));
+    app.toggleAction();
+    work.drain();
+    EXPECT_FALSE(app.isWorking);
+    EXPECT_EQ(button().images.back(), steadyImage(false));
+    EXPECT_EQ(button().toolTips.back(), standardTip);
+    ASSERT_EQ(notifications.requests.size(), 1u);
+    EXPECT_EQ(notifications.requests[0].content.body,
+              QStringLiteral("Disabled: F1, F2 control hardware features"));
+}
+
+TEST_F(AppDelegateTest, WithoutAButtonTheFlowStillFlipsAndReports) {
+    statusBar.withButton = false;
+    AppDelegate &app = launch();
+    EXPECT_EQ(readings(), 0);
+    app.toggleAction();
+    work.drain();
+    EXPECT_EQ(readings(), 1);
+    EXPECT_EQ(flips(), 1);
+    EXPECT_FALSE(app.isWorking);
+    EXPECT_EQ(notifications.requests.size(), 1u);
+}
+
+TEST_F(AppDelegateTest, LaunchShowsTheItemAsksRegistersThenShowsAFreshReading) {
+    AppDelegate &app = launch();
+    EXPECT_EQ(app.icons.style.spinsPerSecond, -1.0);
+    EXPECT_THAT(journal,
+                ElementsAre("makeStatusItem", "setImage", "setToolTip", "requestAuthorization",
+                            "RegisterEventHotKey", "setImage", "setToolTip"));
+    EXPECT_EQ(readings(), 4);
+    EXPECT_EQ(button().toolTips.back(), hardwareTip);
+}
+
+TEST_F(AppDelegateTest, LaunchSetsTheSpinClockwiseWithoutFlippingANegativeValue) {
+    for (const auto &[given, expected] : {std::pair{1.0, -1.0}, {-2.0, -2.0}, {0.5, -0.5}}) {
+        delegate = std::make_unique<AppDelegate>(
+            AppServices{application, statusBar, notifications, about, bundle, work, events},
+            FnKeyToggler(defaults, shell));
+        delegate->icons.style.spinsPerSecond = given;
+        delegate->applicationDidFinishLaunching();
+        EXPECT_EQ(delegate->icons.style.spinsPerSecond, expected) << given;
+    }
+}
+
+TEST_F(AppDelegateTest, HotKeyTogglesWhileTheDelegateLivesAndIsReleasedAtTermination) {
+    launch();
+    EXPECT_EQ(recorder.press(), 1);
+    EXPECT_EQ(work.background.size(), 1u);
+    work.drain();
+
+    delegate->applicationWillTerminate();
+    EXPECT_TRUE(recorder.hotKeys.empty());
+    EXPECT_EQ(recorder.press(), 0);
+}
+
+TEST_F(AppDelegateTest, HotKeyHoldsTheDelegateOnlyWeakly) {
+    launch();
+    delegate.reset();
+    EXPECT_EQ(recorder.press(), 1);
+    EXPECT_TRUE(work.background.empty());
+}
+
+struct ClickCase {
+    const char *name;
+    std::optional<InputEvent> event;
+    bool opensMenu;
+};
+
+class ClickTest : public AppDelegateTest, public ::testing::WithParamInterface<ClickCase> {};
+
+TEST_P(ClickTest, RightOrControlClickOpensTheMenuAnyOtherClickToggles) {
+    launch();
+    click(GetParam().event);
+    EXPECT_EQ(statusBar.made->popUps, GetParam().opensMenu ? 1 : 0);
+    EXPECT_EQ(work.background.size(), GetParam().opensMenu ? 0u : 1u);
+    if (GetParam().opensMenu) {
+        EXPECT_EQ(statusBar.made->location, QPoint(0, 24 + 3));
+    }
+}
+
+using Type = InputEvent::Type;
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, ClickTest,
+    ::testing::Values(ClickCase{"NoEvent", std::nullopt, false},
+                      ClickCase{"Left", InputEvent{Type::leftMouseUp, false}, false},
+                      ClickCase{"ControlLeft", InputEvent{Type::leftMouseUp, true}, true},
+                      ClickCase{"Right", InputEvent{Type::rightMouseUp, false}, true},
+                      ClickCase{"ControlRight", InputEvent{Type::rightMouseUp, true}, true}),
+    [](const auto &row) { return row.param.name; });
+
+class MenuTest : public AppDelegateTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(MenuTest, TitlesFollowTheSecondReadingAndEntriesReachTheDelegate) {
+    const bool on = GetParam();
+    launch();
+    const int launchReadings = readings();
+    write("answers", on ? "0\n1\n" : "1\n0\n");
+    click(InputEvent{Type::rightMouseUp, false});
+    EXPECT_EQ(readings(), launchReadings + 2);
+    ASSERT_TRUE(statusBar.made->menu);
+    const QList<QAction *> entries = statusBar.made->menu->actions();
+    ASSERT_EQ(entries.size(), 6);
+
+    EXPECT_EQ(entries[0]->text(),
+              on ? QStringLiteral("Current: Standard F1, F2, etc.")
+                 : QStringLiteral("Current: Hardware Keys (brightness and volume)"));
+    EXPECT_FALSE(entries[0]->isEnabled());
+    EXPECT_EQ(entries[1]->text(), on ? QStringLiteral("Switch to Hardware Keys")
+                                     : QStringLiteral("Switch to Standard F1, F2, etc."));
+    EXPECT_EQ(entries[1]->shortcut().toString(QKeySequence::PortableText), "Meta+Alt+F");
+    EXPECT_TRUE(entries[1]->isShortcutVisibleInContextMenu());
+    EXPECT_TRUE(entries[2]->isSeparator());
+    EXPECT_EQ(entries[3]->text(), QStringLiteral("About Vantel…"));
+    EXPECT_TRUE(entries[3]->shortcut().isEmpty());
+    EXPECT_TRUE(entries[4]->isSeparator());
+    EXPECT_EQ(entries[5]->text(), QStringLiteral("Quit"));
+    EXPECT_EQ(entries[5]->shortcut().toString(QKeySequence::PortableText), "Meta+Q");
+    for (int i : {1, 3, 5})
+        EXPECT_TRUE(entries[i]->isEnabled()) << i;
+
+    entries[1]->trigger();
+    EXPECT_EQ(work.background.size(), 1u);
+    entries[3]->trigger();
+    EXPECT_EQ(about.shown.size(), 1u);
+    entries[5]->trigger();
+    EXPECT_EQ(journal.back(), "terminate");
+}
+
+INSTANTIATE_TEST_SUITE_P(ForEitherState, MenuTest, ::testing::Bool());
+
+TEST_F(AppDelegateTest, UpdatingTitlesTouchesOnlyTheFirstTwoEntriesThatExist) {
+    QMenu empty;
+    AppDelegate::updateMenuTitles(empty, true);
+    EXPECT_TRUE(empty.actions().isEmpty());
+
+    QMenu single;
+    single.addAction(QStringLiteral("x"));
+    AppDelegate::updateMenuTitles(single, true);
+    EXPECT_EQ(single.actions()[0]->text(), QStringLiteral("Current: Standard F1, F2, etc."));
+
+    launch();
+    auto menu = AppDelegate::buildMenu(false, &AppDelegate::toggleAction, &AppDelegate::showAbout,
+                                       &AppDelegate::quit, delegate.get());
+    AppDelegate::updateMenuTitles(*menu, true);
+    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Switch to Hardware Keys"));
+    EXPECT_EQ(menu->actions()[3]->text(), QStringLiteral("About Vantel…"));
+}
+
+TEST_F(AppDelegateTest, WithoutAButtonTheMenuIsReadButNotShown) {
+    statusBar.withButton = false;
+    launch();
+    click(InputEvent{Type::rightMouseUp, false});
+    EXPECT_EQ(statusBar.made->popUps, 0);
+    EXPECT_EQ(readings(), 2);
+}
+
+struct VersionCase {
+    const char *name;
+    QVariantMap info;
+    const char *line;
+};
+
+class AboutTest : public AppDelegateTest, public ::testing::WithParamInterface<VersionCase> {};
+
+TEST_P(AboutTest, ShowsTheVersionLineAndTheCreditsAfterActivating) {
+    bundle.values = GetParam().info;
+    launch();
+    journal.clear();
+    delegate->showAbout();
+    EXPECT_THAT(journal, ElementsAre("activate", "orderFront"));
+    ASSERT_EQ(about.shown.size(), 1u);
+    const AboutPanelOptions &options = about.shown[0];
+    EXPECT_EQ(options.applicationVersion, QString::fromUtf8(GetParam().line));
+    const QString credits = QStringLiteral(
+        "Vantel lets you quickly switch how your function keys behave.\n\nChoose Standard F1–F12 "
+        "(send F1, F2, etc. to apps), or Hardware Keys (control brightness and volume).\n\nClick "
+        "the menu bar icon to toggle, or press ⌘⌥F. Right-click the icon for options.");
+    EXPECT_EQ(options.credits, credits);
+    EXPECT_EQ(options.credits.toUtf8().size(), 254);
+    EXPECT_EQ(options.creditsFont.pointSizeF(), 12.0);
+}
+
+const QString shortKey = QStringLiteral("CFBundleShortVersionString");
+const QString buildKey = QStringLiteral("CFBundleVersion");
+INSTANTIATE_TEST_SUITE_P(
+    Versions, AboutTest,
+    ::testing::Values(
+        VersionCase{"Both", {{shortKey, "1.4"}, {buildKey, "12"}}, "Version 1.4 (12)"},
+        VersionCase{"NoBuild", {{shortKey, "1.4"}}, "Version 1.4"},
+        VersionCase{"EmptyBuild", {{shortKey, "1.4"}, {buildKey, ""}}, "Version 1.4"},
+        VersionCase{"NumericBuild", {{shortKey, "1.4"}, {buildKey, 12}}, "Version 1.4"},
+        VersionCase{"BuildOnly", {{buildKey, "12"}}, "Version  (12)"},
+        VersionCase{"Neither", {}, "Version "}),
+    [](const auto &row) { return row.param.name; });
+
+} // namespace
