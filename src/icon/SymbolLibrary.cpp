@@ -46,8 +46,8 @@ QPainterPath fxArtwork() {
     return stroked(lines, Qt::RoundCap).simplified();
 }
 
-// One arc of the circle path with its arrowhead, in y-up maths turned into the artwork's
-// y-down space. The arc runs clockwise as seen, from `startDegrees` over `sweepDegrees`.
+// One arc of the circle path with its arrowhead, in the artwork's y-down space. The arc runs
+// clockwise as seen from `startDegrees` (counter-clockwise from three o'clock) for 140 degrees.
 QPainterPath arrowArc(double startDegrees) {
     constexpr double radius = 40;
     constexpr double sweep = 140;
@@ -60,12 +60,11 @@ QPainterPath arrowArc(double startDegrees) {
     arc.arcTo(circle, startDegrees, -sweep);
     QPainterPath shape = stroked(arc, Qt::FlatCap);
 
+    // The head sits across the arc's end and points along clockwise travel as seen.
     const double end = qDegreesToRadians(startDegrees - sweep);
-    const QPointF tip(std::cos(end), -std::sin(end));
-    const QPointF base = tip * radius;
-    // Clockwise travel as seen, in y-down coordinates.
+    const QPointF across(std::cos(end), -std::sin(end));
     const QPointF ahead(std::sin(end), std::cos(end));
-    const QPointF across(tip);
+    const QPointF base = across * radius;
     QPolygonF head;
     head << base + across * headHalfWidth << base + ahead * headLength
          << base - across * headHalfWidth << base + across * headHalfWidth;
