@@ -10,18 +10,14 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
-Q_LOGGING_CATEGORY(lcXcbHotKey, "vantel.hotkey.xcb")
+Q_LOGGING_CATEGORY(lcXcbHotKey, "vantel.hotkey.xcb", QtInfoMsg)
 
 namespace {
 
 constexpr std::uint8_t grabKeyOpcode = 33;
 constexpr std::uint8_t ungrabKeyOpcode = 34;
-// A grab only fires for exact modifiers, so the lock keys must be grabbed in every combination.
-constexpr std::uint16_t lockVariants[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
-                                          XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
 constexpr std::uint16_t significantModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL |
                                                XCB_MOD_MASK_1 | XCB_MOD_MASK_3 | XCB_MOD_MASK_4 |
                                                XCB_MOD_MASK_5;
@@ -73,54 +69,16 @@ struct XcbEventManager::State {
     bool isRoot(xcb_window_t window) const {
         return std::find(roots.begin(), roots.end(), window) != roots.end();
     }
-    HotKey *hotKeyFor(std::uint8_t keycode) {
-        auto it = std::find_if(hotKeys.begin(), hotKeys.end(),
-                               [keycode](const HotKey &key) { return key.keycode == keycode; });
+    HotKey *hotKeyFor(std::uint8_t keycode, std::uint16_t modifiers) {
+        auto it = std::find_if(hotKeys.begin(), hotKeys.end(), [&](const HotKey &key) {
+            return key.keycode == keycode && key.modifiers == modifiers;
+        });
         return it == hotKeys.end() ? nullptr : &*it;
     }
-    bool grab(std::uint8_t keycode, std::uint16_t modifiers);
-    void ungrab(std::uint8_t keycode, std::uint16_t modifiers);
     void deliver(EventHotKeyID hotKeyID);
+    bool onPress(const xcb_key_press_event_t &press);
+    bool onRelease(const xcb_key_release_event_t &release);
 };
-
-// All variants on every screen, or none: a half-taken combination is released again.
-bool XcbEventManager::State::grab(std::uint8_t keycode, std::uint16_t modifiers) {
-    std::vector<xcb_void_cookie_t> cookies;
-    for (xcb_window_t root : roots) {
-        for (std::uint16_t lock : lockVariants) {
-            cookies.push_back(xcb_grab_key_checked(connection, 0, root, modifiers | lock, keycode,
-                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
-        }
-    }
-    std::vector<bool> granted;
-    for (xcb_void_cookie_t cookie : cookies) {
-        xcb_generic_error_t *error = xcb_request_check(connection, cookie);
-        granted.push_back(error == nullptr);
-        std::free(error);
-    }
-    if (std::all_of(granted.begin(), granted.end(), [](bool ok) { return ok; })) {
-        return true;
-    }
-    std::size_t index = 0;
-    for (xcb_window_t root : roots) {
-        for (std::uint16_t lock : lockVariants) {
-            if (granted[index++]) {
-                xcb_ungrab_key(connection, keycode, root, modifiers | lock);
-            }
-        }
-    }
-    xcb_flush(connection);
-    return false;
-}
-
-void XcbEventManager::State::ungrab(std::uint8_t keycode, std::uint16_t modifiers) {
-    for (xcb_window_t root : roots) {
-        for (std::uint16_t lock : lockVariants) {
-            xcb_ungrab_key(connection, keycode, root, modifiers | lock);
-        }
-    }
-    xcb_flush(connection);
-}
 
 // The latest handler first; one that does not handle the event passes it on. Handlers may
 // install or remove handlers while they run, so each is looked up again before its call.
@@ -144,6 +102,34 @@ void XcbEventManager::State::deliver(EventHotKeyID hotKeyID) {
     }
 }
 
+// Our grabs report to the root window; a key typed into one of our own windows is not ours.
+bool XcbEventManager::State::onPress(const xcb_key_press_event_t &press) {
+    HotKey *key =
+        isRoot(press.event) ? hotKeyFor(press.detail, press.state & significantModifiers) : nullptr;
+    if (key == nullptr) {
+        return false;
+    }
+    const bool repeated = key->isRepeat(press);
+    key->held = true;
+    if (!repeated) {
+        deliver(key->hotKeyID);
+    }
+    return true;
+}
+
+// Modifiers may be let go before the key, so a release matches by key alone.
+bool XcbEventManager::State::onRelease(const xcb_key_release_event_t &release) {
+    bool ours = false;
+    for (HotKey &key : hotKeys) {
+        if (key.keycode == release.detail && isRoot(release.event)) {
+            key.held = false;
+            key.releasedAt = release.time;
+            ours = true;
+        }
+    }
+    return ours;
+}
+
 XcbEventManager::XcbEventManager(xcb_connection_t *connection) : d(std::make_unique<State>()) {
     d->connection = connection;
     d->application = QCoreApplication::instance();
@@ -162,7 +148,7 @@ XcbEventManager::~XcbEventManager() {
         return;
     }
     for (const HotKey &key : d->hotKeys) {
-        d->ungrab(key.keycode, key.modifiers);
+        ungrabKey(d->connection, d->roots, key.keycode, key.modifiers);
     }
     d->application->removeNativeEventFilter(this);
 }
@@ -206,8 +192,9 @@ OSStatus XcbEventManager::RegisterEventHotKey(UInt32 keyCode, UInt32 modifiers,
     const bool taken = std::any_of(d->hotKeys.begin(), d->hotKeys.end(), [&](const HotKey &key) {
         return key.keycode == *keycode && key.modifiers == *xModifiers;
     });
-    if (taken || !d->grab(*keycode, *xModifiers)) {
-        qCDebug(lcXcbHotKey) << "key combination is held elsewhere; keycode" << *keycode;
+    if (taken || !grabKey(d->connection, d->roots, *keycode, *xModifiers)) {
+        qCDebug(lcXcbHotKey, "keycode %u with modifiers 0x%x is held by another client", *keycode,
+                *xModifiers);
         return eventHotKeyExistsErr;
     }
     const std::uintptr_t serial = d->nextSerial++;
@@ -223,7 +210,7 @@ OSStatus XcbEventManager::UnregisterEventHotKey(EventHotKeyRef hotKey) {
     if (it == d->hotKeys.end()) {
         return eventHotKeyInvalidErr;
     }
-    d->ungrab(it->keycode, it->modifiers);
+    ungrabKey(d->connection, d->roots, it->keycode, it->modifiers);
     d->hotKeys.erase(it);
     return noErr;
 }
@@ -248,29 +235,10 @@ bool XcbEventManager::nativeEventFilter(const QByteArray &eventType, void *messa
         const auto *error = reinterpret_cast<const xcb_generic_error_t *>(event);
         return error->major_code == grabKeyOpcode || error->major_code == ungrabKeyOpcode;
     }
-    case XCB_KEY_PRESS: {
-        const auto *press = reinterpret_cast<const xcb_key_press_event_t *>(event);
-        HotKey *key = d->isRoot(press->event) ? d->hotKeyFor(press->detail) : nullptr;
-        if (key == nullptr || (press->state & significantModifiers) != key->modifiers) {
-            return false;
-        }
-        const bool repeated = key->isRepeat(*press);
-        key->held = true;
-        if (!repeated) {
-            d->deliver(key->hotKeyID);
-        }
-        return true;
-    }
-    case XCB_KEY_RELEASE: {
-        const auto *release = reinterpret_cast<const xcb_key_release_event_t *>(event);
-        HotKey *key = d->isRoot(release->event) ? d->hotKeyFor(release->detail) : nullptr;
-        if (key == nullptr) {
-            return false;
-        }
-        key->held = false;
-        key->releasedAt = release->time;
-        return true;
-    }
+    case XCB_KEY_PRESS:
+        return d->onPress(*reinterpret_cast<const xcb_key_press_event_t *>(event));
+    case XCB_KEY_RELEASE:
+        return d->onRelease(*reinterpret_cast<const xcb_key_release_event_t *>(event));
     default:
         return false;
     }

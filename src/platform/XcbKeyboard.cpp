@@ -4,7 +4,14 @@
 #include <xkbcommon/xkbcommon-x11.h>
 #include <xkbcommon/xkbcommon.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
+
+// A grab only fires for exact modifiers, so the lock keys must be grabbed in every combination.
+constexpr std::uint16_t lockVariants[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
+                                          XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
 
 struct KeyPosition {
     UInt32 keyCode;
@@ -88,4 +95,45 @@ std::optional<std::uint16_t> xcbModifiersFor(UInt32 modifiers) {
         return std::nullopt;
     }
     return mask;
+}
+
+// All variants on every screen, or none: a half-taken combination is released again.
+bool grabKey(xcb_connection_t *connection, const std::vector<std::uint32_t> &roots,
+             std::uint8_t keycode, std::uint16_t modifiers) {
+    std::vector<xcb_void_cookie_t> cookies;
+    for (std::uint32_t root : roots) {
+        for (std::uint16_t lock : lockVariants) {
+            cookies.push_back(xcb_grab_key_checked(connection, 0, root, modifiers | lock, keycode,
+                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        }
+    }
+    std::vector<bool> granted;
+    for (xcb_void_cookie_t cookie : cookies) {
+        xcb_generic_error_t *error = xcb_request_check(connection, cookie);
+        granted.push_back(error == nullptr);
+        std::free(error);
+    }
+    if (std::all_of(granted.begin(), granted.end(), [](bool ok) { return ok; })) {
+        return true;
+    }
+    std::size_t index = 0;
+    for (std::uint32_t root : roots) {
+        for (std::uint16_t lock : lockVariants) {
+            if (granted[index++]) {
+                xcb_ungrab_key(connection, keycode, root, modifiers | lock);
+            }
+        }
+    }
+    xcb_flush(connection);
+    return false;
+}
+
+void ungrabKey(xcb_connection_t *connection, const std::vector<std::uint32_t> &roots,
+               std::uint8_t keycode, std::uint16_t modifiers) {
+    for (std::uint32_t root : roots) {
+        for (std::uint16_t lock : lockVariants) {
+            xcb_ungrab_key(connection, keycode, root, modifiers | lock);
+        }
+    }
+    xcb_flush(connection);
 }
