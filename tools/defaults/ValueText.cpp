@@ -15,7 +15,9 @@ namespace {
 // Seconds from the Unix epoch to the property-list epoch, 2001-01-01 00:00:00 UTC.
 constexpr std::int64_t plistEpoch = 978307200;
 
-std::string realText(double value) {
+std::string realText(plist_t node) {
+    double value = 0;
+    plist_get_real_val(node, &value);
     char buffer[64];
     const auto done = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, done.ptr);
@@ -116,30 +118,58 @@ Failure badValue(std::string_view type, std::string_view value) {
                    "Invalid value for -" + std::string(type) + ": \"" + std::string(value) + "\""};
 }
 
+Result<Plist> integerValue(std::string_view type, std::string_view value) {
+    std::int64_t number = 0;
+    const char *first = value.data() + (value.starts_with('+') ? 1 : 0);
+    const auto [end, error] = std::from_chars(first, value.data() + value.size(), number);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
+        value.starts_with("+-"))
+        return badValue(type, value);
+    // Integers are stored as their 64-bit pattern; the file shows them signed.
+    return Plist(plist_new_uint(static_cast<std::uint64_t>(number)));
+}
+
+Result<Plist> floatValue(std::string_view type, std::string_view value) {
+    double number = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
+        !std::isfinite(number))
+        return badValue(type, value);
+    return Plist(plist_new_real(number));
+}
+
+Result<Plist> boolValue(std::string_view type, std::string_view value) {
+    std::string lower(value);
+    for (char &c : lower)
+        c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    if (lower == "true" || lower == "yes" || lower == "1")
+        return Plist(plist_new_bool(1));
+    if (lower == "false" || lower == "no" || lower == "0")
+        return Plist(plist_new_bool(0));
+    return badValue(type, value);
+}
+
+std::string numberText(plist_t node) {
+    std::uint64_t bits = 0;
+    if (plist_get_node_type(node) == PLIST_UID) {
+        plist_get_uid_val(node, &bits);
+        return std::to_string(bits);
+    }
+    plist_get_uint_val(node, &bits);
+    return std::to_string(static_cast<std::int64_t>(bits));
+}
+
 } // namespace
 
 std::string valueText(void *node) {
     switch (plist_get_node_type(node)) {
-    case PLIST_BOOLEAN: {
-        std::uint8_t on = 0;
-        plist_get_bool_val(node, &on);
-        return on ? "1" : "0";
-    }
-    case PLIST_UINT: {
-        std::uint64_t bits = 0;
-        plist_get_uint_val(node, &bits);
-        return std::to_string(static_cast<std::int64_t>(bits));
-    }
-    case PLIST_UID: {
-        std::uint64_t id = 0;
-        plist_get_uid_val(node, &id);
-        return std::to_string(id);
-    }
-    case PLIST_REAL: {
-        double value = 0;
-        plist_get_real_val(node, &value);
-        return realText(value);
-    }
+    case PLIST_BOOLEAN:
+        return plist_bool_val_is_true(node) ? "1" : "0";
+    case PLIST_UINT:
+    case PLIST_UID:
+        return numberText(node);
+    case PLIST_REAL:
+        return realText(node);
     case PLIST_STRING: {
         std::uint64_t length = 0;
         const char *text = plist_get_string_ptr(node, &length);
@@ -186,34 +216,12 @@ Result<Plist> makeValue(std::string_view type, std::string_view value) {
                                               "characters"};
         return Plist(plist_new_string(std::string(value).c_str()));
     }
-    if (type == "int" || type == "integer") {
-        std::int64_t number = 0;
-        const char *first = value.data() + (value.starts_with('+') ? 1 : 0);
-        const auto [end, error] = std::from_chars(first, value.data() + value.size(), number);
-        if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-            value.starts_with("+-"))
-            return badValue(type, value);
-        return Plist(plist_new_uint(static_cast<std::uint64_t>(number)));
-    }
-    if (type == "float") {
-        double number = 0;
-        const auto [end, error] =
-            std::from_chars(value.data(), value.data() + value.size(), number);
-        if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-            !std::isfinite(number))
-            return badValue(type, value);
-        return Plist(plist_new_real(number));
-    }
-    if (type == "bool" || type == "boolean") {
-        std::string lower(value);
-        for (char &c : lower)
-            c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-        if (lower == "true" || lower == "yes" || lower == "1")
-            return Plist(plist_new_bool(1));
-        if (lower == "false" || lower == "no" || lower == "0")
-            return Plist(plist_new_bool(0));
-        return badValue(type, value);
-    }
+    if (type == "int" || type == "integer")
+        return integerValue(type, value);
+    if (type == "float")
+        return floatValue(type, value);
+    if (type == "bool" || type == "boolean")
+        return boolValue(type, value);
     return Failure{Problem::badInput, "Unsupported value type -" + std::string(type) +
                                           " (use -string, -int, -float or -bool)"};
 }
