@@ -1,0 +1,121 @@
+// Another X client, for the end-to-end tests:
+//
+//   e2e_xclient grab           grab Super+Alt+F, also with CapsLock and NumLock held
+//   e2e_xclient grab --plain   grab Super+Alt+F with no lock modifier only
+//   e2e_xclient close WINDOW   ask a window to close, as a window manager's close button does
+//
+// grab prints "keycode N", then "grabbed" or "busy" (and exits 1), then "pressed" for every
+// press; the grab ends with the process. It holds the combination before the program starts,
+// and checks that the program let go of it when it quit.
+
+#include <xcb/xcb.h>
+#include <xkbcommon/xkbcommon-x11.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The key in the F position, whatever the layout says it types.
+xkb_keycode_t keyInFPosition(xcb_connection_t *connection) {
+    if (!xkb_x11_setup_xkb_extension(
+            connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, nullptr, nullptr))
+        return XKB_KEYCODE_INVALID;
+    std::unique_ptr<xkb_context, decltype(&xkb_context_unref)> context(
+        xkb_context_new(XKB_CONTEXT_NO_FLAGS), xkb_context_unref);
+    const int32_t device = xkb_x11_get_core_keyboard_device_id(connection);
+    std::unique_ptr<xkb_keymap, decltype(&xkb_keymap_unref)> keymap(
+        xkb_x11_keymap_new_from_device(context.get(), connection, device,
+                                       XKB_KEYMAP_COMPILE_NO_FLAGS),
+        xkb_keymap_unref);
+    return keymap ? xkb_keymap_key_by_name(keymap.get(), "AC04") : XKB_KEYCODE_INVALID;
+}
+
+bool grab(xcb_connection_t *connection, xcb_window_t root, xcb_keycode_t key, bool plainOnly) {
+    const uint16_t base = XCB_MOD_MASK_4 | XCB_MOD_MASK_1;
+    std::vector<uint16_t> variants{base};
+    if (!plainOnly)
+        variants.insert(variants.end(),
+                        {uint16_t(base | XCB_MOD_MASK_LOCK), uint16_t(base | XCB_MOD_MASK_2),
+                         uint16_t(base | XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2)});
+    bool all = true;
+    for (uint16_t modifiers : variants) {
+        xcb_void_cookie_t cookie = xcb_grab_key_checked(connection, 1, root, modifiers, key,
+                                                        XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+        if (xcb_generic_error_t *error = xcb_request_check(connection, cookie)) {
+            all = false;
+            std::free(error);
+        }
+    }
+    return all;
+}
+
+xcb_atom_t atom(xcb_connection_t *connection, const char *name) {
+    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<uint16_t>(std::strlen(name)), name),
+        nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return result;
+}
+
+int closeWindow(xcb_connection_t *connection, xcb_window_t window) {
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window;
+    message.type = atom(connection, "WM_PROTOCOLS");
+    message.data.data32[0] = atom(connection, "WM_DELETE_WINDOW");
+    message.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_void_cookie_t cookie = xcb_send_event_checked(
+        connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&message));
+    xcb_generic_error_t *error = xcb_request_check(connection, cookie);
+    std::free(error);
+    return error ? 1 : 0;
+}
+
+int grabAndWatch(xcb_connection_t *connection, bool plainOnly) {
+    const xcb_keycode_t key = static_cast<xcb_keycode_t>(keyInFPosition(connection));
+    std::printf("keycode %d\n", key);
+    xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    if (!grab(connection, root, key, plainOnly)) {
+        std::printf("busy\n");
+        return 1;
+    }
+    std::printf("grabbed\n");
+    std::fflush(stdout);
+    while (xcb_generic_event_t *event = xcb_wait_for_event(connection)) {
+        if ((event->response_type & 0x7f) == XCB_KEY_PRESS) {
+            std::printf("pressed\n");
+            std::fflush(stdout);
+        }
+        std::free(event);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command != "grab" && !(command == "close" && argc == 3)) {
+        std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW\n");
+        return 2;
+    }
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection)) {
+        std::fprintf(stderr, "e2e_xclient: cannot connect to the X server\n");
+        return 2;
+    }
+    const int status =
+        command == "close"
+            ? closeWindow(connection, static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0)))
+            : grabAndWatch(connection, argc > 2 && std::strcmp(argv[2], "--plain") == 0);
+    xcb_disconnect(connection);
+    return status;
+}

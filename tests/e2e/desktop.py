@@ -1,0 +1,388 @@
+"""A private desktop for the end-to-end tests, the headless run and the benchmarks.
+
+Everything lives under one temporary directory: HOME, XDG_CONFIG_HOME (where the preference tool
+keeps its store), XDG_RUNTIME_DIR, the logs of every service and the session bus socket. Nothing
+here is ever shared with the user's own session: the bus has no service directories, so nothing
+is started on demand, and the X server listens on its abstract socket only.
+"""
+
+import json
+import os
+import random
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+PYTHON = '/usr/bin/python3'
+DEFAULTS = '/usr/bin/defaults'
+FN_KEY = 'com.apple.keyboard.fnState'
+SCREEN = (1024, 768)
+TRAYER = ['trayer', '--edge', 'top', '--align', 'right', '--widthtype', 'pixel', '--width', '120',
+          '--heighttype', 'pixel', '--height', '28', '--SetDockType', 'true']
+PASSED_THROUGH = ('PATH', 'LANG', 'ASAN_OPTIONS', 'UBSAN_OPTIONS', 'LSAN_OPTIONS', 'TERM')
+
+BUS_CONFIG = '''<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:path={socket}</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+'''
+
+
+def wait_until(predicate, timeout, what, interval=0.05):
+    """Polls predicate until it returns something truthy; raises TimeoutError naming `what`."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise TimeoutError(f'timed out after {timeout:.1f} s waiting for {what}')
+        time.sleep(interval)
+
+
+def parse_bool(text):
+    return text.strip().lower() in ('1', 'true', 'yes')
+
+
+class Desktop:
+    """Starts and stops the pieces of a private desktop; each piece is optional."""
+
+    def __init__(self, root=None, detached=False):
+        self.root = root or tempfile.mkdtemp(prefix='vantel-e2e-')
+        self.detached = detached
+        self.procs = {}
+        self.home = self._dir('home')
+        self.config = self._dir('config')
+        self.runtime = self._dir('runtime')
+        self.logs = self._dir('logs')
+        self.env = {k: os.environ[k] for k in PASSED_THROUGH if k in os.environ}
+        self.env.setdefault('PATH', '/usr/local/bin:/usr/bin:/bin')
+        self.env.setdefault('LANG', 'C.UTF-8')
+        self.env.update(HOME=self.home, USER=os.environ.get('USER', 'root'),
+                        LOGNAME=os.environ.get('USER', 'root'), XDG_CONFIG_HOME=self.config,
+                        XDG_RUNTIME_DIR=self.runtime, XDG_CACHE_HOME=self._dir('cache'),
+                        XDG_DATA_HOME=self._dir('data'), NO_AT_BRIDGE='1')
+        self.bus_address = None
+        self.display = None
+
+    def _dir(self, name):
+        path = os.path.join(self.root, name)
+        os.makedirs(path, mode=0o700, exist_ok=True)
+        os.chmod(path, 0o700)
+        return path
+
+    def log_path(self, name):
+        return os.path.join(self.logs, name)
+
+    # Processes ---------------------------------------------------------------------------------
+
+    def spawn(self, name, argv, env=None, stdout=None, stderr=None):
+        """Starts argv in its own session, its output in logs/<name>.out and .err by default."""
+        files = [open(self.log_path(name + ext), 'ab') for ext in ('.out', '.err')]
+        try:
+            proc = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
+                                    stdout=stdout or files[0], stderr=stderr or files[1],
+                                    start_new_session=True)
+        finally:
+            for f in files:
+                f.close()
+        self.procs[name] = proc
+        self._write_pids()
+        return proc
+
+    def stop(self, name, timeout=5.0):
+        """Ends the process and whatever it left running in its session."""
+        proc = self.procs.pop(name, None)
+        if proc is None:
+            return None
+        signal_session(proc.pid, signal.SIGTERM)
+        try:
+            proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            signal_session(proc.pid, signal.SIGKILL)
+            proc.wait()
+        # Children may have moved to process groups of their own, never to another session.
+        signal_session(proc.pid, signal.SIGKILL)
+        self._write_pids()
+        return proc.returncode
+
+    def _write_pids(self):
+        with open(os.path.join(self.root, 'pids'), 'w', encoding='utf-8') as f:
+            for name, proc in self.procs.items():
+                f.write(f'{proc.pid} {name}\n')
+
+    def close(self, remove=True):
+        for name in reversed(list(self.procs)):
+            self.stop(name)
+        if remove:
+            shutil.rmtree(self.root, ignore_errors=True)
+
+    # The session bus and the X server ----------------------------------------------------------
+
+    def start_bus(self):
+        socket = os.path.join(self.runtime, 'bus')
+        conf = os.path.join(self.root, 'bus.conf')
+        with open(conf, 'w', encoding='utf-8') as f:
+            f.write(BUS_CONFIG.format(socket=socket))
+        proc = self.spawn('bus', ['dbus-daemon', '--nofork', '--config-file=' + conf,
+                                  '--print-address=1'], stdout=subprocess.PIPE)
+        self.bus_address = proc.stdout.readline().decode().strip()
+        proc.stdout.close()
+        if not self.bus_address:
+            raise RuntimeError('the private session bus did not start')
+        self.env['DBUS_SESSION_BUS_ADDRESS'] = self.bus_address
+
+    def start_x(self):
+        for _ in range(20):
+            number = random.randrange(100, 1000)
+            with open('/proc/net/unix', encoding='utf-8') as sockets:
+                if f'@/tmp/.X11-unix/X{number}\n' in sockets.read():
+                    continue
+            proc = self.spawn('xvfb', ['Xvfb', f':{number}', '-screen', '0',
+                                       f'{SCREEN[0]}x{SCREEN[1]}x24', '-nolisten', 'tcp',
+                                       '-nolisten', 'unix', '-nolock', '-noreset'])
+            if self._wait_for_display(proc, f':{number}'):
+                self.display = f':{number}'
+                self.env['DISPLAY'] = self.display
+                return
+            self.stop('xvfb')
+        raise RuntimeError('no private X server could be started')
+
+    def _wait_for_display(self, proc, display):
+        deadline = time.monotonic() + 10
+        while proc.poll() is None and time.monotonic() < deadline:
+            probe = subprocess.run(['xdpyinfo', '-display', display], stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL, check=False)
+            if probe.returncode == 0:
+                return True
+            time.sleep(0.05)
+        return False
+
+    def run(self, argv, check=True, env=None, timeout=30, **kwargs):
+        return subprocess.run(argv, env=env or self.env, check=check, timeout=timeout,
+                              capture_output=True, text=True, **kwargs)
+
+    # Services on the bus -----------------------------------------------------------------------
+
+    def _start_service(self, kind):
+        log = self.log_path(kind + '.jsonl')
+        proc = self.spawn(kind, [PYTHON, os.path.join(HERE, 'services.py'), kind, log],
+                          stdout=subprocess.PIPE)
+        line = proc.stdout.readline().decode().strip()
+        proc.stdout.close()
+        if line != 'ready':
+            raise RuntimeError(f'the {kind} service did not start (see {self.logs})')
+
+    def start_notifications(self):
+        self._start_service('notifications')
+
+    def start_accessibility(self):
+        """Lets the tests read the program's menus and windows as a screen reader would."""
+        self._start_service('accessibility')
+
+    def start_watcher(self):
+        self._start_service('watcher')
+
+    def stop_watcher(self):
+        self.stop('watcher')
+
+    def records(self, kind, event):
+        path = self.log_path(kind + '.jsonl')
+        if not os.path.exists(path):
+            return []
+        with open(path, encoding='utf-8') as f:
+            rows = [json.loads(line) for line in f if line.endswith('\n')]
+        return [r for r in rows if r['event'] == event]
+
+    def notifications(self):
+        return self.records('notifications', 'notify')
+
+    def registrations(self):
+        return self.records('watcher', 'register')
+
+    def current_items(self):
+        """The bus names of the items registered with the watcher now."""
+        items = []
+        for row in self.records('watcher', 'register') + self.records('watcher', 'unregister'):
+            items.append((row['time'], row['event'], row['service']))
+        present = set()
+        for _, event, service in sorted(items):
+            (present.add if event == 'register' else present.discard)(service)
+        return present
+
+    # The XEmbed tray ---------------------------------------------------------------------------
+
+    def start_trayer(self):
+        self.spawn('trayer', TRAYER)
+        wait_until(lambda: self.windows(['--classname', 'trayer']), 10, 'trayer to map its panel')
+        # trayer claims the tray selection right after mapping its panel.
+        time.sleep(0.3)
+
+    def stop_trayer(self):
+        self.stop('trayer')
+
+    def windows(self, query):
+        found = self.run(['xdotool', 'search', '--all'] + query, check=False)
+        return [int(w) for w in found.stdout.split()]
+
+    # The preference ----------------------------------------------------------------------------
+
+    def defaults(self, *args, check=True):
+        return self.run([DEFAULTS] + list(args), check=check)
+
+    def set_fn_state(self, value):
+        self.defaults('write', '-g', FN_KEY, '-bool', 'true' if value else 'false')
+
+    def fn_state(self):
+        result = self.defaults('read', '-g', FN_KEY, check=False)
+        return result.returncode == 0 and parse_bool(result.stdout)
+
+    def slow_flips(self, seconds):
+        """Makes every login shell, and so every flip, take at least `seconds` longer."""
+        with open(os.path.join(self.home, '.zprofile'), 'w', encoding='utf-8') as f:
+            f.write(f'sleep {seconds}\n' if seconds else '')
+
+    # The program -------------------------------------------------------------------------------
+
+    def app_env(self, **extra):
+        env = dict(self.env, QT_QPA_PLATFORM='xcb')
+        env.update(extra)
+        return {k: v for k, v in env.items() if v is not None}
+
+    def launch(self, binary, name='vantel', **extra_env):
+        proc = self.spawn(name, [binary], env=self.app_env(**extra_env))
+        return App(self, name, proc)
+
+
+class App:
+    """One run of the program under test."""
+
+    def __init__(self, desktop, name, proc):
+        self.desktop = desktop
+        self.name = name
+        self.proc = proc
+        self.pid = proc.pid
+
+    def stderr(self):
+        with open(self.desktop.log_path(self.name + '.err'), encoding='utf-8',
+                  errors='replace') as f:
+            return f.read()
+
+    def running(self):
+        return self.proc.poll() is None
+
+    def wait(self, timeout):
+        return self.proc.wait(timeout)
+
+    def stop(self):
+        return self.desktop.stop(self.name)
+
+    def windows(self):
+        return self.desktop.windows(['--pid', str(self.pid)])
+
+    def top_level_windows(self):
+        """The program's windows that are shown on their own, not inside a tray."""
+        found = []
+        for window in self.windows():
+            info = window_info(self.desktop, window)
+            if info and info['viewable'] and info['parent'] == info['root']:
+                found.append(window)
+        return found
+
+    def embedded_icon(self):
+        """The icon's window geometry (x, y, w, h) when a tray host has embedded it, else None."""
+        for window in self.windows():
+            info = window_info(self.desktop, window)
+            if info and info['viewable'] and info['parent'] != info['root'] and info['w'] < 64:
+                return (info['x'], info['y'], info['w'], info['h'])
+        return None
+
+    def wait_for_embedded_icon(self, timeout=15):
+        return wait_until(self.embedded_icon, timeout, 'the icon to be embedded in the tray')
+
+
+def window_info(desktop, window):
+    result = desktop.run(['xwininfo', '-id', str(window), '-children', '-stats'], check=False)
+    if result.returncode != 0:
+        return None
+    info = {'viewable': 'Map State: IsViewable' in result.stdout}
+    for line in result.stdout.splitlines():
+        line = line.strip()
+        for key, label in (('x', 'Absolute upper-left X:'), ('y', 'Absolute upper-left Y:'),
+                           ('w', 'Width:'), ('h', 'Height:')):
+            if line.startswith(label):
+                info[key] = int(line.split(':')[1])
+        if line.startswith('Root window id:'):
+            info['root'] = line.split()[3]
+        if line.startswith('Parent window id:'):
+            info['parent'] = line.split()[3]
+    return info if {'x', 'y', 'w', 'h', 'root', 'parent'} <= info.keys() else None
+
+
+def session_members(sid):
+    members = []
+    for entry in os.listdir('/proc'):
+        if not entry.isdigit():
+            continue
+        try:
+            with open(f'/proc/{entry}/stat', encoding='utf-8', errors='replace') as f:
+                fields = f.read().rsplit(')', 1)[1].split()
+        except OSError:
+            continue
+        if int(fields[3]) == sid:
+            members.append(int(entry))
+    return members
+
+
+def signal_session(sid, sig):
+    for pid in session_members(sid):
+        try:
+            os.kill(pid, sig)
+        except (ProcessLookupError, PermissionError):
+            pass
+
+
+class StatusItem:
+    """The host side of a StatusNotifierItem: reads its icon and tooltip, clicks it."""
+
+    IFACE = 'org.kde.StatusNotifierItem'
+
+    def __init__(self, bus, service, path='/StatusNotifierItem'):
+        self.service = service
+        self.proxy = bus.get_object(service, path, introspect=False)
+
+    def _get(self, prop):
+        return self.proxy.Get(self.IFACE, prop, dbus_interface='org.freedesktop.DBus.Properties')
+
+    def icon(self):
+        """The largest pixmap as (width, height, ARGB bytes in network order)."""
+        pixmaps = [(int(w), int(h), bytes(data)) for w, h, data in self._get('IconPixmap')]
+        return max(pixmaps, default=None, key=lambda p: p[0] * p[1])
+
+    def tooltip(self):
+        return str(self._get('ToolTip')[2])
+
+    # Hosts send clicks without waiting: an item may answer only once its menu has closed.
+    def activate(self, x=0, y=0):
+        self.proxy.Activate(x, y, dbus_interface=self.IFACE, ignore_reply=True)
+
+    def context_menu(self, x, y):
+        self.proxy.ContextMenu(x, y, dbus_interface=self.IFACE, ignore_reply=True)
+
+
+def coverage(icon):
+    """The share of the icon's pixels that are mostly opaque."""
+    _, _, data = icon
+    alphas = data[0::4]
+    return sum(1 for a in alphas if a >= 128) / max(len(alphas), 1)

@@ -1,0 +1,205 @@
+"""The base of every end-to-end test: one private desktop per test class, one program per test."""
+
+import os
+import subprocess
+import time
+import unittest
+
+import dbus
+
+import a11y
+import desktop
+from desktop import StatusItem, wait_until
+
+BIN_DIR = os.environ.get('VANTEL_E2E_BIN_DIR', '')
+PROGRAM = os.path.join(BIN_DIR, 'vantel')
+XCLIENT = os.path.join(BIN_DIR, 'e2e_xclient')
+VERSION_LINE = os.environ.get('VANTEL_E2E_VERSION_LINE', 'Version 1.0.0')
+TITLE = 'Function Keys toggled'
+BODY = {True: 'Enabled: F1, F2 act as standard function keys',
+        False: 'Disabled: F1, F2 control hardware features'}
+TOOLTIP = {True: 'Vantel: Standard F1, F2, etc. (click to switch) • Shortcut: ⌘⌥F',
+           False: 'Vantel: Hardware Keys (click to switch) • Shortcut: ⌘⌥F'}
+MENU = {True: ['Current: Standard F1, F2, etc.', 'Switch to Hardware Keys', '',
+               'About Vantel…', '', 'Quit'],
+        False: ['Current: Hardware Keys (brightness and volume)',
+                'Switch to Standard F1, F2, etc.', '', 'About Vantel…', '', 'Quit']}
+CREDITS_START = 'Vantel lets you quickly switch how your function keys behave.'
+# How long a "slow" flip takes at least: long enough to watch the spin and to click again.
+SLOW_FLIP = 0.8
+SANITIZER_MARKS = ('ERROR: AddressSanitizer', 'runtime error:', 'ERROR: LeakSanitizer')
+
+
+_runs = iter(range(1_000_000))
+
+
+def next_run():
+    return next(_runs)
+
+
+def check_environment():
+    """The program always runs /usr/bin/defaults, so it has to be this project's tool."""
+    if not os.access(PROGRAM, os.X_OK):
+        raise unittest.SkipTest(f'{PROGRAM} is not built')
+    try:
+        version = subprocess.run([desktop.DEFAULTS, '--version'], capture_output=True, text=True,
+                                 timeout=10, check=False).stdout
+    except OSError:
+        version = ''
+    if 'Vantel preference tool' not in version:
+        raise AssertionError(
+            f'{desktop.DEFAULTS} is not Vantel\'s preference tool; install it with '
+            '"cmake --install build --component defaults" (scripts/test does this)')
+
+
+class DesktopTest(unittest.TestCase):
+    """Subclasses choose the tray: 'sni' (the tests' own host), 'xembed' (trayer) or None."""
+
+    TRAY = None
+
+    @classmethod
+    def setUpClass(cls):
+        check_environment()
+        cls.desktop = desktop.Desktop()
+        try:
+            cls.desktop.start_bus()
+            cls.desktop.start_x()
+            cls.desktop.start_notifications()
+            cls.desktop.start_accessibility()
+            if cls.TRAY == 'sni':
+                cls.desktop.start_watcher()
+            elif cls.TRAY == 'xembed':
+                cls.desktop.start_trayer()
+            cls.bus = dbus.bus.BusConnection(cls.desktop.bus_address)
+        except BaseException:
+            cls.desktop.close()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.bus.close()
+        cls.desktop.close(remove=not os.environ.get('VANTEL_E2E_KEEP'))
+
+    def setUp(self):
+        self.apps = []
+        self.notes_seen = len(self.desktop.notifications())
+        self.desktop.slow_flips(0)
+        self.addCleanup(self._stop_apps)
+
+    def _stop_apps(self):
+        for app in self.apps:
+            app.stop()
+            text = app.stderr()
+            for mark in SANITIZER_MARKS:
+                self.assertNotIn(mark, text, f'the program reported:\n{text}')
+
+    # Starting the program --------------------------------------------------------------------
+
+    def launch(self, fn_state=None, **env):
+        if fn_state is not None:
+            self.desktop.set_fn_state(fn_state)
+        app = self.desktop.launch(PROGRAM, name=f'vantel-{next_run()}', **env)
+        self.apps.append(app)
+        return app
+
+    def status_item(self, app, timeout=15):
+        """Waits until the program registered with the test host; returns the item."""
+        def registered():
+            rows = [r for r in self.desktop.registrations() if r['pid'] == app.pid]
+            return rows[-1] if rows else None
+        row = self.wait(registered, 'the program to register its status item', timeout, app)
+        item = StatusItem(self.bus, row['service'], row['path'])
+        self.wait(lambda: self._tooltip_or_none(item), 'the first tooltip', 10, app)
+        return item
+
+    @staticmethod
+    def _tooltip_or_none(item):
+        try:
+            return item.tooltip()
+        except dbus.DBusException:
+            return None
+
+    def reader(self, app):
+        reader = a11y.Reader(self.bus, app.pid)
+        self.wait(reader.ready, 'the program\'s accessibility objects', 10, app)
+        return reader
+
+    def wait(self, predicate, what, timeout=10, app=None):
+        def check():
+            if app is not None and not app.running():
+                self.fail(f'the program ended (status {app.proc.returncode}) while waiting for '
+                          f'{what}:\n{app.stderr()}')
+            return predicate()
+        return wait_until(check, timeout, what, interval=0.02)
+
+    # What the program did --------------------------------------------------------------------
+
+    def new_notifications(self):
+        return self.desktop.notifications()[self.notes_seen:]
+
+    def wait_for_notification(self, app, timeout=15):
+        return self.wait(self.new_notifications, 'a notification', timeout, app)[0]
+
+    def assert_toggled_once(self, app, new_state, settle=0.6):
+        """Exactly one "Function Keys toggled" notification and the preference flipped."""
+        note = self.wait_for_notification(app)
+        time.sleep(settle)
+        notes = self.new_notifications()
+        self.assertEqual(1, len(notes), f'notifications: {notes}')
+        self.assertEqual(('Vantel', TITLE, BODY[new_state], 0),
+                         (note['app_name'], note['summary'], note['body'],
+                          note['replaces_id']))
+        self.assertEqual(new_state, self.desktop.fn_state(), 'the preference after the toggle')
+        return note
+
+    def assert_nothing_toggled(self, state, wait=1.0):
+        time.sleep(wait)
+        self.assertEqual([], self.new_notifications())
+        self.assertEqual(state, self.desktop.fn_state())
+
+    # Menus and windows -----------------------------------------------------------------------
+
+    def shown_menu(self, reader, app):
+        return self.wait(reader.shown_popup_menus, 'the menu to open', 10, app)[0]
+
+    def assert_menu(self, menu, fn_state):
+        items = menu.children()
+        self.assertEqual(MENU[fn_state], [i.text() for i in items])
+        self.assertEqual(['menu item', 'menu item', 'separator', 'menu item', 'separator',
+                          'menu item'], [i.role() for i in items])
+        enabled = [i.has_state(8) for i in items]
+        self.assertEqual([False, True, True], [enabled[0], enabled[1], enabled[3]])
+        self.assertEqual('Meta+Alt+F', items[1].key_binding())
+        self.assertEqual('Meta+Q', items[5].key_binding())
+        return items
+
+    def close_menu(self, reader, app):
+        self.xdotool('key', 'Escape')
+        self.wait(lambda: not reader.shown_popup_menus(), 'the menu to close', 5, app)
+
+    def choose(self, item):
+        x, y, w, h = item.extents()
+        self.xdotool('mousemove', str(x + w // 2), str(y + h // 2), 'click', '1')
+
+    def xdotool(self, *args):
+        self.desktop.run(['xdotool'] + list(args))
+
+    # Another X client ------------------------------------------------------------------------
+
+    def other_client_grab(self, plain=False):
+        """Starts e2e_xclient grabbing Super+Alt+F; returns (name, outcome)."""
+        name = f'xclient-{time.monotonic_ns()}'
+        argv = [XCLIENT, 'grab'] + (['--plain'] if plain else [])
+        self.desktop.spawn(name, argv)
+        self.addCleanup(self.desktop.stop, name)
+        log = self.desktop.log_path(name + '.out')
+
+        def outcome():
+            with open(log, encoding='utf-8') as f:
+                words = f.read().split()
+            return next((w for w in words if w in ('grabbed', 'busy')), None)
+        return name, wait_until(outcome, 10, 'the other client to try its grab')
+
+    def other_client_presses(self, name):
+        with open(self.desktop.log_path(name + '.out'), encoding='utf-8') as f:
+            return f.read().split().count('pressed')

@@ -1,0 +1,211 @@
+#!/usr/bin/python3
+"""Stand-in desktop services that run on a private session bus.
+
+    services.py notifications LOG   owns org.freedesktop.Notifications, logs every Notify call
+    services.py watcher LOG         owns org.kde.StatusNotifierWatcher with a host registered
+    services.py accessibility LOG   owns org.a11y.Bus and hands out this same bus
+
+Each logs one JSON object per line (with a CLOCK_MONOTONIC time stamp) and prints "ready" on
+standard output once its name is owned, so that a starter can wait for it.
+"""
+
+import json
+import os
+import sys
+import time
+
+import dbus
+import dbus.mainloop.glib
+import dbus.service
+from gi.repository import GLib
+
+PROPERTIES = 'org.freedesktop.DBus.Properties'
+INTROSPECTABLE = 'org.freedesktop.DBus.Introspectable'
+
+
+class Log:
+    def __init__(self, path):
+        self.file = open(path, 'a', encoding='utf-8')
+
+    def write(self, **record):
+        record['time'] = time.monotonic()
+        self.file.write(json.dumps(record, ensure_ascii=False) + '\n')
+        self.file.flush()
+
+
+class Notifications(dbus.service.Object):
+    IFACE = 'org.freedesktop.Notifications'
+
+    def __init__(self, bus, log):
+        super().__init__(bus, '/org/freedesktop/Notifications')
+        self.log = log
+        self.last_id = 0
+
+    @dbus.service.method(IFACE, in_signature='susssasa{sv}i', out_signature='u',
+                         sender_keyword='sender')
+    def Notify(self, app_name, replaces_id, app_icon, summary, body, actions, hints, timeout,
+               sender=None):
+        self.last_id += 1
+        self.log.write(event='notify', id=self.last_id, sender=str(sender),
+                       app_name=str(app_name), replaces_id=int(replaces_id),
+                       app_icon=str(app_icon), summary=str(summary), body=str(body),
+                       actions=[str(a) for a in actions], timeout=int(timeout))
+        return dbus.UInt32(self.last_id)
+
+    @dbus.service.method(IFACE, in_signature='u')
+    def CloseNotification(self, notification_id):
+        self.log.write(event='close', id=int(notification_id))
+
+    @dbus.service.method(IFACE, out_signature='as')
+    def GetCapabilities(self):
+        return ['body']
+
+    @dbus.service.method(IFACE, out_signature='ssss')
+    def GetServerInformation(self):
+        return ('e2e-notifications', 'vantel-tests', '1.0', '1.2')
+
+
+class Watcher(dbus.service.Object):
+    """A status-notifier watcher that reports a host as present and remembers the items."""
+
+    IFACE = 'org.kde.StatusNotifierWatcher'
+    # dbus-python leaves properties out of its introspection data, and Qt decides whether a
+    # host exists by reading them through introspection.
+    XML = f'''<!DOCTYPE node PUBLIC "-//freedesktop//DTD D-BUS Object Introspection 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/introspect.dtd">
+<node>
+  <interface name="{INTROSPECTABLE}">
+    <method name="Introspect"><arg name="data" direction="out" type="s"/></method>
+  </interface>
+  <interface name="{PROPERTIES}">
+    <method name="Get"><arg direction="in" type="s"/><arg direction="in" type="s"/>
+      <arg direction="out" type="v"/></method>
+    <method name="GetAll"><arg direction="in" type="s"/><arg direction="out" type="a{{sv}}"/>
+    </method>
+  </interface>
+  <interface name="{IFACE}">
+    <method name="RegisterStatusNotifierItem"><arg name="service" type="s" direction="in"/>
+    </method>
+    <method name="RegisterStatusNotifierHost"><arg name="service" type="s" direction="in"/>
+    </method>
+    <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
+    <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
+    <property name="ProtocolVersion" type="i" access="read"/>
+    <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
+    <signal name="StatusNotifierItemUnregistered"><arg type="s"/></signal>
+    <signal name="StatusNotifierHostRegistered"/>
+  </interface>
+</node>'''
+
+    def __init__(self, bus, log):
+        super().__init__(bus, '/StatusNotifierWatcher')
+        self.bus_daemon = dbus.Interface(bus.get_object('org.freedesktop.DBus', '/org/freedesktop/DBus'),
+                                         'org.freedesktop.DBus')
+        self.log = log
+        self.items = []
+        bus.add_signal_receiver(self.owner_changed, 'NameOwnerChanged', 'org.freedesktop.DBus')
+
+    @dbus.service.method(INTROSPECTABLE, out_signature='s')
+    def Introspect(self):
+        return self.XML
+
+    @dbus.service.method(IFACE, in_signature='s', sender_keyword='sender')
+    def RegisterStatusNotifierItem(self, service, sender=None):
+        # Items give either their bus name or an object path on the sender's connection.
+        path = '/StatusNotifierItem'
+        name = str(service)
+        if name.startswith('/'):
+            path, name = name, str(sender)
+        entry = f'{name}{path}'
+        if entry not in self.items:
+            self.items.append(entry)
+        pid = int(self.bus_daemon.GetConnectionUnixProcessID(str(sender)))
+        self.log.write(event='register', service=name, path=path, sender=str(sender), pid=pid)
+        self.StatusNotifierItemRegistered(entry)
+
+    @dbus.service.method(IFACE, in_signature='s')
+    def RegisterStatusNotifierHost(self, service):
+        self.log.write(event='host', service=str(service))
+
+    @dbus.service.signal(IFACE, signature='s')
+    def StatusNotifierItemRegistered(self, entry):
+        pass
+
+    @dbus.service.signal(IFACE, signature='s')
+    def StatusNotifierItemUnregistered(self, entry):
+        pass
+
+    @dbus.service.signal(IFACE)
+    def StatusNotifierHostRegistered(self):
+        pass
+
+    def owner_changed(self, name, old, new):
+        if new:
+            return
+        for entry in [e for e in self.items if e.startswith(str(name) + '/')]:
+            self.items.remove(entry)
+            self.log.write(event='unregister', service=str(name))
+            self.StatusNotifierItemUnregistered(entry)
+
+    def properties(self):
+        return {
+            'RegisteredStatusNotifierItems': dbus.Array(self.items, signature='s'),
+            'IsStatusNotifierHostRegistered': dbus.Boolean(True),
+            'ProtocolVersion': dbus.Int32(0),
+        }
+
+    @dbus.service.method(PROPERTIES, in_signature='ss', out_signature='v')
+    def Get(self, interface, name):
+        return self.properties()[str(name)]
+
+    @dbus.service.method(PROPERTIES, in_signature='s', out_signature='a{sv}')
+    def GetAll(self, interface):
+        return self.properties() if str(interface) == self.IFACE else {}
+
+
+class AccessibilityBus(dbus.service.Object):
+    """Tells Qt programs that a screen reader listens, on this very bus."""
+
+    def __init__(self, bus, log):
+        super().__init__(bus, '/org/a11y/bus')
+        self.log = log
+
+    @dbus.service.method('org.a11y.Bus', out_signature='s', sender_keyword='sender')
+    def GetAddress(self, sender=None):
+        self.log.write(event='address', sender=str(sender))
+        return os.environ['DBUS_SESSION_BUS_ADDRESS']
+
+    @dbus.service.method(PROPERTIES, in_signature='ss', out_signature='v')
+    def Get(self, interface, name):
+        return dbus.Boolean(True)
+
+    @dbus.service.method(PROPERTIES, in_signature='s', out_signature='a{sv}')
+    def GetAll(self, interface):
+        return {'IsEnabled': dbus.Boolean(True), 'ScreenReaderEnabled': dbus.Boolean(True)}
+
+
+SERVICES = {
+    'accessibility': (AccessibilityBus, 'org.a11y.Bus'),
+    'notifications': (Notifications, 'org.freedesktop.Notifications'),
+    'watcher': (Watcher, 'org.kde.StatusNotifierWatcher'),
+}
+
+
+def main():
+    kind, log_path = sys.argv[1], sys.argv[2]
+    dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
+    bus = dbus.SessionBus()
+    cls, bus_name = SERVICES[kind]
+    service = cls(bus, Log(log_path))
+    reply = bus.request_name(bus_name, dbus.bus.NAME_FLAG_DO_NOT_QUEUE)
+    if reply != dbus.bus.REQUEST_NAME_REPLY_PRIMARY_OWNER:
+        print(f'{bus_name} is already owned', file=sys.stderr)
+        return 1
+    print('ready', flush=True)
+    GLib.MainLoop().run()
+    del service
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
