@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A session bus of the test's own that can start no services, stopped with the object.
+class PrivateBus {
+public:
+    PrivateBus();
+    ~PrivateBus();
+
+    bool isRunning() const { return !address_.isEmpty(); }
+    // A new connection to the bus, under a name unique in the process.
+    QDBusConnection connect(const QString &name);
+
+private:
+    QTemporaryDir dir_;
+    QProcess daemon_;
+    QString address_;
+    QStringList connections_;
+};
