@@ -58,18 +58,18 @@ TEST(KilledWriters, AlwaysLeaveTheOldOrTheNewFile) {
     ASSERT_EQ(runTool(store, {"write", "org.example.crash", "keep", "-int", "7"}).status, 0);
     ASSERT_EQ(runTool(store, {"write", "org.example.crash", "v", values[0]}).status, 0);
     std::mt19937 random(7);
-    int killedMidWrite = 0;
+    int killed = 0;
     for (int round = 0; round < 120; ++round) {
         const std::string old = storedValue(path);
         const std::string &next = values[round % 2];
         const pid_t writer = startTool(store, {"write", "org.example.crash", "v", next});
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
         ::kill(writer, SIGKILL);
-        killedMidWrite += waitFor(writer) == 128 + SIGKILL;
+        killed += waitFor(writer) == 128 + SIGKILL;
         const std::string now = storedValue(path);
         ASSERT_TRUE(now == old || now == next) << "round " << round << ": " << now.substr(0, 80);
     }
-    EXPECT_GT(killedMidWrite, 10); // otherwise the test proved nothing
+    EXPECT_GT(killed, 10); // otherwise the test proved nothing
     // The next write clears what the killed writers left behind, and nothing else was lost.
     ASSERT_EQ(runTool(store, {"write", "org.example.crash", "v", "done"}).status, 0);
     EXPECT_EQ(runTool(store, {"read", "org.example.crash", "keep"}).out, "7\n");
