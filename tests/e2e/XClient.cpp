@@ -3,6 +3,7 @@
 //   e2e_xclient grab           grab Super+Alt+F, also with CapsLock and NumLock held
 //   e2e_xclient grab --plain   grab Super+Alt+F with no lock modifier only
 //   e2e_xclient close WINDOW   ask a window to close, as a window manager's close button does
+//   e2e_xclient capture WINDOW write the window's pixels, as the X server holds them, to stdout
 //
 // grab prints "keycode N", then "grabbed" or "busy" (and exits 1), then "pressed" for every
 // press; the grab ends with the process. It holds the combination before the program starts,
@@ -79,6 +80,24 @@ int closeWindow(xcb_connection_t *connection, xcb_window_t window) {
     return error ? 1 : 0;
 }
 
+int capture(xcb_connection_t *connection, xcb_window_t window) {
+    xcb_get_geometry_reply_t *geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    if (!geometry)
+        return 1;
+    xcb_get_image_reply_t *image =
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          geometry->width, geometry->height, ~0u),
+                            nullptr);
+    std::free(geometry);
+    if (!image)
+        return 1;
+    std::fwrite(xcb_get_image_data(image), 1, xcb_get_image_data_length(image), stdout);
+    std::free(image);
+    return 0;
+}
+
 int grabAndWatch(xcb_connection_t *connection, bool plainOnly) {
     const xcb_keycode_t key = static_cast<xcb_keycode_t>(keyInFPosition(connection));
     std::printf("keycode %d\n", key);
@@ -103,8 +122,8 @@ int grabAndWatch(xcb_connection_t *connection, bool plainOnly) {
 
 int main(int argc, char **argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command != "grab" && !(command == "close" && argc == 3)) {
-        std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW\n");
+    if (command != "grab" && !((command == "close" || command == "capture") && argc == 3)) {
+        std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW | capture WINDOW\n");
         return 2;
     }
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
@@ -112,10 +131,13 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "e2e_xclient: cannot connect to the X server\n");
         return 2;
     }
-    const int status =
-        command == "close"
-            ? closeWindow(connection, static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0)))
-            : grabAndWatch(connection, argc > 2 && std::strcmp(argv[2], "--plain") == 0);
+    int status = 0;
+    if (command == "grab") {
+        status = grabAndWatch(connection, argc > 2 && std::strcmp(argv[2], "--plain") == 0);
+    } else {
+        const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
+        status = command == "close" ? closeWindow(connection, window) : capture(connection, window);
+    }
     xcb_disconnect(connection);
     return status;
 }

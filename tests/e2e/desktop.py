@@ -169,6 +169,11 @@ class Desktop:
             time.sleep(0.05)
         return False
 
+    def capture(self, window, xclient):
+        """The window's pixels as the X server holds them (xclient: the e2e_xclient program)."""
+        return subprocess.run([xclient, 'capture', str(window)], env=self.env, check=True,
+                              capture_output=True, timeout=10).stdout
+
     def run(self, argv, check=True, env=None, timeout=30, **kwargs):
         return subprocess.run(argv, env=env or self.env, check=check, timeout=timeout,
                               capture_output=True, text=True, **kwargs)
@@ -210,16 +215,6 @@ class Desktop:
 
     def registrations(self):
         return self.records('watcher', 'register')
-
-    def current_items(self):
-        """The bus names of the items registered with the watcher now."""
-        items = []
-        for row in self.records('watcher', 'register') + self.records('watcher', 'unregister'):
-            items.append((row['time'], row['event'], row['service']))
-        present = set()
-        for _, event, service in sorted(items):
-            (present.add if event == 'register' else present.discard)(service)
-        return present
 
     # The XEmbed tray ---------------------------------------------------------------------------
 
@@ -300,13 +295,19 @@ class App:
                 found.append(window)
         return found
 
-    def embedded_icon(self):
-        """The icon's window geometry (x, y, w, h) when a tray host has embedded it, else None."""
+    def embedded_window(self):
+        """The icon's window when a tray host has embedded it, else None."""
         for window in self.windows():
             info = window_info(self.desktop, window)
             if info and info['viewable'] and info['parent'] != info['root'] and info['w'] < 64:
-                return (info['x'], info['y'], info['w'], info['h'])
+                return window
         return None
+
+    def embedded_icon(self):
+        """The icon's geometry (x, y, w, h) when a tray host has embedded it, else None."""
+        window = self.embedded_window()
+        info = window and window_info(self.desktop, window)
+        return (info['x'], info['y'], info['w'], info['h']) if info else None
 
     def wait_for_embedded_icon(self, timeout=15):
         return wait_until(self.embedded_icon, timeout, 'the icon to be embedded in the tray')

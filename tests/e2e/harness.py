@@ -112,6 +112,14 @@ class DesktopTest(unittest.TestCase):
         self.wait(lambda: self._tooltip_or_none(item), 'the first tooltip', 10, app)
         return item
 
+    def hosted_items(self):
+        """The bus names of the items the test host holds now."""
+        watcher = self.bus.get_object('org.kde.StatusNotifierWatcher', '/StatusNotifierWatcher',
+                                      introspect=False)
+        entries = watcher.Get('org.kde.StatusNotifierWatcher', 'RegisteredStatusNotifierItems',
+                              dbus_interface='org.freedesktop.DBus.Properties')
+        return {str(e).split('/', 1)[0] for e in entries}
+
     @staticmethod
     def _tooltip_or_none(item):
         try:

@@ -131,7 +131,7 @@ class StatusItemTest(DesktopTest):
         item.context_menu(700, 10)
         self.choose(self.shown_menu(reader, app).children()[5])
         self.assertEqual(0, app.wait(10))
-        self.wait(lambda: item.service not in self.desktop.current_items(),
+        self.wait(lambda: item.service not in self.hosted_items(),
                   'the item to leave the host', 5)
         self.assertEqual([], self.new_notifications())
 
