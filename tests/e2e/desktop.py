@@ -20,8 +20,10 @@ PYTHON = '/usr/bin/python3'
 DEFAULTS = '/usr/bin/defaults'
 FN_KEY = 'com.apple.keyboard.fnState'
 SCREEN = (1024, 768)
-TRAYER = ['trayer', '--edge', 'top', '--align', 'right', '--widthtype', 'pixel', '--width', '120',
-          '--heighttype', 'pixel', '--height', '28', '--SetDockType', 'true']
+TRAYER_SIZE = (120, 28)
+TRAYER = ['trayer', '--edge', 'top', '--align', 'right', '--widthtype', 'pixel', '--width',
+          str(TRAYER_SIZE[0]), '--heighttype', 'pixel', '--height', str(TRAYER_SIZE[1]),
+          '--SetDockType', 'true']
 PASSED_THROUGH = ('PATH', 'LANG', 'ASAN_OPTIONS', 'UBSAN_OPTIONS', 'LSAN_OPTIONS', 'TERM')
 
 BUS_CONFIG = '''<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
@@ -58,9 +60,9 @@ def parse_bool(text):
 class Desktop:
     """Starts and stops the pieces of a private desktop; each piece is optional."""
 
-    def __init__(self, root=None, detached=False):
+    def __init__(self, root=None, user_home=False):
+        """user_home: keep the user's own HOME and preferences instead of private ones."""
         self.root = root or tempfile.mkdtemp(prefix='vantel-e2e-')
-        self.detached = detached
         self.procs = {}
         self.home = self._dir('home')
         self.config = self._dir('config')
@@ -73,6 +75,12 @@ class Desktop:
                         LOGNAME=os.environ.get('USER', 'root'), XDG_CONFIG_HOME=self.config,
                         XDG_RUNTIME_DIR=self.runtime, XDG_CACHE_HOME=self._dir('cache'),
                         XDG_DATA_HOME=self._dir('data'), NO_AT_BRIDGE='1')
+        if user_home:
+            self.home = os.path.expanduser('~')
+            self.config = os.environ.get('XDG_CONFIG_HOME', os.path.join(self.home, '.config'))
+            self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config)
+            for name in ('XDG_CACHE_HOME', 'XDG_DATA_HOME'):
+                self.env.pop(name)
         self.bus_address = None
         self.display = None
 
