@@ -22,6 +22,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -45,9 +46,11 @@ QIcon aboutIcon() {
 }
 
 // One run of the application; `restart` says whether a fresh process should take over.
-int run(int argc, char **argv, bool &restart) {
+// `displayProbe` is let go once Qt has its own connection.
+int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart) {
     QApplication::setApplicationName(QStringLiteral("Vantel"));
     QApplication app(argc, argv);
+    displayProbe.reset();
     QApplication::setApplicationDisplayName(QStringLiteral("Vantel"));
     // The About window is the only window; closing it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -89,6 +92,12 @@ int restartProcess(const std::vector<std::string> &arguments) {
     for (const std::string &argument : arguments)
         argv.push_back(const_cast<char *>(argument.c_str()));
     argv.push_back(nullptr);
+    // The program's own path keeps its name in process lists; /proc/self/exe still works when
+    // the file has been replaced since.
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        ::execv(self.c_str(), argv.data());
     ::execv("/proc/self/exe", argv.data());
     qCCritical(lcVantel, "Cannot restart Vantel: %s", std::strerror(errno));
     return 1;
@@ -98,12 +107,17 @@ int restartProcess(const std::vector<std::string> &arguments) {
 int main(int argc, char **argv) {
     // QApplication takes its own options out of argv; a restart passes them on again.
     const std::vector<std::string> arguments(argv, argv + argc);
-    const QString problem = displayProblem(currentDisplayEnvironment(argc, argv), canOpenXDisplay);
+    std::shared_ptr<void> displayProbe;
+    const QString problem =
+        displayProblem(currentDisplayEnvironment(argc, argv), [&](const QString &display) {
+            displayProbe = openXDisplay(display);
+            return displayProbe != nullptr;
+        });
     if (!problem.isEmpty()) {
         qCCritical(lcVantel).noquote() << problem;
         return 1;
     }
     bool restart = false;
-    const int status = run(argc, argv, restart);
+    const int status = run(argc, argv, std::move(displayProbe), restart);
     return restart ? restartProcess(arguments) : status;
 }

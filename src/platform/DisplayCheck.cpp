@@ -53,9 +53,12 @@ QString displayProblem(const DisplayEnvironment &environment,
     return first + QStringLiteral(" Vantel needs a graphical desktop session.");
 }
 
-bool canOpenXDisplay(const QString &display) {
+std::shared_ptr<void> openXDisplay(const QString &display) {
     xcb_connection_t *connection = xcb_connect(display.toLocal8Bit().constData(), nullptr);
-    const bool open = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return open;
+    if (xcb_connection_has_error(connection) != 0) {
+        xcb_disconnect(connection);
+        return nullptr;
+    }
+    return std::shared_ptr<void>(
+        connection, [](void *open) { xcb_disconnect(static_cast<xcb_connection_t *>(open)); });
 }

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 // What decides whether Qt can reach a window system.
 struct DisplayEnvironment {
@@ -21,5 +22,6 @@ DisplayEnvironment currentDisplayEnvironment(int argc, char **argv);
 QString displayProblem(const DisplayEnvironment &environment,
                        const std::function<bool(const QString &)> &canOpenX);
 
-// Whether an X server accepts a connection at `display`.
-bool canOpenXDisplay(const QString &display);
+// A connection to the X server at `display`, or null when none answers. Keep it open until Qt
+// has made its own: an X server may drop a connection that arrives as another one closes.
+std::shared_ptr<void> openXDisplay(const QString &display);
