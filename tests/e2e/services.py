@@ -104,6 +104,9 @@ class Watcher(dbus.service.Object):
         self.log = log
         self.items = []
         bus.add_signal_receiver(self.owner_changed, 'NameOwnerChanged', 'org.freedesktop.DBus')
+        # When an item changes its icon or tooltip, for timing what a host would see.
+        bus.add_signal_receiver(self.item_changed, dbus_interface='org.kde.StatusNotifierItem',
+                                sender_keyword='sender', member_keyword='member')
 
     @dbus.service.method(INTROSPECTABLE, out_signature='s')
     def Introspect(self):
@@ -138,6 +141,9 @@ class Watcher(dbus.service.Object):
     @dbus.service.signal(IFACE)
     def StatusNotifierHostRegistered(self):
         pass
+
+    def item_changed(self, *args, sender=None, member=None):
+        self.log.write(event='item_signal', member=str(member), sender=str(sender))
 
     def owner_changed(self, name, old, new):
         if new:

@@ -1,0 +1,10 @@
+// Prints the program's own flip script, so that the benchmark times exactly what a toggle runs.
+
+#include "FnKeyToggler.h"
+
+#include <cstdio>
+
+int main() {
+    std::fputs(FnKeyToggler::flipScript().toUtf8().constData(), stdout);
+    return 0;
+}

@@ -1,0 +1,204 @@
+#!/usr/bin/python3
+"""The application benchmark: measures the running program in a private desktop and prints each
+figure as a ratio against its yardstick, all measured in one run.
+
+    bench/app/app_bench.py [BIN_DIR]      (default: build/bin of this checkout)
+
+BIN_DIR must hold vantel, bench_minimal_tray and bench_print_flip_script (built with the
+benchmarks). The program runs against a StatusNotifierItem host of our own, with private
+preferences; /usr/bin/defaults must be the project's tool.
+"""
+
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, '..', '..', 'tests', 'e2e'))
+import dbus  # noqa: E402
+
+import desktop  # noqa: E402
+from desktop import StatusItem, wait_until  # noqa: E402
+
+RUNS = 10
+IDLE_SECONDS = 3.0
+SPIN_SECONDS = 3.0
+
+
+def tasks(pid):
+    return [os.path.join('/proc', str(pid), 'task', t) for t in os.listdir(f'/proc/{pid}/task')]
+
+
+def cpu_ns(pid):
+    """CPU time of every thread so far, in nanoseconds."""
+    total = 0
+    for task in tasks(pid):
+        with open(os.path.join(task, 'schedstat'), encoding='utf-8') as f:
+            total += int(f.read().split()[0])
+    return total
+
+
+def status_fields(path, names):
+    values = {}
+    with open(path, encoding='utf-8') as f:
+        for line in f:
+            key, _, value = line.partition(':')
+            if key in names:
+                values[key] = int(value.split()[0])
+    return values
+
+
+def context_switches(pid):
+    names = ('voluntary_ctxt_switches', 'nonvoluntary_ctxt_switches')
+    return sum(sum(status_fields(os.path.join(t, 'status'), names).values()) for t in tasks(pid))
+
+
+def peak_rss_kb(pid):
+    return status_fields(f'/proc/{pid}/status', ('VmHWM',))['VmHWM']
+
+
+class Bench:
+    def __init__(self, bin_dir):
+        self.bin_dir = bin_dir
+        self.scene = desktop.Desktop()
+        self.scene.start_bus()
+        self.scene.start_x()
+        self.scene.start_notifications()
+        self.scene.start_watcher()
+        self.bus = dbus.bus.BusConnection(self.scene.bus_address)
+        self.runs = 0
+
+    def close(self):
+        self.bus.close()
+        self.scene.close()
+
+    def start(self, program):
+        """Starts BIN_DIR/program; returns the run and the seconds until its icon was shown."""
+        self.runs += 1
+        started = time.monotonic()
+        app = self.scene.launch(os.path.join(self.bin_dir, program), name=f'{program}-{self.runs}')
+
+        def registered():
+            rows = [r for r in self.scene.registrations() if r['pid'] == app.pid]
+            return rows[0] if rows else None
+        row = wait_until(registered, 30, f'{program} to show its icon', interval=0.002)
+        return app, row, row['time'] - started
+
+    def start_up_and_memory(self):
+        times = {'vantel': [], 'bench_minimal_tray': []}
+        peaks = {'vantel': [], 'bench_minimal_tray': []}
+        for _ in range(RUNS):
+            for program in times:
+                app, _, seconds = self.start(program)
+                time.sleep(0.5)
+                times[program].append(seconds)
+                peaks[program].append(peak_rss_kb(app.pid))
+                app.stop()
+        return ({p: statistics.median(v) for p, v in times.items()},
+                {p: statistics.median(v) for p, v in peaks.items()})
+
+    def idle_wakeups(self, program):
+        app, _, _ = self.start(program)
+        time.sleep(1.0)
+        before = context_switches(app.pid)
+        time.sleep(IDLE_SECONDS)
+        woken = context_switches(app.pid) - before
+        app.stop()
+        return woken
+
+    def item(self, row):
+        item = StatusItem(self.bus, row['service'], row['path'])
+        wait_until(item.icon, 10, 'the first icon')
+        return item
+
+    def wait_for_notes(self, count):
+        wait_until(lambda: len(self.scene.notifications()) >= count, 30, 'the notification')
+
+    def toggle_latency(self):
+        """From Activate to the icon of the new state, as the host learns of it: the last icon
+        change before the notification of that toggle."""
+        self.scene.slow_flips(0)
+        app, row, _ = self.start('vantel')
+        item = self.item(row)
+        latencies = []
+        for _ in range(RUNS + 1):
+            notes = len(self.scene.notifications())
+            started = time.monotonic()
+            item.activate()
+            self.wait_for_notes(notes + 1)
+            finished = self.scene.notifications()[notes]['time']
+            changes = [r['time'] for r in self.scene.records('watcher', 'item_signal')
+                       if r['member'] == 'NewIcon' and r['sender'] == row['sender']
+                       and started < r['time'] < finished]
+            latencies.append(max(changes) - started)
+            time.sleep(0.1)
+        app.stop()
+        return statistics.median(latencies[1:])
+
+    def flip_script_alone(self):
+        script = subprocess.run([os.path.join(self.bin_dir, 'bench_print_flip_script')],
+                                capture_output=True, text=True, check=True).stdout
+        times = []
+        for _ in range(RUNS):
+            started = time.monotonic()
+            subprocess.run(['/bin/zsh', '-lc', script], env=self.scene.app_env(),
+                           capture_output=True, check=False)
+            times.append(time.monotonic() - started)
+        return statistics.median(times)
+
+    def cpu_while_spinning(self):
+        app, row, _ = self.start('vantel')
+        item = self.item(row)
+        self.scene.slow_flips(SPIN_SECONDS + 1.5)
+        notes = len(self.scene.notifications())
+        item.activate()
+        time.sleep(0.5)
+        before = cpu_ns(app.pid)
+        time.sleep(SPIN_SECONDS)
+        used = cpu_ns(app.pid) - before
+        self.wait_for_notes(notes + 1)
+        self.scene.slow_flips(0)
+        app.stop()
+        return used / (SPIN_SECONDS * 1e9)
+
+
+def verdict(ok):
+    return 'ok' if ok else 'MISSED'
+
+
+def main(argv):
+    repo = os.path.normpath(os.path.join(HERE, '..', '..'))
+    bin_dir = argv[1] if len(argv) > 1 else os.path.join(repo, 'build', 'bin')
+    bench = Bench(bin_dir)
+    try:
+        start_up, peaks = bench.start_up_and_memory()
+        wakeups = {p: bench.idle_wakeups(p) for p in ('vantel', 'bench_minimal_tray')}
+        latency = bench.toggle_latency()
+        flip = bench.flip_script_alone()
+        spinning = bench.cpu_while_spinning()
+    finally:
+        bench.close()
+
+    ratio = latency / flip
+    print(f'toggle latency     {latency * 1e3:7.1f} ms  vs the flip script alone '
+          f'{flip * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.3x)  {verdict(ratio <= 1.3)}')
+    print(f'CPU while spinning {spinning * 100:7.2f} % of one core (aim < 1 %)  '
+          f'{verdict(spinning < 0.01)}')
+    print(f'idle wakeups       {wakeups["vantel"]:7d} in {IDLE_SECONDS:.0f} s (aim 0; the minimal '
+          f'tray program: {wakeups["bench_minimal_tray"]})  {verdict(wakeups["vantel"] == 0)}')
+    ratio = start_up['vantel'] / start_up['bench_minimal_tray']
+    print(f'start-up to icon   {start_up["vantel"] * 1e3:7.1f} ms  vs a minimal tray program '
+          f'{start_up["bench_minimal_tray"] * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.3x)  '
+          f'{verdict(ratio <= 1.3)}')
+    ratio = peaks['vantel'] / peaks['bench_minimal_tray']
+    print(f'peak memory        {peaks["vantel"] / 1024:7.1f} MB  vs a minimal tray program '
+          f'{peaks["bench_minimal_tray"] / 1024:6.1f} MB: {ratio:.2f}x (aim <= 1.15x)  '
+          f'{verdict(ratio <= 1.15)}')
+    print(f'(medians of {RUNS} runs each)')
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main(sys.argv))
