@@ -127,7 +127,7 @@ TEST_P(ToggleFlowTest, SpinsFlipsOnceThenShowsTheNewStateEverywhere) {
     EXPECT_EQ(button().toolTips.back(), before ? hardwareTip : standardTip);
     EXPECT_EQ(readings(), launchReadings + 2);
     ASSERT_EQ(notifications.requests.size(), 1u);
-    const NotificationRequest &banner = notifications.requests.front();
+    const NotificationRequest banner = notifications.requests.front();
     EXPECT_EQ(banner.content.title, QStringLiteral("Function Keys toggled"));
     EXPECT_EQ(banner.content.body, before ? "Disabled: F1, F2 control hardware features"
                                           : "Enabled: F1, F2 act as standard function keys");
