@@ -2,8 +2,9 @@
 
 Everything lives under one temporary directory: HOME, XDG_CONFIG_HOME (where the preference tool
 keeps its store), XDG_RUNTIME_DIR, the logs of every service and the session bus socket. Nothing
-here is ever shared with the user's own session: the bus has no service directories, so nothing
-is started on demand, and the X server listens on its abstract socket only.
+is shared with the user's own session (the headless run alone keeps the user's HOME and
+preferences): the bus has no service directories, so nothing is started on demand, and the X
+server listens on its abstract socket only.
 """
 
 import json
@@ -64,8 +65,13 @@ class Desktop:
         """user_home: keep the user's own HOME and preferences instead of private ones."""
         self.root = root or tempfile.mkdtemp(prefix='vantel-e2e-')
         self.procs = {}
-        self.home = self._dir('home')
-        self.config = self._dir('config')
+        self.user_home = user_home
+        if user_home:
+            self.home = os.path.expanduser('~')
+            self.config = os.environ.get('XDG_CONFIG_HOME', os.path.join(self.home, '.config'))
+        else:
+            self.home = self._dir('home')
+            self.config = self._dir('config')
         self.runtime = self._dir('runtime')
         self.logs = self._dir('logs')
         self.env = {k: os.environ[k] for k in PASSED_THROUGH if k in os.environ}
@@ -73,14 +79,9 @@ class Desktop:
         self.env.setdefault('LANG', 'C.UTF-8')
         self.env.update(HOME=self.home, USER=os.environ.get('USER', 'root'),
                         LOGNAME=os.environ.get('USER', 'root'), XDG_CONFIG_HOME=self.config,
-                        XDG_RUNTIME_DIR=self.runtime, XDG_CACHE_HOME=self._dir('cache'),
-                        XDG_DATA_HOME=self._dir('data'), NO_AT_BRIDGE='1')
-        if user_home:
-            self.home = os.path.expanduser('~')
-            self.config = os.environ.get('XDG_CONFIG_HOME', os.path.join(self.home, '.config'))
-            self.env.update(HOME=self.home, XDG_CONFIG_HOME=self.config)
-            for name in ('XDG_CACHE_HOME', 'XDG_DATA_HOME'):
-                self.env.pop(name)
+                        XDG_RUNTIME_DIR=self.runtime, NO_AT_BRIDGE='1')
+        if not user_home:
+            self.env.update(XDG_CACHE_HOME=self._dir('cache'), XDG_DATA_HOME=self._dir('data'))
         self.bus_address = None
         self.display = None
 
@@ -253,6 +254,8 @@ class Desktop:
 
     def slow_flips(self, seconds):
         """Makes every login shell, and so every flip, take at least `seconds` longer."""
+        if self.user_home:
+            raise RuntimeError('refusing to write the user\'s own login profile')
         with open(os.path.join(self.home, '.zprofile'), 'w', encoding='utf-8') as f:
             f.write(f'sleep {seconds}\n' if seconds else '')
 

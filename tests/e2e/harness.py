@@ -40,7 +40,7 @@ def next_run():
 def check_environment():
     """The program always runs /usr/bin/defaults, so it has to be this project's tool."""
     if not os.access(PROGRAM, os.X_OK):
-        raise unittest.SkipTest(f'{PROGRAM} is not built')
+        raise AssertionError(f'{PROGRAM} is not built (VANTEL_E2E_BIN_DIR names the build\'s bin)')
     try:
         version = subprocess.run([desktop.DEFAULTS, '--version'], capture_output=True, text=True,
                                  timeout=10, check=False).stdout
