@@ -56,6 +56,18 @@ class StatusItemTest(DesktopTest):
         item.activate()
         self.assert_toggled_once(app, True, settle=SLOW_FLIP + 0.5)
 
+    def test_toggles_go_on_without_a_notification_server(self):
+        self.desktop.stop('notifications')
+        self.addCleanup(self.desktop.start_notifications)
+        app = self.launch(True)
+        item = self.status_item(app)
+        for state in (False, True):
+            item.activate()
+            self.wait(lambda: item.tooltip() == TOOLTIP[state], 'the tooltip of the new state',
+                      10, app)
+            self.assertEqual(state, self.desktop.fn_state())
+            time.sleep(0.3)
+
     def test_menu_titles_follow_the_preference_at_the_last_moment(self):
         app = self.launch(True)
         item = self.status_item(app)
