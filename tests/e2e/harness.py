@@ -109,6 +109,7 @@ class DesktopTest(unittest.TestCase):
             return rows[-1] if rows else None
         row = self.wait(registered, 'the program to register its status item', timeout, app)
         item = StatusItem(self.bus, row['service'], row['path'])
+        item.sender = row['sender']
         self.wait(lambda: self._tooltip_or_none(item), 'the first tooltip', 10, app)
         return item
 

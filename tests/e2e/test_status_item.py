@@ -27,13 +27,22 @@ class StatusItemTest(DesktopTest):
             if not frames or frames[-1] != frame:
                 frames.append(frame)
             time.sleep(0.01)
-        self.assert_toggled_once(app, not start)
+        note = self.assert_toggled_once(app, not start)
         self.assertEqual(TOOLTIP[not start], item.tooltip())
+        self.assert_notified_after_the_switch(note, item)
         final = item.icon()
         time.sleep(0.3)
         self.assertEqual(final, item.icon(), 'the icon keeps changing after the toggle ended')
         app.stop()
         return first, frames, final
+
+    def assert_notified_after_the_switch(self, note, item):
+        """The notification is asked for about 0.1 s after the steady icon is shown."""
+        changes = [r['time'] for r in self.desktop.records('watcher', 'item_signal')
+                   if r['member'] == 'NewIcon' and r['sender'] == item.sender
+                   and r['time'] < note['time']]
+        self.assertTrue(changes, 'no icon change before the notification')
+        self.assertGreaterEqual(note['time'] - max(changes), 0.08)
 
     def test_click_spins_then_shows_the_new_state(self):
         runs = {start: self.toggle_by_activate(start) for start in (True, False)}
