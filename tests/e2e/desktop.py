@@ -9,6 +9,7 @@ server listens on its abstract socket only.
 
 import json
 import os
+import pwd
 import random
 import shutil
 import signal
@@ -77,8 +78,8 @@ class Desktop:
         self.env = {k: os.environ[k] for k in PASSED_THROUGH if k in os.environ}
         self.env.setdefault('PATH', '/usr/local/bin:/usr/bin:/bin')
         self.env.setdefault('LANG', 'C.UTF-8')
-        self.env.update(HOME=self.home, USER=os.environ.get('USER', 'root'),
-                        LOGNAME=os.environ.get('USER', 'root'), XDG_CONFIG_HOME=self.config,
+        user = pwd.getpwuid(os.getuid()).pw_name
+        self.env.update(HOME=self.home, USER=user, LOGNAME=user, XDG_CONFIG_HOME=self.config,
                         XDG_RUNTIME_DIR=self.runtime, NO_AT_BRIDGE='1')
         if not user_home:
             self.env.update(XDG_CACHE_HOME=self._dir('cache'), XDG_DATA_HOME=self._dir('data'))
