@@ -1,10 +1,9 @@
 """Starting without a display, without a tray, before the panel, twice; the panel restarting."""
 
-import os
 import time
 import unittest
 
-from harness import PROGRAM, TOOLTIP, DesktopTest
+from harness import TOOLTIP, DesktopTest
 
 
 class LifecycleTest(DesktopTest):
