@@ -1,5 +1,6 @@
 """The base of every end-to-end test: one private desktop per test class, one program per test."""
 
+import itertools
 import os
 import subprocess
 import time
@@ -24,13 +25,16 @@ MENU = {True: ['Current: Standard F1, F2, etc.', 'Switch to Hardware Keys', '',
                'About Vantel…', '', 'Quit'],
         False: ['Current: Hardware Keys (brightness and volume)',
                 'Switch to Standard F1, F2, etc.', '', 'About Vantel…', '', 'Quit']}
-CREDITS_START = 'Vantel lets you quickly switch how your function keys behave.'
+CREDITS = ('Vantel lets you quickly switch how your function keys behave.\n\n'
+           'Choose Standard F1–F12 (send F1, F2, etc. to apps), or Hardware Keys (control '
+           'brightness and volume).\n\n'
+           'Click the menu bar icon to toggle, or press ⌘⌥F. Right-click the icon for options.')
 # How long a "slow" flip takes at least: long enough to watch the spin and to click again.
 SLOW_FLIP = 0.8
 SANITIZER_MARKS = ('ERROR: AddressSanitizer', 'runtime error:', 'ERROR: LeakSanitizer')
 
 
-_runs = iter(range(1_000_000))
+_runs = itertools.count()
 
 
 def next_run():
