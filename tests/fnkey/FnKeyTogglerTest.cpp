@@ -92,8 +92,8 @@ TEST(ProcessRunner, KillsAHungChildAndEverythingItStarted) {
     EXPECT_EQ(result.status, -1);
     EXPECT_FALSE(result.output.has_value());
     EXPECT_TRUE(result.errorOutput.has_value());
-    EXPECT_FALSE(processWithMarkerAlive("97531"));
-    EXPECT_FALSE(processWithMarkerAlive("97532"));
+    EXPECT_TRUE(processWithMarkerGone("97531"));
+    EXPECT_TRUE(processWithMarkerGone("97532"));
 }
 
 TEST(ProcessRunner, KeepsStandardInputInheritedAndArgumentsVerbatim) {

@@ -1,7 +1,9 @@
 #include "FakeExecutable.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 
 FakeExecutables::FakeExecutables() = default;
 
@@ -31,4 +33,15 @@ bool processWithMarkerAlive(const QByteArray &marker) {
             return true;
     }
     return false;
+}
+
+bool processWithMarkerGone(const QByteArray &marker, int limitMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (processWithMarkerAlive(marker)) {
+        if (clock.elapsed() > limitMs)
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
 }

@@ -17,3 +17,7 @@ private:
 
 // True when a process whose command line contains `marker` is still alive.
 bool processWithMarkerAlive(const QByteArray &marker);
+
+// Waits until no live process matches `marker`: a killed process dies when the kernel next
+// schedules it, not at the instant the signal is sent. False if one is still alive after `limit`.
+bool processWithMarkerGone(const QByteArray &marker, int limitMs = 10000);
