@@ -7,6 +7,7 @@
 #include "QtApplication.h"
 #include "SingleInstance.h"
 #include "SystemEventManager.h"
+#include "TerminationSignals.h"
 #include "ThreadPoolWorkQueue.h"
 #include "Tint.h"
 #include "TrayAvailability.h"
@@ -75,6 +76,7 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
+    const TerminationSignals terminationSignals([&] { application.terminate(); });
     QObject::connect(&tray, &TrayAvailability::restartNeeded, &app, [&] {
         restart = true;
         application.terminate();

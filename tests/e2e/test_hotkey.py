@@ -1,5 +1,7 @@
 """Super+Alt+F from anywhere on the private X server, and sharing it with other clients."""
 
+import os
+import signal
 import time
 import unittest
 
@@ -78,6 +80,15 @@ class HotKeyTest(DesktopTest):
         item = self.status_item(app)
         self.assertEqual('busy', self.other_client_grab()[1], 'the program holds the key')
         self.quit_from_menu(app, item)
+        self.assertEqual('grabbed', self.other_client_grab()[1])
+
+    def test_a_termination_signal_quits_in_order_and_releases_the_combination(self):
+        # A logout sends SIGTERM: the program must end as after Quit, not die holding its grab.
+        app = self.launch(False)
+        self.status_item(app)
+        self.assertEqual('busy', self.other_client_grab()[1], 'the program holds the key')
+        os.kill(app.pid, signal.SIGTERM)
+        self.assertEqual(0, app.wait(10), app.stderr())
         self.assertEqual('grabbed', self.other_client_grab()[1])
 
 

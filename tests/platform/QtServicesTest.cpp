@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 #include "BundleInfo.h"
 #include "DisplayCheck.h"
+#include "TerminationSignals.h"
 #include "ThreadPoolWorkQueue.h"
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -107,6 +109,24 @@ TEST(BuiltInBundleInfoTest, CarriesTheProjectVersionAndAnOptionalBuildNumber) {
     EXPECT_EQ(info.objectForInfoDictionaryKey(QStringLiteral("CFBundleVersion")),
               build.isEmpty() ? QVariant() : QVariant(build));
     EXPECT_FALSE(info.objectForInfoDictionaryKey(QStringLiteral("CFBundleName")).isValid());
+}
+
+TEST(TerminationSignalsTest, EachSignalBecomesOneQuitOnTheMainThread) {
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+        int quits = 0;
+        Qt::HANDLE quitThread = nullptr;
+        {
+            const TerminationSignals signalsSeen([&] {
+                ++quits;
+                quitThread = QThread::currentThreadId();
+            });
+            std::raise(signalNumber);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return quits > 0; }, 10000)) << signalNumber;
+            QTest::qWait(20);
+        }
+        EXPECT_EQ(quits, 1) << signalNumber;
+        EXPECT_EQ(quitThread, QThread::currentThreadId());
+    }
 }
 
 } // namespace
