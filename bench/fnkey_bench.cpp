@@ -1,6 +1,7 @@
 // One reading of the fn state against spawning /bin/true through the same runner: the ratio is
 // what the preference tool and the output handling add on top of a bare process launch.
 #include "FnKeyToggler.h"
+#include "RatioReporter.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -31,25 +32,6 @@ void BM_SpawnTrue(benchmark::State &state) {
 BENCHMARK(BM_ReadFnState)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(BM_SpawnTrue)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const double read = times_["BM_ReadFnState/min_time:2.000"];
-        const double bare = times_["BM_SpawnTrue/min_time:2.000"];
-        if (bare > 0)
-            std::printf("readFnState / spawn of /bin/true: %.2fx\n", read / bare);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -61,7 +43,8 @@ int main(int argc, char **argv) {
                                        QStringLiteral("com.apple.keyboard.fnState"),
                                        QStringLiteral("-bool"), QStringLiteral("true")});
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter reporter("BM_ReadFnState", "BM_SpawnTrue", "readFnState / spawn of /bin/true",
+                           "as close to 1x as the tool allows");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

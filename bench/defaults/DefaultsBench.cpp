@@ -1,12 +1,13 @@
 // A reading of the fn state through the tool against /bin/true, both as whole processes
 // (spawn, run, wait). The goal is a ratio of at most 2: the program starts the tool for every
 // question about the fn state.
+#include "RatioReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
@@ -46,24 +47,6 @@ void BM_BinTrue(benchmark::State &state) {
 BENCHMARK(BM_DefaultsRead)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 BENCHMARK(BM_BinTrue)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        if (times_["BM_BinTrue"] > 0)
-            std::printf("defaults read / /bin/true: %.2fx (goal: at most 2x)\n",
-                        times_["BM_DefaultsRead"] / times_["BM_BinTrue"]);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char **argv) {
@@ -78,7 +61,8 @@ int main(int argc, char **argv) {
         return 1;
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter reporter("BM_DefaultsRead", "BM_BinTrue", "defaults read / /bin/true",
+                           "at most 2x");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     std::filesystem::remove_all(home);

@@ -2,12 +2,12 @@
 // against the least that plain QPainter calls need for the same primitives. The ratio is what
 // the symbol lookup, the fallbacks and the drawing helpers cost on top.
 #include "IconDrawing.h"
+#include "RatioReporter.h"
 
 #include <QCoreApplication>
 #include <QPainterPath>
 #include <benchmark/benchmark.h>
 #include <cstdio>
-#include <map>
 
 namespace {
 
@@ -55,34 +55,14 @@ void BM_PlainQPainterFrame(benchmark::State &state) {
 BENCHMARK(BM_SpinningFrame)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 BENCHMARK(BM_PlainQPainterFrame)->Unit(benchmark::kMicrosecond)->MinTime(1.0);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            times_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        const double frame = times_["BM_SpinningFrame"];
-        const double plain = times_["BM_PlainQPainterFrame"];
-        if (frame > 0 && plain > 0)
-            std::printf("spinning frame (1x + 2x): %.1f us; plain QPainter: %.1f us; ratio %.2fx "
-                        "(aim: at most 1.3x)\n",
-                        frame, plain, frame / plain);
-    }
-
-private:
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char **argv) {
     // Raster images and paths need no GUI application; a core one is enough.
     QCoreApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter reporter("BM_SpinningFrame", "BM_PlainQPainterFrame",
+                           "spinning frame (1x + 2x) / plain QPainter", "at most 1.3x");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
