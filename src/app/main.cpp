@@ -4,20 +4,18 @@
 #include "DBusNotificationCenter.h"
 #include "DisplayCheck.h"
 #include "IconDrawing.h"
+#include "PanelIcon.h"
 #include "QtApplication.h"
 #include "SingleInstance.h"
 #include "SystemEventManager.h"
 #include "TerminationSignals.h"
 #include "ThreadPoolWorkQueue.h"
-#include "Tint.h"
 #include "TrayAvailability.h"
 #include "TrayStatusBar.h"
 
 #include <QApplication>
 #include <QDBusConnection>
 #include <QLoggingCategory>
-#include <QPalette>
-#include <QPixmap>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -33,17 +31,17 @@ Q_LOGGING_CATEGORY(lcVantel, "vantel", QtInfoMsg)
 
 // The `on` icon, four times its panel size, for the About window.
 QIcon aboutIcon() {
-    const QColor ink = QGuiApplication::palette().color(QPalette::WindowText);
-    QIcon icon;
+    QList<QImage> representations;
+    bool isTemplate = false;
     for (const qreal ratio : {1.0, 2.0}) {
-        const std::optional<IconImage> drawn = onImage(IconStyle{}, 4 * ratio);
+        std::optional<IconImage> drawn = onImage(IconStyle{}, 4 * ratio);
         if (!drawn)
             continue;
-        QImage image = drawn->isTemplate ? tinted(drawn->image, ink) : drawn->image;
-        image.setDevicePixelRatio(ratio);
-        icon.addPixmap(QPixmap::fromImage(image));
+        drawn->image.setDevicePixelRatio(ratio);
+        representations.append(drawn->image);
+        isTemplate = drawn->isTemplate;
     }
-    return icon;
+    return panelIcon(representations, isTemplate);
 }
 
 // One run of the application; `restart` says whether a fresh process should take over.

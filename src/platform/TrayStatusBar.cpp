@@ -1,15 +1,13 @@
 #include "TrayStatusBar.h"
 
+#include "PanelIcon.h"
 #include "QtApplication.h"
-#include "Tint.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QIcon>
 #include <QMenu>
-#include <QPalette>
-#include <QPixmap>
 
 std::optional<InputEvent> clickForActivation(QSystemTrayIcon::ActivationReason reason,
                                              Qt::KeyboardModifiers modifiers) {
@@ -59,13 +57,7 @@ bool TrayButton::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void TrayButton::applyImage() {
-    // The panel's own colours are not known to the program; the desktop's palette is what its
-    // theme hands to every application, the panel included.
-    const QColor foreground = QGuiApplication::palette().color(QPalette::WindowText);
-    QIcon icon;
-    for (const QImage &representation : representations_)
-        icon.addPixmap(
-            QPixmap::fromImage(isTemplate_ ? tinted(representation, foreground) : representation));
+    const QIcon icon = panelIcon(representations_, isTemplate_);
     tray_.setIcon(icon);
     // Shown only once there is a picture: an icon without one would be an empty slot.
     if (!tray_.isVisible() && !icon.isNull())
