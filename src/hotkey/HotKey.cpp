@@ -1,6 +1,6 @@
-#include "HotKey.h"
+#include "hotkey/HotKey.h"
 
-#include "CallbackBox.h"
+#include "hotkey/CallbackBox.h"
 
 #include <memory>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "IconDrawing.h"
+#include "icon/IconDrawing.h"
 
 #include <QPainterPath>
 #include <QPen>

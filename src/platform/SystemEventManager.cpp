@@ -1,6 +1,6 @@
-#include "SystemEventManager.h"
+#include "platform/SystemEventManager.h"
 
-#include "XcbEventManager.h"
+#include "platform/XcbEventManager.h"
 
 #include <QGuiApplication>
 

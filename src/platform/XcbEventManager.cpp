@@ -1,6 +1,6 @@
-#include "XcbEventManager.h"
+#include "platform/XcbEventManager.h"
 
-#include "XcbKeyboard.h"
+#include "platform/XcbKeyboard.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>

@@ -1,4 +1,4 @@
-#include "XcbKeyboard.h"
+#include "platform/XcbKeyboard.h"
 
 #include <xcb/xcb.h>
 #include <xkbcommon/xkbcommon-x11.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EventManager.h"
+#include "platform/EventManager.h"
 
 #include <cstdint>
 #include <optional>

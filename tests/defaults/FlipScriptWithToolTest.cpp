@@ -1,9 +1,9 @@
 // The program's own flip script, run by the real login shell against this tool, and the
 // switcher reading what it wrote.
 #include "Domain.h"
-#include "FnKeyToggler.h"
 #include "Store.h"
 #include "ToolProcess.h"
+#include "fnkey/FnKeyToggler.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "HotKey.h"
-#include "FakeEventManager.h"
-#include "SystemEventManager.h"
+#include "hotkey/HotKey.h"
+#include "platform/SystemEventManager.h"
+#include "support/FakeEventManager.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "EventManager.h"
-#include "HotKey.h"
-#include "SystemEventManager.h"
 #include "XcbTestEnvironment.h"
+#include "hotkey/HotKey.h"
+#include "platform/EventManager.h"
+#include "platform/SystemEventManager.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>

@@ -1,4 +1,4 @@
-#include "Tint.h"
+#include "platform/Tint.h"
 
 #include <QPainter>
 

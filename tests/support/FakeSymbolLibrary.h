@@ -1,11 +1,9 @@
 #pragma once
 
-#include "IconDrawing.h"
-#include "StatusButton.h"
+#include "icon/SymbolLibrary.h"
 
-#include <QColor>
 #include <QMap>
-#include <functional>
+#include <QStringList>
 
 // A library holding only what a test puts in it; it records every request.
 class FakeSymbolLibrary : public SymbolLibrary {
@@ -42,34 +40,3 @@ public:
     QMap<QString, Entry> entries;
     mutable QStringList requests;
 };
-
-// Records what the controller does to the button.
-class FakeButton : public StatusButton {
-public:
-    struct Call {
-        QList<QImage> images; // empty for a cleared image
-        bool isTemplate = false;
-    };
-
-    void setImage(const QList<QImage> &representations, bool isTemplate) override {
-        calls.push_back({representations, isTemplate});
-        if (onImage)
-            onImage();
-    }
-    void clearImage() override { calls.push_back({}); }
-    void setToolTip(const QString &) override {}
-    QRect bounds() const override { return {}; }
-
-    std::vector<Call> calls;
-    std::function<void()> onImage;
-};
-
-// The pixel under the icon-space point `p` (y up, in points) as it appears when viewed.
-inline QColor pixelAt(const QImage &image, QPointF p) {
-    const qreal scale = image.devicePixelRatio();
-    return image.pixelColor(int(p.x() * scale), int(image.height() - p.y() * scale));
-}
-
-inline int alphaAt(const QImage &image, QPointF p) {
-    return pixelAt(image, p).alpha();
-}

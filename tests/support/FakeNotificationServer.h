@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QDBusMessage>
 #include <QObject>
 #include <QStringList>
 #include <QVariantMap>
-
-#include <atomic>
 
 // A notification server that keeps every Notify call.
 class FakeNotificationServer : public QObject {
@@ -21,17 +18,4 @@ public slots:
         calls.append({app, replaces, icon, summary, body, actions, hints, timeout});
         return uint(calls.size());
     }
-};
-
-// A StatusNotifierWatcher that publishes its host property the way Qt reads it.
-class FakeTrayWatcher : public QObject {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ isHostRegistered)
-public:
-    std::atomic<bool> host = false;
-    bool isHostRegistered() const { return host; }
-
-signals:
-    void StatusNotifierHostRegistered();
 };
