@@ -15,6 +15,14 @@
 
 namespace {
 const QString shortcutText = QStringLiteral("⌘⌥F");
+
+// A menu entry runs after the menu has closed, by when the delegate may be gone.
+template <typename Step> std::function<void()> whileAlive(AppDelegate *delegate, Step step) {
+    return [self = QPointer<AppDelegate>(delegate), step] {
+        if (self)
+            step(*self);
+    };
+}
 } // namespace
 
 AppDelegate::AppDelegate(const AppServices &services, FnKeyToggler toggler)
@@ -63,20 +71,10 @@ void AppDelegate::statusItemClicked(Click click) {
 }
 
 void AppDelegate::showMenu() {
-    // A chosen entry runs after the menu has closed, by when the delegate may be gone.
-    QPointer<AppDelegate> self(this);
-    const StatusMenu::Actions actions{[self] {
-                                          if (self)
-                                              self->toggleAction();
-                                      },
-                                      [self] {
-                                          if (self)
-                                              self->showAbout();
-                                      },
-                                      [self] {
-                                          if (self)
-                                              self->quit();
-                                      }};
+    const StatusMenu::Actions actions{
+        whileAlive(this, [](AppDelegate &delegate) { delegate.toggleAction(); }),
+        whileAlive(this, [](AppDelegate &delegate) { delegate.showAbout(); }),
+        whileAlive(this, [](AppDelegate &delegate) { delegate.quit(); })};
     std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(toggler_.readFnState(), actions);
     // Read again so that the titles show the preference at the last moment before display.
     StatusMenu::updateMenuTitles(*menu, toggler_.readFnState());
