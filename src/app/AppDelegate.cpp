@@ -1,11 +1,11 @@
 #include "AppDelegate.h"
 
-#include "HotKey.h"
 #include "IconState.h"
 #include "NotificationCenter.h"
 #include "StatusBar.h"
 #include "StatusButton.h"
 #include "WorkQueue.h"
+#include "hotkey/GlobalHotKey.h"
 
 #include <QPointer>
 #include <QUuid>
@@ -84,7 +84,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     setupStatusItem();
     services_.notifications.requestAuthorization();
     QPointer<AppDelegate> weakSelf(this);
-    registerHotKey(services_.eventManager, [weakSelf] {
+    services_.hotKey.registerHotKey([weakSelf] {
         if (weakSelf)
             weakSelf->toggleAction();
     });
@@ -95,5 +95,5 @@ void AppDelegate::applicationDidFinishLaunching() {
 }
 
 void AppDelegate::applicationWillTerminate() {
-    unregisterHotKey(services_.eventManager);
+    services_.hotKey.unregisterHotKey();
 }

@@ -3,7 +3,7 @@
 class AboutPanel;
 class Application;
 class BundleInfo;
-class EventManager;
+class GlobalHotKey;
 class NotificationCenter;
 class StatusBar;
 class WorkQueue;
@@ -17,5 +17,5 @@ struct AppServices {
     AboutPanel &aboutPanel;
     BundleInfo &bundle;
     WorkQueue &work;
-    EventManager &eventManager;
+    GlobalHotKey &hotKey;
 };

@@ -7,11 +7,12 @@
 #include "PanelIcon.h"
 #include "QtApplication.h"
 #include "SingleInstance.h"
-#include "SystemEventManager.h"
 #include "TerminationSignals.h"
 #include "ThreadPoolWorkQueue.h"
 #include "TrayAvailability.h"
 #include "TrayStatusBar.h"
+#include "hotkey/GlobalHotKey.h"
+#include "platform/ShortcutBackends.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -68,9 +69,10 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     AboutWindow about(aboutIcon);
     BuiltInBundleInfo bundle;
     ThreadPoolWorkQueue work;
-    const std::unique_ptr<EventManager> eventManager = createSystemEventManager();
+    const std::unique_ptr<GlobalShortcutBackend> shortcuts = createShortcutBackend();
+    GlobalHotKey hotKey(*shortcuts);
     AppDelegate delegate(
-        AppServices{application, statusBar, notifications, about, bundle, work, *eventManager});
+        AppServices{application, statusBar, notifications, about, bundle, work, hotKey});
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);

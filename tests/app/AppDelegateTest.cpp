@@ -1,9 +1,9 @@
 #include "AppDelegate.h"
-#include "FakeEventManager.h"
 #include "FakeExecutable.h"
+#include "FakeShortcutBackend.h"
 #include "Fakes.h"
-#include "HotKey.h"
 #include "IconDrawing.h"
+#include "hotkey/GlobalHotKey.h"
 
 #include <QAction>
 #include <QFile>
@@ -21,28 +21,17 @@ const QString standardTip =
 const QString hardwareTip =
     QStringLiteral("Vantel: Hardware Keys (click to switch) • Shortcut: ⌘⌥F");
 
-// Forwards to the recording manager and notes the hot-key registration in the shared journal.
-class JournalingEvents final : public EventManager {
+// Notes each grab in the shared journal, to place the registration among the launch steps.
+class JournalingShortcuts final : public FakeShortcutBackend {
 public:
-    JournalingEvents(FakeEventManager &inner, Journal &journal)
-        : inner_(inner), journal_(journal) {}
-    EventTargetRef GetEventDispatcherTarget() override { return inner_.GetEventDispatcherTarget(); }
-    OSStatus InstallEventHandler(EventTargetRef t, EventHandlerProcPtr p, ItemCount n,
-                                 const EventTypeSpec *l, void *u, EventHandlerRef *o) override {
-        return inner_.InstallEventHandler(t, p, n, l, u, o);
+    explicit JournalingShortcuts(Journal &journal) : journal_(journal) {}
+    bool grabKey(const QString &id, const QString &description, Qt::Key key,
+                 Qt::KeyboardModifiers modifiers, QString *error) override {
+        journal_.push_back("grabKey");
+        return FakeShortcutBackend::grabKey(id, description, key, modifiers, error);
     }
-    OSStatus RegisterEventHotKey(UInt32 k, UInt32 m, EventHotKeyID id, EventTargetRef t,
-                                 OptionBits o, EventHotKeyRef *r) override {
-        journal_.push_back("RegisterEventHotKey");
-        return inner_.RegisterEventHotKey(k, m, id, t, o, r);
-    }
-    OSStatus UnregisterEventHotKey(EventHotKeyRef r) override {
-        return inner_.UnregisterEventHotKey(r);
-    }
-    OSStatus RemoveEventHandler(EventHandlerRef r) override { return inner_.RemoveEventHandler(r); }
 
 private:
-    FakeEventManager &inner_;
     Journal &journal_;
 };
 
@@ -57,7 +46,6 @@ if [ "$(cat "$d/state")" = 1 ]; then echo 0 > "$d/state"; echo false
 else echo 1 > "$d/state"; echo true; fi)sh");
         setFnState(false);
     }
-    void TearDown() override { unregisterHotKey(recorder); }
 
     void write(const char *file, const QByteArray &text) {
         QFile f(fakes.path() + QLatin1Char('/') + QLatin1String(file));
@@ -74,7 +62,7 @@ else echo 1 > "$d/state"; echo true; fi)sh");
 
     AppDelegate &launch(const QString &flipShell = {}) {
         delegate = std::make_unique<AppDelegate>(
-            AppServices{application, statusBar, notifications, about, bundle, work, events},
+            AppServices{application, statusBar, notifications, about, bundle, work, hotKey},
             FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell));
         delegate->applicationDidFinishLaunching();
         return *delegate;
@@ -99,8 +87,8 @@ else echo 1 > "$d/state"; echo true; fi)sh");
     FakeAboutPanel about{journal};
     FakeBundleInfo bundle;
     ManualWorkQueue work;
-    FakeEventManager recorder;
-    JournalingEvents events{recorder, journal};
+    JournalingShortcuts shortcuts{journal};
+    GlobalHotKey hotKey{shortcuts};
     std::unique_ptr<AppDelegate> delegate;
 };
 
@@ -175,9 +163,8 @@ TEST_F(AppDelegateTest, WithoutAButtonTheFlowStillFlipsAndReports) {
 TEST_F(AppDelegateTest, LaunchShowsTheItemAsksRegistersThenShowsAFreshReading) {
     AppDelegate &app = launch();
     EXPECT_EQ(app.icons.style.spinsPerSecond, -1.0);
-    EXPECT_THAT(journal,
-                ElementsAre("makeStatusItem", "setImage", "setToolTip", "requestAuthorization",
-                            "RegisterEventHotKey", "setImage", "setToolTip"));
+    EXPECT_THAT(journal, ElementsAre("makeStatusItem", "setImage", "setToolTip",
+                                     "requestAuthorization", "grabKey", "setImage", "setToolTip"));
     EXPECT_EQ(readings(), 4);
     EXPECT_EQ(button().toolTips.back(), hardwareTip);
 }
@@ -185,7 +172,7 @@ TEST_F(AppDelegateTest, LaunchShowsTheItemAsksRegistersThenShowsAFreshReading) {
 TEST_F(AppDelegateTest, LaunchSetsTheSpinClockwiseWithoutFlippingANegativeValue) {
     for (const auto &[given, expected] : {std::pair{1.0, -1.0}, {-2.0, -2.0}, {0.5, -0.5}}) {
         delegate = std::make_unique<AppDelegate>(
-            AppServices{application, statusBar, notifications, about, bundle, work, events},
+            AppServices{application, statusBar, notifications, about, bundle, work, hotKey},
             FnKeyToggler(defaults, shell));
         delegate->icons.style.spinsPerSecond = given;
         delegate->applicationDidFinishLaunching();
@@ -195,19 +182,19 @@ TEST_F(AppDelegateTest, LaunchSetsTheSpinClockwiseWithoutFlippingANegativeValue)
 
 TEST_F(AppDelegateTest, HotKeyTogglesWhileTheDelegateLivesAndIsReleasedAtTermination) {
     launch();
-    EXPECT_EQ(recorder.press(), 1);
+    EXPECT_EQ(shortcuts.press(), 1);
     EXPECT_EQ(work.background.size(), 1u);
     work.drain();
 
     delegate->applicationWillTerminate();
-    EXPECT_TRUE(recorder.hotKeys.empty());
-    EXPECT_EQ(recorder.press(), 0);
+    EXPECT_TRUE(shortcuts.grabs().isEmpty());
+    EXPECT_EQ(shortcuts.press(), 0);
 }
 
 TEST_F(AppDelegateTest, HotKeyHoldsTheDelegateOnlyWeakly) {
     launch();
     delegate.reset();
-    EXPECT_EQ(recorder.press(), 1);
+    EXPECT_EQ(shortcuts.press(), 1);
     EXPECT_TRUE(work.background.empty());
 }
 
