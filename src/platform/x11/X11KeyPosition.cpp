@@ -79,7 +79,7 @@ std::optional<std::uint8_t> x11KeycodeForKey(xcb_connection_t *connection, Qt::K
         return fail(error, QStringLiteral("key 0x%1 has no fixed position on the keyboard")
                                .arg(static_cast<int>(key), 0, 16));
     }
-    const Context context(xkb_context_new(XKB_CONTEXT_NO_FLAGS));
+    const Context context(xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES));
     const Keymap reference = context ? usKeymap(context.get()) : nullptr;
     const char *name = reference ? positionOf(reference.get(), keysym) : nullptr;
     if (name == nullptr) {
