@@ -1,7 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "app/StatusMenu.h"
-#include "hotkey/HotKey.h"
+#include "hotkey/GlobalHotKey.h"
 #include "icon/IconState.h"
 #include "platform/NotificationCenter.h"
 #include "platform/StatusButton.h"
@@ -39,7 +39,7 @@ void AppDelegate::start() {
     setupStatusItem();
     services_.notifications.requestAuthorization();
     QPointer<AppDelegate> weakSelf(this);
-    registerHotKey(services_.eventManager, [weakSelf] {
+    services_.hotKey.registerHotKey([weakSelf] {
         if (weakSelf)
             weakSelf->toggleAction();
     });
@@ -50,7 +50,7 @@ void AppDelegate::start() {
 }
 
 void AppDelegate::stop() {
-    unregisterHotKey(services_.eventManager);
+    services_.hotKey.unregisterHotKey();
 }
 
 void AppDelegate::setupStatusItem() {

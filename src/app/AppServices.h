@@ -5,7 +5,7 @@
 #include <functional>
 
 class AboutPanel;
-class EventManager;
+class GlobalHotKey;
 class NotificationCenter;
 class StatusBar;
 class WorkQueue;
@@ -18,7 +18,7 @@ struct AppServices {
     AboutPanel &aboutPanel;
     BundleInfo bundle;
     WorkQueue &work;
-    EventManager &eventManager;
+    GlobalHotKey &hotKey;
     // Ends the run: the about-to-quit handlers run, then the event loop returns.
     std::function<void()> quit;
 };

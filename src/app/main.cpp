@@ -1,13 +1,14 @@
 #include "app/AppDelegate.h"
 #include "app/BundleInfo.h"
+#include "hotkey/GlobalHotKey.h"
 #include "icon/IconDrawing.h"
 #include "logging/LoggingCategories.h"
 #include "platform/AboutWindow.h"
 #include "platform/DBusNotificationCenter.h"
 #include "platform/DisplayCheck.h"
 #include "platform/PanelIcon.h"
+#include "platform/ShortcutBackends.h"
 #include "platform/SingleInstance.h"
-#include "platform/SystemEventManager.h"
 #include "platform/TerminationSignals.h"
 #include "platform/ThreadPoolWorkQueue.h"
 #include "platform/TrayAvailability.h"
@@ -63,10 +64,11 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     DBusNotificationCenter notifications(bus);
     AboutWindow about(aboutIcon);
     ThreadPoolWorkQueue work;
-    const std::unique_ptr<EventManager> eventManager = createSystemEventManager();
+    const std::unique_ptr<GlobalShortcutBackend> shortcuts = createShortcutBackend();
+    GlobalHotKey hotKey(*shortcuts);
     const auto quit = [] { QCoreApplication::quit(); };
     AppDelegate delegate(AppServices{statusBar, notifications, about, builtInBundleInfo(), work,
-                                     *eventManager, quit});
+                                     hotKey, quit});
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::stop);
     const TerminationSignals terminationSignals(quit);

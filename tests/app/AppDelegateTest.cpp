@@ -1,10 +1,10 @@
 #include "app/AppDelegate.h"
-#include "hotkey/HotKey.h"
+#include "hotkey/GlobalHotKey.h"
 #include "icon/IconDrawing.h"
 #include "support/FakeAboutPanel.h"
-#include "support/FakeEventManager.h"
 #include "support/FakeExecutable.h"
 #include "support/FakeNotificationCenter.h"
+#include "support/FakeShortcutBackend.h"
 #include "support/FakeStatusBar.h"
 #include "support/ManualWorkQueue.h"
 
@@ -24,31 +24,6 @@ const QString standardTip =
 const QString hardwareTip =
     QStringLiteral("Vantel: Hardware Keys (click to switch) • Shortcut: ⌘⌥F");
 
-// Forwards to the recording manager and notes the hot-key registration in the shared journal.
-class JournalingEvents final : public EventManager {
-public:
-    JournalingEvents(FakeEventManager &inner, Journal &journal)
-        : inner_(inner), journal_(journal) {}
-    EventTargetRef GetEventDispatcherTarget() override { return inner_.GetEventDispatcherTarget(); }
-    OSStatus InstallEventHandler(EventTargetRef t, EventHandlerProcPtr p, ItemCount n,
-                                 const EventTypeSpec *l, void *u, EventHandlerRef *o) override {
-        return inner_.InstallEventHandler(t, p, n, l, u, o);
-    }
-    OSStatus RegisterEventHotKey(UInt32 k, UInt32 m, EventHotKeyID id, EventTargetRef t,
-                                 OptionBits o, EventHotKeyRef *r) override {
-        journal_.push_back("RegisterEventHotKey");
-        return inner_.RegisterEventHotKey(k, m, id, t, o, r);
-    }
-    OSStatus UnregisterEventHotKey(EventHotKeyRef r) override {
-        return inner_.UnregisterEventHotKey(r);
-    }
-    OSStatus RemoveEventHandler(EventHandlerRef r) override { return inner_.RemoveEventHandler(r); }
-
-private:
-    FakeEventManager &inner_;
-    Journal &journal_;
-};
-
 class AppDelegateTest : public ::testing::Test {
 protected:
     AppDelegateTest() {
@@ -60,7 +35,6 @@ if [ "$(cat "$d/state")" = 1 ]; then echo 0 > "$d/state"; echo false
 else echo 1 > "$d/state"; echo true; fi)sh");
         setFnState(false);
     }
-    void TearDown() override { unregisterHotKey(recorder); }
 
     void write(const char *file, const QByteArray &text) {
         QFile f(fakes.path() + QLatin1Char('/') + QLatin1String(file));
@@ -77,7 +51,7 @@ else echo 1 > "$d/state"; echo true; fi)sh");
 
     AppDelegate &launch(const QString &flipShell = {}) {
         delegate = std::make_unique<AppDelegate>(
-            AppServices{statusBar, notifications, about, bundle, work, events, [this] { ++quits; }},
+            AppServices{statusBar, notifications, about, bundle, work, hotKey, [this] { ++quits; }},
             FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell));
         delegate->start();
         return *delegate;
@@ -98,8 +72,8 @@ else echo 1 > "$d/state"; echo true; fi)sh");
     BundleInfo bundle;
     ManualWorkQueue work;
     int quits = 0;
-    FakeEventManager recorder;
-    JournalingEvents events{recorder, journal};
+    FakeShortcutBackend shortcuts{&journal};
+    GlobalHotKey hotKey{shortcuts};
     std::unique_ptr<AppDelegate> delegate;
 };
 
@@ -174,28 +148,27 @@ TEST_F(AppDelegateTest, WithoutAButtonTheFlowStillFlipsAndReports) {
 TEST_F(AppDelegateTest, LaunchShowsTheItemAsksRegistersThenShowsAFreshReading) {
     AppDelegate &app = launch();
     EXPECT_EQ(app.icons().style().spinsPerSecond, -1.0) << "the arrows turn clockwise";
-    EXPECT_THAT(journal,
-                ElementsAre("makeStatusItem", "setImage", "setToolTip", "requestAuthorization",
-                            "RegisterEventHotKey", "setImage", "setToolTip"));
+    EXPECT_THAT(journal, ElementsAre("makeStatusItem", "setImage", "setToolTip",
+                                     "requestAuthorization", "grabKey", "setImage", "setToolTip"));
     EXPECT_EQ(readings(), 4);
     EXPECT_EQ(button().toolTips.back(), hardwareTip);
 }
 
 TEST_F(AppDelegateTest, HotKeyTogglesWhileTheDelegateLivesAndIsReleasedAtTermination) {
     launch();
-    EXPECT_EQ(recorder.press(), 1);
+    EXPECT_EQ(shortcuts.press(), 1);
     EXPECT_EQ(work.background.size(), 1u);
     work.drain();
 
     delegate->stop();
-    EXPECT_TRUE(recorder.hotKeys.empty());
-    EXPECT_EQ(recorder.press(), 0);
+    EXPECT_TRUE(shortcuts.grabs().isEmpty());
+    EXPECT_EQ(shortcuts.press(), 0);
 }
 
 TEST_F(AppDelegateTest, HotKeyHoldsTheDelegateOnlyWeakly) {
     launch();
     delegate.reset();
-    EXPECT_EQ(recorder.press(), 1);
+    EXPECT_EQ(shortcuts.press(), 1);
     EXPECT_TRUE(work.background.empty());
 }
 
