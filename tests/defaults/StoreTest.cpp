@@ -3,10 +3,10 @@
 #include "Domain.h"
 #include "PlistFile.h"
 #include "Sha256.h"
-#include "ValueText.h"
+#include "ToolProcess.h"
+#include "Value.h"
 
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
 namespace {
 
@@ -98,7 +98,7 @@ TEST_P(StorableText, AcceptsOnlyTextThatSurvivesXml) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ValueText, StorableText,
+    Value, StorableText,
     ::testing::Values(std::pair{std::string("plain"), true},
                       std::pair{std::string("tab\tand\nnewline"), true},
                       std::pair{std::string("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"), true},
@@ -110,15 +110,18 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{std::string("latin1 \xe9t\xe9"), false}));
 
 TEST(ValueText, NumbersRoundTripThroughTheXmlFile) {
-    Plist dict(plist_new_dict());
-    plist_dict_set_item(dict.get(), "real", makeValue("float", "0.1")->release());
-    plist_dict_set_item(dict.get(), "min", makeValue("int", "-9223372036854775808")->release());
-    plist_dict_set_item(dict.get(), "max", makeValue("int", "9223372036854775807")->release());
-    const Result<Plist> back = parseDictionary(*toXml(dict.get()), "f");
-    ASSERT_TRUE(back);
-    EXPECT_EQ(valueText(plist_dict_get_item(back->get(), "real")), "0.1");
-    EXPECT_EQ(valueText(plist_dict_get_item(back->get(), "min")), "-9223372036854775808");
-    EXPECT_EQ(valueText(plist_dict_get_item(back->get(), "max")), "9223372036854775807");
+    PrivateStore scratch;
+    PreferenceStore store(scratch.root(), "");
+    const Domain domain{"org.example.numbers"};
+    const std::pair<const char *, const char *> numbers[] = {
+        {"float", "0.1"}, {"int", "-9223372036854775808"}, {"int", "9223372036854775807"}};
+    for (const auto &[type, text] : numbers) {
+        ASSERT_FALSE(store.write(domain, text, *parseValue(type, text)));
+        const Result<StoredValue> back = store.read(domain, text);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->text, text);
+    }
+    EXPECT_EQ(store.read(domain, "absent").failure().problem, Problem::missingKey);
 }
 
 } // namespace

@@ -1,17 +1,11 @@
 #include "PlistFile.h"
 
-#include <plist/plist.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-void PlistFree::operator()(void *node) const {
-    plist_free(node);
-}
 
 namespace {
 
@@ -132,7 +126,7 @@ Result<Plist> loadDictionary(const std::string &path) {
     return parseDictionary(bytes, path);
 }
 
-Result<std::string> toXml(void *dictionary) {
+Result<std::string> toXml(plist_t dictionary) {
     char *xml = nullptr;
     std::uint32_t length = 0;
     plist_to_xml(dictionary, &xml, &length);

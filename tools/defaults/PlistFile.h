@@ -1,15 +1,18 @@
 #pragma once
 
+// Inside the store only: the property-list file format, behind PreferenceStore.
 #include "Result.h"
+
+#include <plist/plist.h>
 
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
 
-// Owns one libplist node tree.
+// Owns one node tree.
 struct PlistFree {
-    void operator()(void *node) const;
+    void operator()(plist_t node) const { plist_free(node); }
 };
 using Plist = std::unique_ptr<void, PlistFree>;
 
@@ -29,4 +32,4 @@ Result<Plist> parseDictionary(std::string_view bytes, const std::string &path);
 Result<Plist> loadDictionary(const std::string &path);
 
 // Serialises a dictionary as an XML property list.
-Result<std::string> toXml(void *dictionary);
+Result<std::string> toXml(plist_t dictionary);

@@ -1,14 +1,15 @@
 #include "Store.h"
 
 #include "AtomicFile.h"
-
-#include <plist/plist.h>
+#include "PlistFile.h"
+#include "ValueText.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -31,6 +32,27 @@ std::string homeDirectory(const char *home) {
         return home;
     const passwd *entry = ::getpwuid(::getuid());
     return entry && entry->pw_dir ? entry->pw_dir : "/";
+}
+
+// Applies `change` to the dictionary in directory/name (empty when the file is new) under the
+// file's lock and replaces the file. Nothing is written when the file cannot be parsed or
+// `change` fails.
+Status updateFile(const std::string &directory, const std::string &name,
+                  const std::function<Status(plist_t dictionary)> &change) {
+    Result<FileLock> lock = FileLock::acquire(directory + "/." + name + ".lock");
+    if (!lock)
+        return lock.failure();
+    removeStaleTemporaries(directory, name);
+    Result<Plist> dictionary = loadDictionary(directory + "/" + name);
+    if (!dictionary && dictionary.failure().problem != Problem::missingDomain)
+        return dictionary.failure();
+    Plist current = dictionary ? std::move(*dictionary) : Plist(plist_new_dict());
+    if (Status failed = change(current.get()))
+        return failed;
+    Result<std::string> xml = toXml(current.get());
+    if (!xml)
+        return xml.failure();
+    return replaceFile(directory, name, *xml);
 }
 
 } // namespace
@@ -68,32 +90,65 @@ std::string PreferenceStore::pathFor(const Domain &domain) const {
     return directory() + "/" + fileName(domain);
 }
 
-Result<Plist> PreferenceStore::load(const Domain &domain) const {
-    return loadDictionary(pathFor(domain));
+Result<std::string> PreferenceStore::read(const Domain &domain) const {
+    Result<Plist> dictionary = loadDictionary(pathFor(domain));
+    if (!dictionary)
+        return dictionary.failure();
+    return valueText(dictionary->get());
 }
 
-Status PreferenceStore::update(const Domain &domain,
-                               const std::function<Status(void *dictionary)> &change) {
+Result<StoredValue> PreferenceStore::read(const Domain &domain, const std::string &key) const {
+    Result<Plist> dictionary = loadDictionary(pathFor(domain));
+    if (!dictionary)
+        return dictionary.failure();
+    plist_t item = plist_dict_get_item(dictionary->get(), key.c_str());
+    if (!item)
+        return Failure{Problem::missingKey, key};
+    return StoredValue{valueText(item), typeName(item)};
+}
+
+Result<Listing> PreferenceStore::readAll() const {
+    Result<std::vector<std::string>> names = domains();
+    if (!names)
+        return names.failure();
+    Listing listing{"{\n", {}};
+    for (const std::string &name : *names) {
+        const Domain each{name, name == "NSGlobalDomain"};
+        Result<Plist> dictionary = loadDictionary(pathFor(each));
+        if (dictionary)
+            appendEntry(listing.text, name, dictionary->get(), 4);
+        else if (dictionary.failure().problem != Problem::missingDomain) // removed meanwhile
+            listing.skipped.push_back(dictionary.failure());
+    }
+    listing.text += "}";
+    return listing;
+}
+
+Status PreferenceStore::write(const Domain &domain, const std::string &key, const Value &value) {
+    if (Status failed = makeDirectories())
+        return failed;
+    return updateFile(directory(), fileName(domain), [&](plist_t dictionary) -> Status {
+        plist_dict_set_item(dictionary, key.c_str(), nodeFor(value).release());
+        return std::nullopt;
+    });
+}
+
+Status PreferenceStore::remove(const Domain &domain, const std::string &key) {
+    // Deleting from a domain that does not exist must not create its directories either.
+    if (::access(pathFor(domain).c_str(), F_OK) != 0)
+        return Failure{Problem::missingDomain, pathFor(domain)};
+    return updateFile(directory(), fileName(domain), [&](plist_t dictionary) -> Status {
+        if (!plist_dict_get_item(dictionary, key.c_str()))
+            return Failure{Problem::missingKey, key};
+        plist_dict_remove_item(dictionary, key.c_str());
+        return std::nullopt;
+    });
+}
+
+Status PreferenceStore::makeDirectories() const {
     if (Status failed = makePrivateDirectory(root_))
         return failed;
-    if (!hostId_.empty())
-        if (Status failed = makePrivateDirectory(directory()))
-            return failed;
-    const std::string name = fileName(domain);
-    Result<FileLock> lock = FileLock::acquire(directory() + "/." + name + ".lock");
-    if (!lock)
-        return lock.failure();
-    removeStaleTemporaries(directory(), name);
-    Result<Plist> dictionary = load(domain);
-    if (!dictionary && dictionary.failure().problem != Problem::missingDomain)
-        return dictionary.failure();
-    Plist current = dictionary ? std::move(*dictionary) : Plist(plist_new_dict());
-    if (Status failed = change(current.get()))
-        return failed;
-    Result<std::string> xml = toXml(current.get());
-    if (!xml)
-        return xml.failure();
-    return replaceFile(directory(), name, *xml);
+    return hostId_.empty() ? std::nullopt : makePrivateDirectory(directory());
 }
 
 Status PreferenceStore::remove(const Domain &domain) {
@@ -105,7 +160,7 @@ Status PreferenceStore::remove(const Domain &domain) {
         return lock.failure();
     removeStaleTemporaries(directory(), name);
     // An unreadable file is kept for its owner to inspect, like every other write refuses to.
-    if (Result<Plist> current = load(domain); !current)
+    if (Result<Plist> current = loadDictionary(pathFor(domain)); !current)
         return current.failure();
     return removeFile(directory(), name);
 }
