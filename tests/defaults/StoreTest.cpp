@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 struct HashCase {
@@ -58,7 +60,7 @@ TEST(StoreRoot, FollowsXdgRulesAndIgnoresRelativeConfigHome) {
 
 struct DepthCase {
     const char *xml;
-    int depth;
+    std::optional<int> depth; // empty: refused as markup parsers read differently
 };
 
 class NestingDepth : public ::testing::TestWithParam<DepthCase> {};
@@ -76,8 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
         DepthCase{"<plist><dict/><array></array></plist>", 2},
         // Closings hidden in a comment or CDATA must not cancel real openings.
         DepthCase{"<a><!-- </a></a></a> --><b><c>", 3}, DepthCase{"<a><![CDATA[<x><y>]]><b>", 4},
-        // A quoted '/>' is not a self-closing tag.
-        DepthCase{"<dict a=\"/>\"><dict>", 2}, DepthCase{"<a><b", 2}, DepthCase{"", 0}));
+        // "<!-->" opens a comment that a lenient parser might take as closed at once.
+        DepthCase{"<a><!--><b>--><c>", 3},
+        // A quoted '/>' is not a self-closing tag, nor a quoted '>' the end of one.
+        DepthCase{"<dict a=\"/>\"><dict>", 2}, DepthCase{"<a x='>'><b/></a>", 1},
+        DepthCase{"<array x=\"></>\"><array>", std::nullopt}, DepthCase{"<a></b>", std::nullopt},
+        DepthCase{"</a>", std::nullopt}, DepthCase{"<a>1 < 2</a>", std::nullopt},
+        DepthCase{"<a><b", std::nullopt},
+        DepthCase{"<!DOCTYPE p [<!ENTITY e \"<a>\">]><p>&e;</p>", std::nullopt}, DepthCase{"", 0}));
 
 TEST(PlistFile, RefusesDeepAndHugeInputBeforeParsing) {
     std::string opening, closing;
@@ -89,6 +97,17 @@ TEST(PlistFile, RefusesDeepAndHugeInputBeforeParsing) {
     EXPECT_FALSE(parseDictionary(std::string(maxPlistBytes + 1, ' '), "f"));
     const Result<Plist> empty = parseDictionary("<plist><dict/></plist>", "f");
     EXPECT_TRUE(empty);
+    // The cap itself is reachable: plist, the root dictionary and 126 more levels.
+    const auto levels = [](int n) {
+        std::string xml = "<plist><dict><key>k</key>";
+        for (int i = 0; i < n; ++i)
+            xml += "<array>";
+        for (int i = 0; i < n; ++i)
+            xml += "</array>";
+        return xml + "</dict></plist>";
+    };
+    EXPECT_TRUE(parseDictionary(levels(maxPlistDepth - 2), "f"));
+    EXPECT_FALSE(parseDictionary(levels(maxPlistDepth - 1), "f"));
 }
 
 class StorableText : public ::testing::TestWithParam<std::pair<std::string, bool>> {};

@@ -134,14 +134,11 @@ void Command::write(const Args &args) {
         return usage("write: " + std::string(args[2]) +
                      " looks like a type without a value (use -string to store text that "
                      "starts with a dash)");
-    if (typed && !args[2].starts_with('-'))
+    if (typed && (args[2].size() < 2 || args[2][0] != '-'))
         return usage("write: expected a type such as -bool before the value");
     const std::optional<Domain> target = domain(args[0]);
     if (!target)
         return;
-    if (args[1].empty() || !isStorableText(args[1]))
-        return fail(Failure{Problem::badInput, "Invalid key: empty, not UTF-8 text or it holds "
-                                               "control characters"});
     const Result<Value> value =
         typed ? parseValue(args[2].substr(1), args[3]) : parseValue("", args[2]);
     if (!value)
@@ -202,12 +199,14 @@ std::optional<std::string> hostFor(Args &args, const ToolContext &context, ToolO
         if (id)
             return *id;
         output.err += id.failure().message + "\n";
-    } else if (!args.empty() && isSafeName(args[0])) {
+    } else if (!args.empty() && isSafeName(args[0]) &&
+               args[0].find('.') == std::string_view::npos) {
         const std::string id(args[0]);
         args.erase(args.begin());
         return id;
     } else {
-        output.err += "-host needs a host identifier made of letters, digits, '.', '_' and '-'\n";
+        // A dot would make DOMAIN.HOSTID ambiguous: org.x.a with host b is org.x with host a.b.
+        output.err += "-host needs a host identifier made of letters, digits, '_' and '-'\n";
     }
     output.status = 1;
     return std::nullopt;

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -34,16 +35,39 @@ std::string homeDirectory(const char *home) {
     return entry && entry->pw_dir ? entry->pw_dir : "/";
 }
 
+std::size_t fileSize(const std::string &path) {
+    struct stat info {};
+    return ::lstat(path.c_str(), &info) == 0 ? std::size_t(info.st_size) : 0;
+}
+
+// A result a read would refuse is never written, or the user could no longer read the domain.
+// Deleting may leave a file over the size limit as long as it shrinks it.
+Status checkResult(const std::string &xml, const std::string &path, std::size_t allowed) {
+    if (xml.size() > allowed)
+        return Failure{Problem::tooLarge, "Could not write " + path +
+                                              ": the domain would grow past 1 MiB, the most it "
+                                              "can hold; nothing was changed"};
+    if (xmlNestingDepth(xml).value_or(maxPlistDepth + 1) > maxPlistDepth)
+        return Failure{Problem::badInput, "Could not write " + path +
+                                              ": the domain would be nested too deeply; nothing "
+                                              "was changed"};
+    return std::nullopt;
+}
+
+enum class Edit { adding, deleting };
+
 // Applies `change` to the dictionary in directory/name (empty when the file is new) under the
 // file's lock and replaces the file. Nothing is written when the file cannot be parsed or
 // `change` fails.
-Status updateFile(const std::string &directory, const std::string &name,
+Status updateFile(const std::string &directory, const std::string &name, Edit edit,
                   const std::function<Status(plist_t dictionary)> &change) {
     Result<FileLock> lock = FileLock::acquire(directory + "/." + name + ".lock");
     if (!lock)
         return lock.failure();
     removeStaleTemporaries(directory, name);
-    Result<Plist> dictionary = loadDictionary(directory + "/" + name);
+    const std::string path = directory + "/" + name;
+    const bool deleting = edit == Edit::deleting;
+    Result<Plist> dictionary = loadDictionary(path, deleting ? maxRecoveryBytes : maxPlistBytes);
     if (!dictionary && dictionary.failure().problem != Problem::missingDomain)
         return dictionary.failure();
     Plist current = dictionary ? std::move(*dictionary) : Plist(plist_new_dict());
@@ -52,7 +76,22 @@ Status updateFile(const std::string &directory, const std::string &name,
     Result<std::string> xml = toXml(current.get());
     if (!xml)
         return xml.failure();
+    const std::size_t allowed = deleting ? std::max(maxPlistBytes, fileSize(path)) : maxPlistBytes;
+    if (Status refused = checkResult(*xml, path, allowed))
+        return refused;
     return replaceFile(directory, name, *xml);
+}
+
+// The user may make the store read-only to freeze it; that choice is kept, not repaired. The
+// mode is checked rather than left to the write, which root would carry out regardless.
+Status checkNotReadOnly(const std::string &directory) {
+    struct stat info {};
+    if (::stat(directory.c_str(), &info) != 0 || info.st_uid != ::geteuid() ||
+        (info.st_mode & S_IWUSR))
+        return std::nullopt;
+    return Failure{Problem::io, "The preference store " + directory +
+                                    " is read-only; nothing was changed (make it writable "
+                                    "with chmod u+w to change preferences)"};
 }
 
 } // namespace
@@ -125,11 +164,16 @@ Result<Listing> PreferenceStore::readAll() const {
 }
 
 Status PreferenceStore::write(const Domain &domain, const std::string &key, const Value &value) {
+    if (!isValidKey(key))
+        return Failure{Problem::badInput, "Invalid key: empty, not UTF-8 text or it holds tabs, "
+                                          "line breaks or other control characters"};
     if (Status failed = makeDirectories())
         return failed;
-    return updateFile(directory(), fileName(domain), [&](plist_t dictionary) -> Status {
+    if (Status refused = checkWritable())
+        return refused;
+    return updateFile(directory(), fileName(domain), Edit::adding, [&](plist_t dictionary) {
         plist_dict_set_item(dictionary, key.c_str(), nodeFor(value).release());
-        return std::nullopt;
+        return Status();
     });
 }
 
@@ -137,11 +181,13 @@ Status PreferenceStore::remove(const Domain &domain, const std::string &key) {
     // Deleting from a domain that does not exist must not create its directories either.
     if (::access(pathFor(domain).c_str(), F_OK) != 0)
         return Failure{Problem::missingDomain, pathFor(domain)};
-    return updateFile(directory(), fileName(domain), [&](plist_t dictionary) -> Status {
+    if (Status refused = checkWritable())
+        return refused;
+    return updateFile(directory(), fileName(domain), Edit::deleting, [&](plist_t dictionary) {
         if (!plist_dict_get_item(dictionary, key.c_str()))
-            return Failure{Problem::missingKey, key};
+            return Status(Failure{Problem::missingKey, key});
         plist_dict_remove_item(dictionary, key.c_str());
-        return std::nullopt;
+        return Status();
     });
 }
 
@@ -151,17 +197,27 @@ Status PreferenceStore::makeDirectories() const {
     return hostId_.empty() ? std::nullopt : makePrivateDirectory(directory());
 }
 
+Status PreferenceStore::checkWritable() const {
+    if (Status refused = checkNotReadOnly(root_))
+        return refused;
+    return hostId_.empty() ? std::nullopt : checkNotReadOnly(directory());
+}
+
 Status PreferenceStore::remove(const Domain &domain) {
     const std::string name = fileName(domain);
     if (::access(pathFor(domain).c_str(), F_OK) != 0)
         return Failure{Problem::missingDomain, pathFor(domain)};
+    if (Status refused = checkWritable())
+        return refused;
     Result<FileLock> lock = FileLock::acquire(directory() + "/." + name + ".lock");
     if (!lock)
         return lock.failure();
     removeStaleTemporaries(directory(), name);
-    // An unreadable file is kept for its owner to inspect, like every other write refuses to.
+    // A file that cannot be parsed is kept for its owner to inspect, like every write keeps it;
+    // one that is only too large to read goes, or the user could never get rid of it.
     if (Result<Plist> current = loadDictionary(pathFor(domain)); !current)
-        return current.failure();
+        if (current.failure().problem != Problem::tooLarge)
+            return current.failure();
     return removeFile(directory(), name);
 }
 

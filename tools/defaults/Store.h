@@ -48,13 +48,14 @@ public:
     Result<Listing> readAll() const;
 
     // Stores `value` under `key`, creating the domain when it is new. The file is left
-    // untouched when it cannot be parsed.
+    // untouched when it cannot be parsed or would grow past what a read accepts.
     Status write(const Domain &domain, const std::string &key, const Value &value);
 
-    // Removes one key; never creates the domain.
+    // Removes one key; never creates the domain. Works on a domain grown too large to read.
     Status remove(const Domain &domain, const std::string &key);
 
-    // Removes the whole domain; like write, refuses when the file cannot be parsed.
+    // Removes the whole domain; like write, refuses when the file cannot be parsed (but not
+    // when it is merely too large to read).
     Status remove(const Domain &domain);
 
     // The names of the stored domains, sorted.
@@ -62,6 +63,7 @@ public:
 
 private:
     Status makeDirectories() const;
+    Status checkWritable() const;
     std::string directory() const;
     std::string fileName(const Domain &domain) const;
 

@@ -93,3 +93,8 @@ bool isStorableText(std::string_view text) {
     }
     return true;
 }
+
+bool isValidKey(std::string_view key) {
+    return !key.empty() && key.find_first_of("\t\n\r") == std::string_view::npos &&
+           isStorableText(key);
+}

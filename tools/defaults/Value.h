@@ -18,3 +18,7 @@ Result<Value> parseValue(std::string_view type, std::string_view text);
 // True when `text` is UTF-8 without control characters other than tab and line breaks, so
 // that it survives the trip through an XML file.
 bool isStorableText(std::string_view text);
+
+// True when `key` can name a value: storable text that is not empty and holds no tab or line
+// break, so that every key prints on one line of a domain listing.
+bool isValidKey(std::string_view key);

@@ -3,13 +3,9 @@
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 
 namespace {
-
-// Seconds from the Unix epoch to the property-list epoch, 2001-01-01 00:00:00 UTC.
-constexpr std::int64_t plistEpoch = 978307200;
 
 std::string realText(plist_t node) {
     double value = 0;
@@ -19,15 +15,21 @@ std::string realText(plist_t node) {
     return std::string(buffer, done.ptr);
 }
 
+// The node's own seconds getter is 32-bit and wraps outside 1901-2038, while its XML form keeps
+// the full date, so the date is taken from there: "2100-01-01T00:00:00Z".
 std::string dateText(plist_t node) {
-    std::int32_t seconds = 0, micro = 0;
-    plist_get_date_val(node, &seconds, &micro);
-    const std::time_t when = std::time_t(plistEpoch + seconds);
-    std::tm parts{};
-    char buffer[64];
-    gmtime_r(&when, &parts);
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S +0000", &parts);
-    return buffer;
+    const Result<std::string> xml = toXml(node);
+    const std::size_t open = xml ? xml->find("<date>") : std::string::npos;
+    const std::size_t close = xml ? xml->find("</date>") : std::string::npos;
+    if (open == std::string::npos || close == std::string::npos || close < open)
+        return {};
+    std::string text = xml->substr(open + 6, close - open - 6);
+    const std::size_t t = text.find('T');
+    if (t == std::string::npos || !text.ends_with('Z'))
+        return text;
+    text[t] = ' ';
+    text.pop_back();
+    return text + " +0000";
 }
 
 std::string dataText(plist_t node) {
@@ -41,6 +43,24 @@ std::string dataText(plist_t node) {
         text += hex[byte & 0xf];
     }
     return text + ">";
+}
+
+// Control characters never reach the terminal raw from a listing: a carriage return could
+// make one line pass for another.
+std::string escaped(char c) {
+    static const char hex[] = "0123456789abcdef";
+    switch (c) {
+    case '\n':
+        return "\\n";
+    case '\t':
+        return "\\t";
+    case '\r':
+        return "\\r";
+    default:
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f)
+            return std::string(1, c);
+        return std::string("\\x") + hex[(c >> 4) & 0xf] + hex[c & 0xf];
+    }
 }
 
 // Quotes strings in nested output unless they are a plain word.
@@ -57,7 +77,7 @@ void appendQuoted(std::string &out, std::string_view text) {
     for (char c : text) {
         if (c == '"' || c == '\\')
             out += '\\';
-        out += c == '\n' ? std::string("\\n") : c == '\t' ? std::string("\\t") : std::string(1, c);
+        out += escaped(c);
     }
     out += '"';
 }
