@@ -72,10 +72,11 @@ Failure unreadable(const std::string &path, const std::string &why) {
 }
 
 Failure tooLarge(const std::string &path, std::size_t limit) {
-    return Failure{Problem::tooLarge, "Could not read " + path + ": it is larger than " +
-                                          std::to_string(limit >> 20) +
-                                          " MiB; the file was left as it is (deleting keys or "
-                                          "the whole domain still works)"};
+    const std::string still =
+        limit < maxRecoveryBytes ? "deleting keys or the whole domain" : "deleting the domain";
+    return Failure{Problem::tooLarge,
+                   "Could not read " + path + ": it is larger than " + std::to_string(limit >> 20) +
+                       " MiB; the file was left as it is (" + still + " still works)"};
 }
 
 } // namespace
