@@ -167,10 +167,11 @@ Status PreferenceStore::write(const Domain &domain, const std::string &key, cons
     if (!isValidKey(key))
         return Failure{Problem::badInput, "Invalid key: empty, not UTF-8 text or it holds tabs, "
                                           "line breaks or other control characters"};
-    if (Status failed = makeDirectories())
-        return failed;
+    // Before creating anything, so that a read-only store is named as such.
     if (Status refused = checkWritable())
         return refused;
+    if (Status failed = makeDirectories())
+        return failed;
     return updateFile(directory(), fileName(domain), Edit::adding, [&](plist_t dictionary) {
         plist_dict_set_item(dictionary, key.c_str(), nodeFor(value).release());
         return Status();
