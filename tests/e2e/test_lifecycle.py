@@ -76,6 +76,7 @@ class LifecycleTest(DesktopTest):
         item = self.status_item(first)
         second = self.launch()
         self.assertEqual(0, second.wait(20), second.stderr())
+        self.assertEqual('', second.stderr(), 'a second start says nothing')
         time.sleep(0.5)
         self.assertEqual([], [r for r in self.desktop.registrations() if r['pid'] == second.pid])
         self.assertEqual({item.service}, self.hosted_items())
