@@ -40,8 +40,9 @@ find "$scratch/fresh" -name defaults.1 | grep -q . || fail "man page not install
   done >"$scratch/runs"
 ) &
 for i in 1 2 3 4 5 6 7 8; do
-  # As if an older build were installed, so that the install cannot skip the copy.
-  touch -d 2001-01-01 "$scratch/fresh/usr/bin/defaults"
+  # As if an older build were installed, so that the install cannot skip the copy. Without -c
+  # touch opens the file for writing, and the tool could not be run meanwhile.
+  touch -c -d 2001-01-01 "$scratch/fresh/usr/bin/defaults"
   install_into "$scratch/fresh" || { touch "$scratch/stop"; wait; fail "reinstall $i failed"; }
 done
 touch "$scratch/stop"
