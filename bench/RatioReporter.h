@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -17,20 +18,44 @@ public:
 
     void ReportRuns(const std::vector<Run> &runs) override {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            times_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        for (const Run &run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            // With repetitions the median stands for the benchmark; the mean, the deviation
+            // and the single repetitions do not.
+            if (run.error_occurred || (run.run_type == Run::RT_Aggregate && !median))
+                continue;
+            Timing &timing = timings_[run.run_name.function_name];
+            if (timing.fromMedian && !median)
+                continue;
+            // The adjusted time is counted in the benchmark's own unit, not in seconds.
+            timing = {run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit),
+                      run.time_unit, median};
+        }
     }
 
     void Finalize() override {
         ConsoleReporter::Finalize();
-        const double subject = times_[subject_];
-        const double yardstick = times_[yardstick_];
-        if (subject > 0 && yardstick > 0)
-            std::printf("%s: %.1f us against %.1f us, ratio %.2fx (aim: %s)\n", label_.c_str(),
-                        subject, yardstick, subject / yardstick, aim_.c_str());
+        const Timing subject = timings_[subject_];
+        const Timing yardstick = timings_[yardstick_];
+        if (subject.seconds <= 0 || yardstick.seconds <= 0)
+            return;
+        // Both in the subject's unit, as its row of the table shows it.
+        const double scale = benchmark::GetTimeUnitMultiplier(subject.unit);
+        const char *unit = benchmark::GetTimeUnitString(subject.unit);
+        char line[512];
+        std::snprintf(line, sizeof line, "%s: %.2f %s against %.2f %s, ratio %.2fx (aim: %s)\n",
+                      label_.c_str(), subject.seconds * scale, unit, yardstick.seconds * scale,
+                      unit, subject.seconds / yardstick.seconds, aim_.c_str());
+        GetOutputStream() << line << std::flush;
     }
 
 private:
+    struct Timing {
+        double seconds = 0;
+        benchmark::TimeUnit unit = benchmark::kNanosecond;
+        bool fromMedian = false;
+    };
+
     std::string subject_, yardstick_, label_, aim_;
-    std::map<std::string, double> times_;
+    std::map<std::string, Timing> timings_;
 };

@@ -5,7 +5,7 @@ VANTEL_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev libgl-dev libplist-dev libxcb1-dev libxkbcommon-dev libxkbcommon-x11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  zsh psmisc
+  zsh psmisc git
 )
 # What the end-to-end tests and the headless desktop need.
 VANTEL_DESKTOP_PACKAGES=(

@@ -55,7 +55,7 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     const QDBusConnection bus = QDBusConnection::sessionBus();
     SingleInstance instance(bus, SingleInstance::defaultLockFile());
     if (!instance.claimed()) {
-        qCInfo(lcVantel, "Vantel is already running.");
+        qCDebug(lcVantel, "another instance is running; leaving it be");
         return 0;
     }
 

@@ -4,6 +4,7 @@
 //   e2e_xclient grab --plain   grab Super+Alt+F with no lock modifier only
 //   e2e_xclient close WINDOW   ask a window to close, as a window manager's close button does
 //   e2e_xclient capture WINDOW write the window's pixels, as the X server holds them, to stdout
+//   e2e_xclient owner SELECTION print the window that owns the selection, or "none"
 //
 // grab prints "keycode N", then "grabbed" or "busy" (and exits 1), then "pressed" for every
 // press; the grab ends with the process. It holds the combination before the program starts,
@@ -98,6 +99,20 @@ int capture(xcb_connection_t *connection, xcb_window_t window) {
     return 0;
 }
 
+// A tray host is ready for icons only once it owns its selection, which comes after its panel.
+int printOwner(xcb_connection_t *connection, const char *selection) {
+    xcb_get_selection_owner_reply_t *reply = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom(connection, selection)), nullptr);
+    if (!reply)
+        return 1;
+    if (reply->owner == XCB_NONE)
+        std::printf("none\n");
+    else
+        std::printf("0x%x\n", reply->owner);
+    std::free(reply);
+    return 0;
+}
+
 int grabAndWatch(xcb_connection_t *connection, bool plainOnly) {
     const xcb_keycode_t key = static_cast<xcb_keycode_t>(keyInFPosition(connection));
     std::printf("keycode %d\n", key);
@@ -122,8 +137,10 @@ int grabAndWatch(xcb_connection_t *connection, bool plainOnly) {
 
 int main(int argc, char **argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (command != "grab" && !((command == "close" || command == "capture") && argc == 3)) {
-        std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW | capture WINDOW\n");
+    const bool withArgument = command == "close" || command == "capture" || command == "owner";
+    if (command != "grab" && !(withArgument && argc == 3)) {
+        std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW | capture WINDOW | "
+                             "owner SELECTION\n");
         return 2;
     }
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
@@ -134,6 +151,8 @@ int main(int argc, char **argv) {
     int status = 0;
     if (command == "grab") {
         status = grabAndWatch(connection, argc > 2 && std::strcmp(argv[2], "--plain") == 0);
+    } else if (command == "owner") {
+        status = printOwner(connection, argv[2]);
     } else {
         const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
         status = command == "close" ? closeWindow(connection, window) : capture(connection, window);

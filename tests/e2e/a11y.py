@@ -12,6 +12,25 @@ FIRST_ID = 0x80000000
 MISSES_BEFORE_END = 48
 STATE_SHOWING = 25
 STATE_VISIBLE = 30
+# What the bus answers about an object, or a whole program, that is no longer there.
+GONE = frozenset('org.freedesktop.DBus.Error.' + name for name in (
+    'UnknownObject', 'UnknownMethod', 'UnknownInterface', 'ServiceUnknown', 'NameHasNoOwner'))
+
+
+def gone(error):
+    return isinstance(error, dbus.DBusException) and error.get_dbus_name() in GONE
+
+
+def unless_gone(read, default=None):
+    """What read() returns, or default when what it reads vanished meanwhile: menus, tooltips
+    and windows go away at any moment, and one that goes while being read is simply not there.
+    Other errors (a program too busy to answer) still reach the caller's wait."""
+    try:
+        return read()
+    except dbus.DBusException as error:
+        if gone(error):
+            return default
+        raise
 
 
 class Accessible:
@@ -98,18 +117,24 @@ class Reader:
         found, misses, ident = [], 0, FIRST_ID
         while misses < MISSES_BEFORE_END or ident < self.next_id:
             obj = Accessible(self.bus, self.name, PREFIX + str(ident))
-            try:
-                obj.role()
+            if unless_gone(obj.role) is None:
+                misses += 1
+            else:
                 found.append(obj)
                 misses = 0
                 self.next_id = max(self.next_id, ident + 1)
-            except dbus.DBusException:
-                misses += 1
             ident += 1
         return found
 
+    def shown(self, role):
+        """The objects of the role that are on the screen now."""
+        return [o for o in self.objects()
+                if unless_gone(lambda o=o: o.role() == role and o.showing(), False)]
+
     def shown_popup_menus(self):
-        return [o for o in self.objects() if o.role() == 'popup menu' and o.showing()]
+        return self.shown('popup menu')
 
     def windows(self):
-        return [w for w in self.application().children() if w.showing()]
+        """The program's windows on the screen now; none once the program has gone."""
+        children = unless_gone(lambda: self.application().children(), [])
+        return [w for w in children if unless_gone(w.showing, False)]

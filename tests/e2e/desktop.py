@@ -7,10 +7,13 @@ preferences): the bus has no service directories, so nothing is started on deman
 server listens on its abstract socket only.
 """
 
+import atexit
+import ctypes
 import json
 import os
 import pwd
 import random
+import select
 import shutil
 import signal
 import subprocess
@@ -43,15 +46,36 @@ BUS_CONFIG = '''<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Config
 '''
 
 
+# Bus errors of an object or a name that went away, or did not answer while going: what is read
+# may vanish at any moment, so a wait asks again until its deadline instead of failing on them.
+TRANSIENT_BUS_ERRORS = frozenset('org.freedesktop.DBus.Error.' + name for name in (
+    'UnknownObject', 'UnknownMethod', 'UnknownInterface', 'ServiceUnknown', 'NameHasNoOwner',
+    'NoReply', 'Timeout'))
+
+
+def transient(error):
+    """Whether a D-Bus error only says that what was read is going or gone."""
+    name = getattr(error, 'get_dbus_name', None)
+    return callable(name) and name() in TRANSIENT_BUS_ERRORS
+
+
 def wait_until(predicate, timeout, what, interval=0.05):
-    """Polls predicate until it returns something truthy; raises TimeoutError naming `what`."""
+    """Polls predicate until it returns something truthy; raises TimeoutError naming `what`.
+    A transient bus error counts as "not yet" and is named if the time runs out."""
     deadline = time.monotonic() + timeout
+    last_error = None
     while True:
-        value = predicate()
+        try:
+            value = predicate()
+        except Exception as error:  # pylint: disable=broad-except
+            if not transient(error):
+                raise
+            value, last_error = None, error
         if value:
             return value
         if time.monotonic() > deadline:
-            raise TimeoutError(f'timed out after {timeout:.1f} s waiting for {what}')
+            detail = f' (last error: {last_error})' if last_error else ''
+            raise TimeoutError(f'timed out after {timeout:.1f} s waiting for {what}{detail}')
         time.sleep(interval)
 
 
@@ -59,13 +83,31 @@ def parse_bool(text):
     return text.strip().lower() in ('1', 'true', 'yes')
 
 
+_libc = ctypes.CDLL(None, use_errno=True)
+PR_SET_PDEATHSIG = 1
+
+
+def _die_with(parent):
+    """Run in the child before exec: a killed or crashed test takes its desktop with it."""
+    _libc.prctl(PR_SET_PDEATHSIG, signal.SIGKILL)
+    if os.getppid() != parent:
+        os._exit(1)
+
+
 class Desktop:
     """Starts and stops the pieces of a private desktop; each piece is optional."""
 
-    def __init__(self, root=None, user_home=False):
-        """user_home: keep the user's own HOME and preferences instead of private ones."""
+    def __init__(self, root=None, user_home=False, tied=True, xclient=None):
+        """user_home: keep the user's own HOME and preferences instead of private ones.
+        tied: everything started here ends with this process, however it ends; otherwise it
+        outlives it and is stopped by whoever reads the pids file.
+        xclient: the e2e_xclient program, for asking the X server what tools cannot."""
         self.root = root or tempfile.mkdtemp(prefix='vantel-e2e-')
         self.procs = {}
+        self.tied = tied
+        self.xclient = xclient if xclient and os.access(xclient, os.X_OK) else None
+        if tied:
+            atexit.register(self.close, remove=False)
         self.user_home = user_home
         if user_home:
             self.home = os.path.expanduser('~')
@@ -97,13 +139,15 @@ class Desktop:
 
     # Processes ---------------------------------------------------------------------------------
 
-    def spawn(self, name, argv, env=None, stdout=None, stderr=None):
+    def spawn(self, name, argv, env=None, stdout=None, stderr=None, pass_fds=()):
         """Starts argv in its own session, its output in logs/<name>.out and .err by default."""
         files = [open(self.log_path(name + ext), 'ab') for ext in ('.out', '.err')]
+        parent = os.getpid()
         try:
             proc = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
                                     stdout=stdout or files[0], stderr=stderr or files[1],
-                                    start_new_session=True)
+                                    start_new_session=True, pass_fds=pass_fds,
+                                    preexec_fn=(lambda: _die_with(parent)) if self.tied else None)
         finally:
             for f in files:
                 f.close()
@@ -137,6 +181,8 @@ class Desktop:
             self.stop(name)
         if remove:
             shutil.rmtree(self.root, ignore_errors=True)
+        if self.tied:
+            atexit.unregister(self.close)
 
     # The session bus and the X server ----------------------------------------------------------
 
@@ -154,30 +200,27 @@ class Desktop:
         self.env['DBUS_SESSION_BUS_ADDRESS'] = self.bus_address
 
     def start_x(self):
+        # Another test may pick the same number at the same moment. Asking the display whether
+        # it answers could then reach the other test's server; instead the server itself says,
+        # through -displayfd, that it holds the number and accepts clients, or exits.
         for _ in range(20):
             number = random.randrange(100, 1000)
-            with open('/proc/net/unix', encoding='utf-8') as sockets:
-                if f'@/tmp/.X11-unix/X{number}\n' in sockets.read():
-                    continue
-            proc = self.spawn('xvfb', ['Xvfb', f':{number}', '-screen', '0',
-                                       f'{SCREEN[0]}x{SCREEN[1]}x24', '-nolisten', 'tcp',
-                                       '-nolisten', 'unix', '-nolock', '-noreset'])
-            if self._wait_for_display(proc, f':{number}'):
+            if display_in_use(number):
+                continue
+            read_end, write_end = os.pipe()
+            try:
+                self.spawn('xvfb', ['Xvfb', f':{number}', '-displayfd', str(write_end),
+                                    '-screen', '0', f'{SCREEN[0]}x{SCREEN[1]}x24', '-nolisten',
+                                    'tcp', '-nolisten', 'unix', '-nolock', '-noreset'],
+                           pass_fds=(write_end,))
+            finally:
+                os.close(write_end)
+            if read_line(read_end, 60) == str(number):
                 self.display = f':{number}'
                 self.env['DISPLAY'] = self.display
                 return
             self.stop('xvfb')
         raise RuntimeError('no private X server could be started')
-
-    def _wait_for_display(self, proc, display):
-        deadline = time.monotonic() + 10
-        while proc.poll() is None and time.monotonic() < deadline:
-            probe = subprocess.run(['xdpyinfo', '-display', display], stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL, check=False)
-            if probe.returncode == 0:
-                return True
-            time.sleep(0.05)
-        return False
 
     def capture(self, window, xclient):
         """The window's pixels as the X server holds them (xclient: the e2e_xclient program)."""
@@ -230,16 +273,37 @@ class Desktop:
 
     def start_trayer(self):
         self.spawn('trayer', TRAYER)
-        wait_until(lambda: self.windows(['--classname', 'trayer']), 10, 'trayer to map its panel')
-        # trayer claims the tray selection right after mapping its panel.
-        time.sleep(0.3)
+        proc = self.procs['trayer']
+
+        def ready():
+            if proc.poll() is not None:
+                raise RuntimeError(f'trayer ended with status {proc.returncode}')
+            return self.tray_owner() is not None
+        # Icons are embedded once trayer owns the tray selection, which it claims after mapping
+        # its panel. Without the X client at hand, the panel has to do: Qt finds a late tray.
+        if self.xclient:
+            wait_until(ready, 20, 'trayer to own the tray')
+        else:
+            wait_until(lambda: self.windows(['--classname', 'trayer']), 20,
+                       'trayer to map its panel')
+
+    def tray_owner(self):
+        """The window that owns the XEmbed tray selection, or None."""
+        found = self.run([self.xclient, 'owner', '_NET_SYSTEM_TRAY_S0'], check=False).stdout
+        found = found.strip()
+        return int(found, 16) if found.startswith('0x') else None
 
     def stop_trayer(self):
         self.stop('trayer')
 
     def windows(self, query):
-        found = self.run(['xdotool', 'search', '--all'] + query, check=False)
-        return [int(w) for w in found.stdout.split()]
+        """The windows an xdotool search finds. A window that vanishes while xdotool walks the
+        tree ends it with an X error and a partial answer, so the search is made again."""
+        for _ in range(50):
+            found = self.run(['xdotool', 'search', '--all'] + query, check=False)
+            if 'X Error' not in found.stderr:
+                return [int(w) for w in found.stdout.split()]
+        raise RuntimeError(f'xdotool search {" ".join(query)} keeps failing:\n{found.stderr}')
 
     # The preference ----------------------------------------------------------------------------
 
@@ -321,7 +385,7 @@ class App:
         info = window and window_info(self.desktop, window)
         return (info['x'], info['y'], info['w'], info['h']) if info else None
 
-    def wait_for_embedded_icon(self, timeout=15):
+    def wait_for_embedded_icon(self, timeout=30):
         return wait_until(self.embedded_icon, timeout, 'the icon to be embedded in the tray')
 
 
@@ -341,6 +405,33 @@ def window_info(desktop, window):
         if line.startswith('Parent window id:'):
             info['parent'] = line.split()[3]
     return info if {'x', 'y', 'w', 'h', 'root', 'parent'} <= info.keys() else None
+
+
+def display_in_use(number):
+    """Whether any X server, ours or another's, seems to hold the display number."""
+    if os.path.exists(f'/tmp/.X11-unix/X{number}') or os.path.exists(f'/tmp/.X{number}-lock'):
+        return True
+    with open('/proc/net/unix', encoding='utf-8') as sockets:
+        return f'@/tmp/.X11-unix/X{number}\n' in sockets.read()
+
+
+def read_line(fd, timeout):
+    """The first line written to fd (which is closed) without its newline; '' when the writer
+    closed it first or the time ran out."""
+    deadline = time.monotonic() + timeout
+    data = b''
+    try:
+        while not data.endswith(b'\n'):
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([fd], [], [], left)[0]:
+                return ''
+            chunk = os.read(fd, 64)
+            if not chunk:
+                return ''
+            data += chunk
+    finally:
+        os.close(fd)
+    return data.decode(errors='replace').strip()
 
 
 def session_members(sid):

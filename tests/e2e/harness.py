@@ -2,6 +2,7 @@
 
 import itertools
 import os
+import signal
 import subprocess
 import time
 import unittest
@@ -37,6 +38,15 @@ SANITIZER_MARKS = ('ERROR: AddressSanitizer', 'runtime error:', 'ERROR: LeakSani
 _runs = itertools.count()
 
 
+def _interrupted(signum, frame):
+    # unittest records SystemExit as an error and goes on; an interrupt ends the run, and the
+    # desktops end with it.
+    raise KeyboardInterrupt(f'signal {signum}')
+
+
+signal.signal(signal.SIGTERM, _interrupted)
+
+
 def next_run():
     return next(_runs)
 
@@ -64,7 +74,7 @@ class DesktopTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         check_environment()
-        cls.desktop = desktop.Desktop()
+        cls.desktop = desktop.Desktop(xclient=XCLIENT)
         try:
             cls.desktop.start_bus()
             cls.desktop.start_x()
@@ -106,7 +116,7 @@ class DesktopTest(unittest.TestCase):
         self.apps.append(app)
         return app
 
-    def status_item(self, app, timeout=15):
+    def status_item(self, app, timeout=30):
         """Waits until the program registered with the test host; returns the item."""
         def registered():
             rows = [r for r in self.desktop.registrations() if r['pid'] == app.pid]
@@ -114,7 +124,7 @@ class DesktopTest(unittest.TestCase):
         row = self.wait(registered, 'the program to register its status item', timeout, app)
         item = StatusItem(self.bus, row['service'], row['path'])
         item.sender = row['sender']
-        self.wait(lambda: self._tooltip_or_none(item), 'the first tooltip', 10, app)
+        self.wait(lambda: self._tooltip_or_none(item), 'the first tooltip', 20, app)
         return item
 
     def hosted_items(self):
@@ -134,7 +144,7 @@ class DesktopTest(unittest.TestCase):
 
     def reader(self, app):
         reader = a11y.Reader(self.bus, app.pid)
-        self.wait(reader.ready, 'the program\'s accessibility objects', 10, app)
+        self.wait(reader.ready, 'the program\'s accessibility objects', 20, app)
         return reader
 
     def wait(self, predicate, what, timeout=10, app=None):
@@ -150,7 +160,7 @@ class DesktopTest(unittest.TestCase):
     def new_notifications(self):
         return self.desktop.notifications()[self.notes_seen:]
 
-    def wait_for_notification(self, app, timeout=15):
+    def wait_for_notification(self, app, timeout=30):
         return self.wait(self.new_notifications, 'a notification', timeout, app)[0]
 
     def assert_toggled_once(self, app, new_state, settle=0.6):
@@ -173,7 +183,7 @@ class DesktopTest(unittest.TestCase):
     # Menus and windows -----------------------------------------------------------------------
 
     def shown_menu(self, reader, app):
-        return self.wait(reader.shown_popup_menus, 'the menu to open', 10, app)[0]
+        return self.wait(reader.shown_popup_menus, 'the menu to open', 20, app)[0]
 
     def assert_menu(self, menu, fn_state):
         items = menu.children()
@@ -188,7 +198,7 @@ class DesktopTest(unittest.TestCase):
 
     def close_menu(self, reader, app):
         self.xdotool('key', 'Escape')
-        self.wait(lambda: not reader.shown_popup_menus(), 'the menu to close', 5, app)
+        self.wait(lambda: not reader.shown_popup_menus(), 'the menu to close', 10, app)
 
     def choose(self, item):
         x, y, w, h = item.extents()
@@ -211,7 +221,7 @@ class DesktopTest(unittest.TestCase):
             with open(log, encoding='utf-8') as f:
                 words = f.read().split()
             return next((w for w in words if w in ('grabbed', 'busy')), None)
-        return name, wait_until(outcome, 10, 'the other client to try its grab')
+        return name, wait_until(outcome, 20, 'the other client to try its grab')
 
     def other_client_presses(self, name):
         with open(self.desktop.log_path(name + '.out'), encoding='utf-8') as f:

@@ -20,6 +20,11 @@ class LifecycleTest(DesktopTest):
     def stderr_lines(self, app):
         return [line for line in app.stderr().splitlines() if line.strip()]
 
+    def said_no_tray(self, app):
+        """Waits until the program, having looked for a tray and found none, says so."""
+        return self.wait(lambda: self.stderr_lines(app), 'the program to say there is no tray',
+                         30, app)
+
     def test_without_a_display_it_fails_with_one_clear_line(self):
         cases = {
             'no display at all': dict(DISPLAY=None, WAYLAND_DISPLAY=None, QT_QPA_PLATFORM=None),
@@ -34,9 +39,7 @@ class LifecycleTest(DesktopTest):
 
     def test_without_a_tray_it_says_so_once_and_shows_the_icon_when_one_appears(self):
         app = self.launch(False)
-        time.sleep(2)
-        self.assertTrue(app.running(), app.stderr())
-        lines = self.stderr_lines(app)
+        lines = self.said_no_tray(app)
         self.assertEqual(1, len(lines), app.stderr())
         self.assertIn('tray', lines[0].lower())
         self.with_trayer()
@@ -45,7 +48,8 @@ class LifecycleTest(DesktopTest):
 
     def test_a_notifier_host_that_starts_later_gets_the_icon(self):
         app = self.launch(True)
-        time.sleep(1.5)
+        # The host must come after the program has chosen how to show its icon.
+        self.said_no_tray(app)
         self.with_watcher()
         item = self.status_item(app, timeout=20)
         self.assertEqual(TOOLTIP[True], item.tooltip())
@@ -72,6 +76,7 @@ class LifecycleTest(DesktopTest):
         item = self.status_item(first)
         second = self.launch()
         self.assertEqual(0, second.wait(20), second.stderr())
+        self.assertEqual('', second.stderr(), 'a second start says nothing')
         time.sleep(0.5)
         self.assertEqual([], [r for r in self.desktop.registrations() if r['pid'] == second.pid])
         self.assertEqual({item.service}, self.hosted_items())

@@ -4,6 +4,7 @@ About and Quit."""
 import time
 import unittest
 
+from a11y import unless_gone
 from desktop import coverage
 from harness import (CREDITS, SLOW_FLIP, TOOLTIP, VERSION_LINE, XCLIENT, DesktopTest)
 
@@ -124,10 +125,13 @@ class StatusItemTest(DesktopTest):
     def open_about(self, item, reader, app):
         item.context_menu(700, 10)
         self.choose(self.shown_menu(reader, app).children()[3])
+        # The menu closes as the entry is chosen, so About has been asked for.
+        self.wait(lambda: not reader.shown_popup_menus(), 'the menu to close', 10, app)
 
     def about_windows(self, reader):
-        return [w for w in reader.windows()
-                if any(VERSION_LINE in d.text().split('\n') for d in w.descendants())]
+        def shows_version(window):
+            return any(VERSION_LINE in d.text().split('\n') for d in window.descendants())
+        return [w for w in reader.windows() if unless_gone(lambda w=w: shows_version(w), False)]
 
     def test_about_shows_the_version_line_once_and_closing_it_keeps_running(self):
         app = self.launch(True)
@@ -140,9 +144,10 @@ class StatusItemTest(DesktopTest):
         self.open_about(item, reader, app)
         time.sleep(0.5)
         self.assertEqual(1, len(self.about_windows(reader)), 'About is reused while open')
+        # A window that is gone by the time it is asked to close needs no closing.
         for window_id in app.top_level_windows():
-            self.desktop.run([XCLIENT, 'close', str(window_id)])
-        self.wait(lambda: not self.about_windows(reader), 'the About window to close', 5, app)
+            self.desktop.run([XCLIENT, 'close', str(window_id)], check=False)
+        self.wait(lambda: not self.about_windows(reader), 'the About window to close', 10, app)
         time.sleep(0.5)
         self.assertTrue(app.running(), 'closing About ended the program')
         self.assertEqual(TOOLTIP[True], item.tooltip())
@@ -154,9 +159,9 @@ class StatusItemTest(DesktopTest):
         reader = self.reader(app)
         item.context_menu(700, 10)
         self.choose(self.shown_menu(reader, app).children()[5])
-        self.assertEqual(0, app.wait(10))
+        self.assertEqual(0, app.wait(20))
         self.wait(lambda: item.service not in self.hosted_items(),
-                  'the item to leave the host', 5)
+                  'the item to leave the host', 10)
         self.assertEqual([], self.new_notifications())
 
 

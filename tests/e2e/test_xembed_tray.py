@@ -3,6 +3,7 @@
 import time
 import unittest
 
+from a11y import unless_gone
 from desktop import SCREEN
 from harness import SLOW_FLIP, TOOLTIP, XCLIENT, DesktopTest
 
@@ -25,15 +26,15 @@ class XEmbedTrayTest(DesktopTest):
         self.xdotool('mousemove', str(x + w // 2), str(y + h // 2 + 1))
 
         def tooltip():
-            tips = [o for o in reader.objects() if o.role() == 'tool tip' and o.showing()]
-            return tips[0].text() if tips else None
-        text = self.wait(tooltip, 'the tooltip to show', 10, app)
+            tips = reader.shown('tool tip')
+            return unless_gone(tips[0].text) if tips else None
+        text = self.wait(tooltip, 'the tooltip to show', 20, app)
         self.xdotool('mousemove', '500', '500')
         return text
 
     def test_click_spins_flips_and_shows_the_new_state(self):
         app = self.launch(True)
-        window = self.wait(app.embedded_window, 'the icon in the tray', 15, app)
+        window = self.wait(app.embedded_window, 'the icon in the tray', 30, app)
         reader = self.reader(app)
         self.assertEqual(TOOLTIP[True], self.hover_tooltip(app, reader))
         first = self.capture(window)
@@ -66,7 +67,7 @@ class XEmbedTrayTest(DesktopTest):
                 self.click_icon(app, button, *modifiers)
                 menu = self.shown_menu(reader, app)
                 self.assert_menu(menu, state)
-                x, y, w, h = app.embedded_icon()
+                x, y, w, h = app.wait_for_embedded_icon()
                 mx, my, mw, _ = menu.extents()
                 self.assertEqual(y + h + 3, my, 'the menu is 3 pixels below the icon')
                 self.assertEqual(min(x, SCREEN[0] - mw), mx, 'aligned with the icon')
@@ -78,9 +79,9 @@ class XEmbedTrayTest(DesktopTest):
         app = self.launch(False)
         app.wait_for_embedded_icon()
         self.desktop.stop_trayer()
-        self.wait(lambda: not app.embedded_icon(), 'the icon to leave the stopped tray', 5, app)
+        self.wait(lambda: not app.embedded_icon(), 'the icon to leave the stopped tray', 10, app)
         self.desktop.start_trayer()
-        self.wait(app.embedded_icon, 'the icon in the restarted tray', 15, app)
+        self.wait(app.embedded_icon, 'the icon in the restarted tray', 30, app)
         self.click_icon(app)
         self.assert_toggled_once(app, True)
 

@@ -6,5 +6,17 @@ set(VANTEL_DEFAULTS_MARKER "Vantel preference tool")
 
 configure_file(CheckDefaultsTarget.cmake.in CheckDefaultsTarget.cmake @ONLY)
 install(SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/CheckDefaultsTarget.cmake COMPONENT defaults)
-install(TARGETS defaults RUNTIME DESTINATION /usr/bin COMPONENT defaults)
+# Copied beside its place and renamed over it, never unlinked and rewritten in place: a program
+# that runs the tool during an install finds the old one or the new one, not none or half of one.
+install(CODE [[
+  set(vantel_target "$ENV{DESTDIR}/usr/bin/defaults")
+  set(vantel_staged "$ENV{DESTDIR}/usr/bin/.defaults.installing")
+  message(STATUS "Installing: ${vantel_target}")
+  file(MAKE_DIRECTORY "$ENV{DESTDIR}/usr/bin")
+  file(COPY_FILE "$<TARGET_FILE:defaults>" "${vantel_staged}")
+  file(CHMOD "${vantel_staged}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+       GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  file(RENAME "${vantel_staged}" "${vantel_target}")
+  list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${vantel_target}")
+]] COMPONENT defaults)
 install(FILES defaults.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT defaults)
