@@ -67,8 +67,8 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     const std::unique_ptr<GlobalShortcutBackend> shortcuts = createShortcutBackend();
     GlobalHotKey hotKey(*shortcuts);
     const auto quit = [] { QCoreApplication::quit(); };
-    AppDelegate delegate(AppServices{statusBar, notifications, about, builtInBundleInfo(), work,
-                                     hotKey, quit});
+    AppDelegate delegate(
+        AppServices{statusBar, notifications, about, builtInBundleInfo(), work, hotKey, quit});
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::stop);
     const TerminationSignals terminationSignals(quit);
