@@ -128,17 +128,9 @@ int treeDepth(plist_t root) {
             for (std::uint32_t i = 0, n = plist_array_get_size(node); i < n; ++i)
                 pending.emplace_back(plist_array_get_item(node, i), depth + 1);
         } else if (plist_get_node_type(node) == PLIST_DICT) {
-            plist_dict_iter it = nullptr;
-            plist_dict_new_iter(node, &it);
-            char *key = nullptr;
-            plist_t item = nullptr;
-            for (plist_dict_next_item(node, it, &key, &item); item;
-                 plist_dict_next_item(node, it, &key, &item)) {
+            forEachDictItem(node, [&pending, depth = depth](const char *, plist_t item) {
                 pending.emplace_back(item, depth + 1);
-                std::free(key);
-                key = nullptr;
-            }
-            std::free(it);
+            });
         }
     }
     return deepest;

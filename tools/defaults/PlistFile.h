@@ -6,6 +6,7 @@
 #include <plist/plist.h>
 
 #include <cstddef>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,6 +32,22 @@ constexpr std::size_t maxRecoveryBytes = 16 * 1024 * 1024;
 // markup is one that parsers read differently ('<' in a quoted value, a stray '<', a closing
 // that does not match, an internal DTD subset); such a file is refused.
 std::optional<int> xmlNestingDepth(std::string_view xml);
+
+// Calls `visit(key, item)` for each entry of the dictionary `node`, in stored order; the key may
+// be null for an entry the file gave none.
+template <typename Visit> void forEachDictItem(plist_t node, Visit &&visit) {
+    plist_dict_iter it = nullptr;
+    plist_dict_new_iter(node, &it);
+    char *key = nullptr;
+    plist_t item = nullptr;
+    for (plist_dict_next_item(node, it, &key, &item); item;
+         plist_dict_next_item(node, it, &key, &item)) {
+        visit(static_cast<const char *>(key), item);
+        std::free(key);
+        key = nullptr;
+    }
+    std::free(it);
+}
 
 // The depth of a parsed tree (a dictionary holding only scalars is 2 deep), found without
 // recursion.

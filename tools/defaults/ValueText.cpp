@@ -88,17 +88,9 @@ void appendContainer(std::string &out, plist_t node, int indent) {
     const bool isDictionary = plist_get_node_type(node) == PLIST_DICT;
     out += isDictionary ? "{\n" : "(\n";
     if (isDictionary) {
-        plist_dict_iter it = nullptr;
-        plist_dict_new_iter(node, &it);
-        char *key = nullptr;
-        plist_t item = nullptr;
-        for (plist_dict_next_item(node, it, &key, &item); item;
-             plist_dict_next_item(node, it, &key, &item)) {
+        forEachDictItem(node, [&](const char *key, plist_t item) {
             appendEntry(out, key ? key : "", item, indent + 4);
-            std::free(key);
-            key = nullptr;
-        }
-        std::free(it);
+        });
     } else {
         const std::uint32_t count = plist_array_get_size(node);
         for (std::uint32_t i = 0; i < count; ++i) {
