@@ -22,16 +22,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "switch the keyboard's top row between function keys and hardware keys")
-# Debian's control format: continuation lines start with a space, an empty line is " .".
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- Vantel is a small tray icon that switches how the keyboard's top row
- behaves: standard function keys (F1, F2, ...) or hardware keys
- (brightness, volume). A left click or Super+Alt+F switches, a desktop
- notification reports every switch, and a small system service applies the
- mode to every keyboard whose driver can be switched.
- .
- The package conflicts with gnustep-base-runtime: both install an unrelated
- program at /usr/bin/defaults, the path Vantel runs to keep the mode.")
+# The body of the control file's description; CPack indents it and marks the empty line.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vantel is a small tray icon that switches how the keyboard's top row
+behaves: standard function keys (F1, F2, ...) or hardware keys
+(brightness, volume). A left click or Super+Alt+F switches, a desktop
+notification reports every switch, and a small system service applies the
+mode to every keyboard whose driver can be switched.
+
+The package conflicts with gnustep-base-runtime: both install an unrelated
+program at /usr/bin/defaults, the path Vantel runs to keep the mode.")
 
 # Libraries come from dpkg-shlibdeps; these are run, loaded as plugins or talked to instead.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
