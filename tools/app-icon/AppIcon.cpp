@@ -2,7 +2,6 @@
 
 #include "IconDrawing.h"
 #include "ShapeRecorder.h"
-#include "Tint.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -42,13 +41,16 @@ QImage appIconImage(int pixels) {
     const auto drawn = onImage(style, scaleFor(style, pixels));
     if (!drawn || pixels <= 0)
         return {};
-    QImage art = tinted(drawn->image, appIconColor());
+    QImage art = drawn->image;
     art.setDevicePixelRatio(1);
 
     QImage icon(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     QPainter painter(&icon);
     painter.drawImage(QPoint((pixels - art.width()) / 2, (pixels - art.height()) / 2), art);
+    // The drawing is a template: its coverage is kept and takes the icon's colour.
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(icon.rect(), appIconColor());
     return icon;
 }
 
