@@ -1,7 +1,7 @@
 #include "AppIcon.h"
 
-#include "IconDrawing.h"
 #include "ShapeRecorder.h"
+#include "icon/IconDrawing.h"
 
 #include <QBuffer>
 #include <QPainter>

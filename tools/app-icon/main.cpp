@@ -1,14 +1,13 @@
 // Writes the application icon into a hicolor theme tree: one PNG per usual size and an SVG.
 #include "AppIcon.h"
 
+#include "logging/LoggingCategories.h"
+
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 #include <cstdio>
-
-Q_LOGGING_CATEGORY(lcAppIcon, "vantel.app-icon")
 
 namespace {
 
