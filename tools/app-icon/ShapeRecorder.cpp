@@ -13,16 +13,16 @@ public:
     bool end() override { return true; }
     Type type() const override { return QPaintEngine::User; }
 
-    void updateState(const QPaintEngineState &state) override {
-        const auto dirty = state.state();
+    void updateState(const QPaintEngineState &changed) override {
+        const auto dirty = changed.state();
         if (dirty & DirtyTransform)
-            transform_ = state.transform();
+            transform_ = changed.transform();
         if (dirty & DirtyCompositionMode)
-            mode_ = state.compositionMode();
+            mode_ = changed.compositionMode();
         if (dirty & DirtyPen)
-            pen_ = state.pen();
+            pen_ = changed.pen();
         if (dirty & DirtyBrush)
-            brush_ = state.brush();
+            brush_ = changed.brush();
     }
 
     void drawPath(const QPainterPath &path) override {
