@@ -4,6 +4,7 @@
 VANTEL_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev libgl-dev libplist-dev libxcb1-dev libxkbcommon-dev libxkbcommon-x11-dev
+  qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   zsh psmisc git
 )
@@ -11,6 +12,10 @@ VANTEL_BUILD_PACKAGES=(
 VANTEL_DESKTOP_PACKAGES=(
   xvfb x11-utils x11-xkb-utils xdotool trayer dbus imagemagick python3 python3-dbus python3-gi
   qt6-qpa-plugins libqt6dbus6
+)
+# What scripts/package and its test need to make, check, install and remove the Debian package.
+VANTEL_PACKAGING_PACKAGES=(
+  dpkg-dev fakeroot lintian appstream desktop-file-utils
 )
 
 vantel_install_missing() {
