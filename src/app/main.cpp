@@ -1,6 +1,7 @@
 #include "AboutWindow.h"
 #include "AppDelegate.h"
 #include "BundleInfo.h"
+#include "CommandLine.h"
 #include "DBusNotificationCenter.h"
 #include "DisplayCheck.h"
 #include "IconDrawing.h"
@@ -10,6 +11,7 @@
 #include "SystemEventManager.h"
 #include "TerminationSignals.h"
 #include "ThreadPoolWorkQueue.h"
+#include "ToggleService.h"
 #include "TrayAvailability.h"
 #include "TrayStatusBar.h"
 
@@ -72,6 +74,11 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     AppDelegate delegate(
         AppServices{application, statusBar, notifications, about, bundle, work, *eventManager});
 
+    ToggleService toggleService;
+    QObject::connect(&toggleService, &ToggleService::toggleRequested, &delegate,
+                     &AppDelegate::toggleAction);
+    toggleService.exportOn(bus);
+
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
     const TerminationSignals terminationSignals([&] { application.terminate(); });
@@ -102,22 +109,62 @@ int restartProcess(const std::vector<std::string> &arguments) {
     qCCritical(lcVantel, "Cannot restart Vantel: %s", std::strerror(errno));
     return 1;
 }
+
+// "1.0.0", or "1.0.0 (42)" with a build number, as the About panel shows it.
+QString versionText() {
+    const BuiltInBundleInfo bundle;
+    QString version =
+        bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleShortVersionString")).toString();
+    const QVariant build = bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleVersion"));
+    if (build.isValid())
+        version += QStringLiteral(" (%1)").arg(build.toString());
+    return version;
+}
+
+// Qt's -platform argument would override the choice made for it.
+std::vector<char *> withoutPlatformArguments(int argc, char **argv) {
+    std::vector<char *> kept;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && i + 1 < argc &&
+            (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)) {
+            ++i;
+            continue;
+        }
+        kept.push_back(argv[i]);
+    }
+    kept.push_back(nullptr);
+    return kept;
+}
 } // namespace
 
 int main(int argc, char **argv) {
     // QApplication takes its own options out of argv; a restart passes them on again.
     const std::vector<std::string> arguments(argv, argv + argc);
+    QStringList argumentList;
+    for (const std::string &argument : arguments)
+        argumentList.append(QString::fromLocal8Bit(argument.c_str()));
+    const CommandLine command = parseCommandLine(argumentList, versionText());
+    if (command.action != CommandLine::Action::Run)
+        return runCommand(argc, argv, command);
+
     std::shared_ptr<void> displayProbe;
-    const QString problem =
-        displayProblem(currentDisplayEnvironment(argc, argv), [&](const QString &display) {
-            displayProbe = openXDisplay(display);
-            return displayProbe != nullptr;
-        });
-    if (!problem.isEmpty()) {
-        qCCritical(lcVantel).noquote() << problem;
+    const DisplayEnvironment environment = currentDisplayEnvironment(argc, argv);
+    const PlatformChoice choice =
+        choosePlatform(environment, systemDisplayProbes(environment, [&](const QString &display) {
+                           displayProbe = openXDisplay(display);
+                           return displayProbe != nullptr;
+                       }));
+    if (choice.platform.isEmpty()) {
+        qCCritical(lcVantel).noquote() << choice.problem;
         return 1;
     }
+    if (!choice.fallbackReason.isEmpty())
+        qCInfo(lcVantel).noquote() << "Using X11:" << choice.fallbackReason;
+    qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+    std::vector<char *> qtArguments = withoutPlatformArguments(argc, argv);
+    int qtArgc = static_cast<int>(qtArguments.size()) - 1;
+
     bool restart = false;
-    const int status = run(argc, argv, std::move(displayProbe), restart);
+    const int status = run(qtArgc, qtArguments.data(), std::move(displayProbe), restart);
     return restart ? restartProcess(arguments) : status;
 }

@@ -1,0 +1,96 @@
+#include "CommandLine.h"
+
+#include "SingleInstance.h"
+#include "ToggleService.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QLoggingCategory>
+
+#include <cstdio>
+
+namespace {
+Q_LOGGING_CATEGORY(lcCommand, "vantel", QtInfoMsg)
+
+// Qt's own options, so that they reach Qt instead of being refused as unknown.
+void addQtOptions(QCommandLineParser &parser) {
+    const char *withValue[] = {"platform",        "platformpluginpath",
+                               "platformtheme",   "plugin",
+                               "qwindowgeometry", "qwindowicon",
+                               "qwindowtitle",    "session",
+                               "display",         "style",
+                               "stylesheet",      "name",
+                               "title",           "geometry"};
+    const char *flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    for (const char *name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments, const QString &version) {
+    QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Switches the keyboard's top row between standard function keys and "
+                       "hardware keys, from an icon in the panel."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption toggle(
+        QStringLiteral("toggle"),
+        QStringLiteral("Ask the running Vantel to switch, as a click on its icon does."));
+    parser.addOption(toggle);
+    addQtOptions(parser);
+
+    if (!parser.parse(arguments))
+        return {CommandLine::Action::Error,
+                parser.errorText() + QStringLiteral(" Try \"vantel --help\".")};
+    if (!parser.positionalArguments().isEmpty())
+        return {CommandLine::Action::Error,
+                QStringLiteral("Unexpected argument \"%1\". Try \"vantel --help\".")
+                    .arg(parser.positionalArguments().constFirst())};
+    if (parser.isSet(help))
+        // Without an application object Qt cannot name the program itself.
+        return {CommandLine::Action::Help,
+                parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                          QStringLiteral("vantel"))};
+    if (parser.isSet(versionOption))
+        return {CommandLine::Action::Version, QStringLiteral("Vantel %1\n").arg(version)};
+    if (parser.isSet(toggle))
+        return {CommandLine::Action::Toggle, {}};
+    return {};
+}
+
+int runCommand(int argc, char **argv, const CommandLine &command) {
+    switch (command.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        qCCritical(lcCommand).noquote() << command.text;
+        return 1;
+    case CommandLine::Action::Toggle:
+        break;
+    case CommandLine::Action::Run:
+        return 1;
+    }
+    // The bus needs an application object, but the toggle needs no display.
+    const QCoreApplication app(argc, argv);
+    const QString problem = ToggleService::requestToggle(
+        QDBusConnection::sessionBus(), QString::fromLatin1(SingleInstance::busName));
+    if (problem.isEmpty())
+        return 0;
+    qCCritical(lcCommand).noquote() << problem;
+    return 1;
+}

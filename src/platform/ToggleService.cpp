@@ -1,0 +1,43 @@
+#include "ToggleService.h"
+
+#include <QDBusConnection>
+#include <QDBusError>
+#include <QDBusMessage>
+#include <QLoggingCategory>
+
+namespace {
+Q_LOGGING_CATEGORY(lcToggleService, "vantel.toggle", QtInfoMsg)
+
+// Long enough for a loaded desktop, short enough that a hung program does not hang a shortcut.
+constexpr int callTimeoutMs = 5000;
+} // namespace
+
+bool ToggleService::exportOn(const QDBusConnection &bus) {
+    QDBusConnection connection(bus);
+    const bool exported = connection.registerObject(QString::fromLatin1(objectPath), this,
+                                                    QDBusConnection::ExportScriptableSlots);
+    if (!exported)
+        qCInfo(lcToggleService) << "cannot offer" << objectPath << "on the session bus";
+    return exported;
+}
+
+void ToggleService::Toggle() {
+    qCDebug(lcToggleService) << "toggle asked for over the session bus";
+    Q_EMIT toggleRequested();
+}
+
+QString ToggleService::requestToggle(const QDBusConnection &bus, const QString &busName) {
+    if (!bus.isConnected())
+        return QStringLiteral("Cannot reach Vantel: there is no session bus.");
+    QDBusConnection connection(bus);
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        busName, QString::fromLatin1(objectPath), QString::fromLatin1(interfaceName),
+        QStringLiteral("Toggle"));
+    const QDBusMessage reply = connection.call(call, QDBus::Block, callTimeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return {};
+    const QDBusError::ErrorType error = QDBusError(reply).type();
+    if (error == QDBusError::ServiceUnknown || error == QDBusError::NameHasNoOwner)
+        return QStringLiteral("Vantel is not running.");
+    return QStringLiteral("Cannot reach Vantel: %1").arg(reply.errorMessage());
+}
