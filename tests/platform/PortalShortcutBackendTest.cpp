@@ -36,10 +36,10 @@ public:
     bool ready() const { return ready_; }
 
     QVariantList control(QDBusConnection &bus, const QString &method, const QVariantList &args) {
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.portal.Desktop"),
-            QStringLiteral("/org/freedesktop/portal/desktop"),
-            QStringLiteral("org.vantel.test.Portal"), method);
+        QDBusMessage call =
+            QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.portal.Desktop"),
+                                           QStringLiteral("/org/freedesktop/portal/desktop"),
+                                           QStringLiteral("org.vantel.test.Portal"), method);
         call.setArguments(args);
         const QDBusMessage reply = bus.call(call, QDBus::Block, 10000);
         EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
@@ -65,12 +65,14 @@ protected:
 
     void configure(const QString &answer, double delay = 0, bool otherHandle = false,
                    bool early = false) {
-        portal_->control(control_, QStringLiteral("Configure"), {answer, delay, otherHandle, early});
+        portal_->control(control_, QStringLiteral("Configure"),
+                         {answer, delay, otherHandle, early});
     }
     QJsonArray events(const QString &kind) {
         const QVariantList reply = portal_->control(control_, QStringLiteral("Events"), {});
         QJsonArray found;
-        for (const auto &event : QJsonDocument::fromJson(reply.value(0).toString().toUtf8()).array())
+        for (const auto &event :
+             QJsonDocument::fromJson(reply.value(0).toString().toUtf8()).array())
             if (event[QStringLiteral("event")] == kind)
                 found.append(event);
         return found;
@@ -227,9 +229,9 @@ TEST_F(PortalShortcutBackendTest, KeysWithoutAPortalNameAreRefusedAtOnce) {
     EXPECT_FALSE(backend_->grabKey(toggleId, {}, Qt::Key_Escape, superAlt, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(events(QStringLiteral("create_session")).isEmpty());
-    EXPECT_EQ(PortalShortcutBackend::portalTrigger(Qt::Key_F5, Qt::ControlModifier |
-                                                                   Qt::ShiftModifier),
-              QStringLiteral("CTRL+SHIFT+F5"));
+    EXPECT_EQ(
+        PortalShortcutBackend::portalTrigger(Qt::Key_F5, Qt::ControlModifier | Qt::ShiftModifier),
+        QStringLiteral("CTRL+SHIFT+F5"));
     EXPECT_EQ(PortalShortcutBackend::portalTrigger(Qt::Key_7, Qt::MetaModifier),
               QStringLiteral("LOGO+7"));
 }
