@@ -5,12 +5,12 @@ VANTEL_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev libgl-dev libplist-dev libxcb1-dev libxkbcommon-dev libxkbcommon-x11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  zsh psmisc
+  zsh psmisc qt6-wayland
 )
 # What the end-to-end tests and the headless desktop need.
 VANTEL_DESKTOP_PACKAGES=(
   xvfb x11-utils x11-xkb-utils xdotool trayer dbus imagemagick python3 python3-dbus python3-gi
-  qt6-qpa-plugins libqt6dbus6
+  qt6-qpa-plugins libqt6dbus6 weston
 )
 
 vantel_install_missing() {
