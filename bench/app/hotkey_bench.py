@@ -63,7 +63,7 @@ def main(argv):
 
         def press():
             portal.press()
-            return portal.events('activated')[-1]['time']
+            return portal.events('activated')[-1]['sent_at']
 
         clicks, presses = [], []
         for _ in range(RUNS + 1):

@@ -163,11 +163,13 @@ class Portal(dbus.service.Object):
         owner = target.owner if target else ''
         path = session or (target.path if target else '/')
         member = 'Deactivated' if release else 'Activated'
+        sent_at = time.monotonic()
         if owner:
             unicast(self.bus, owner, PATH, SHORTCUTS, member, 'osta{sv}', dbus.ObjectPath(path),
                     str(shortcut), dbus.UInt64(int(time.monotonic() * 1000)),
                     dbus.Dictionary({}, signature='sv'))
-        self.log(event=member.lower(), session=path, id=str(shortcut), sent=bool(owner))
+        self.log(event=member.lower(), session=path, id=str(shortcut), sent=bool(owner),
+                 sent_at=sent_at)
 
     @dbus.service.method(CONTROL, in_signature='s')
     def CloseFromDesktop(self, session):
