@@ -6,7 +6,9 @@
 #include "DisplayCheck.h"
 #include "IconDrawing.h"
 #include "PanelIcon.h"
+#include "PortalShortcutBackend.h"
 #include "QtApplication.h"
+#include "ShortcutBackendChoice.h"
 #include "SingleInstance.h"
 #include "SystemEventManager.h"
 #include "TerminationSignals.h"
@@ -79,6 +81,29 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
                      &AppDelegate::toggleAction);
     toggleService.exportOn(bus);
 
+    // The X11 grab stays with the event manager; a Wayland desktop hands shortcuts out through
+    // its portal.
+    std::unique_ptr<GlobalShortcutBackend> shortcuts;
+    const QString toggleShortcut = QStringLiteral("toggle");
+    switch (chooseShortcutBackend(QGuiApplication::platformName(), desktopPortalOnBus(bus))) {
+    case ShortcutBackendKind::Portal:
+        shortcuts = std::make_unique<PortalShortcutBackend>(bus);
+        QObject::connect(shortcuts.get(), &GlobalShortcutBackend::triggered, &delegate,
+                         [&](const QString &id) {
+                             if (id == toggleShortcut)
+                                 delegate.toggleAction();
+                         });
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, shortcuts.get(),
+                         [&] { shortcuts->ungrabKey(toggleShortcut); });
+        break;
+    case ShortcutBackendKind::None:
+        qCInfo(lcVantel, "No global shortcut on this desktop; bind \"vantel --toggle\" to a key "
+                         "in its settings.");
+        break;
+    case ShortcutBackendKind::X11:
+        break;
+    }
+
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
     const TerminationSignals terminationSignals([&] { application.terminate(); });
@@ -88,6 +113,11 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     });
     QTimer::singleShot(0, &delegate, [&] {
         delegate.applicationDidFinishLaunching();
+        QString error;
+        if (shortcuts &&
+            !shortcuts->grabKey(toggleShortcut, QStringLiteral("Switch the function keys"),
+                                Qt::Key_F, Qt::MetaModifier | Qt::AltModifier, &error))
+            qCInfo(lcVantel).noquote() << "No global shortcut:" << error;
         tray.start();
     });
     return QApplication::exec();

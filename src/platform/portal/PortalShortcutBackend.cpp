@@ -8,6 +8,9 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
 #include <QKeySequence>
 #include <QLoggingCategory>
 #include <QMap>
@@ -84,6 +87,7 @@ private:
     enum class State { Closed, Creating, Open };
 
     void create();
+    void startSession();
     void created(uint response, const QVariantMap &results);
     void bind();
     void bound(uint response, const QVariantMap &results, const QStringList &ids);
@@ -125,6 +129,32 @@ void PortalShortcutBackend::Session::create() {
         return;
     }
     state_ = State::Creating;
+    // Asking for the interface's version first tells a portal without global shortcuts (as on
+    // wlroots desktops) apart from one that refused.
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        portal::service, portal::path, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get.setArguments({portal::shortcuts, QStringLiteral("version")});
+    auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(get), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](auto *done) {
+        done->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *done;
+        if (reply.isError()) {
+            state_ = State::Closed;
+            fail(shortcuts_.keys(), QStringLiteral("the desktop portal offers no global "
+                                                   "shortcuts (%1)")
+                                        .arg(reply.error().message()));
+        } else if (shortcuts_.isEmpty()) {
+            state_ = State::Closed;
+        } else {
+            qCDebug(lcPortal) << "global shortcuts portal version"
+                              << reply.value().variant().toUInt();
+            startSession();
+        }
+    });
+}
+
+void PortalShortcutBackend::Session::startSession() {
     auto *request = new PortalRequest(
         bus_, [this](uint response, const QVariantMap &results) { created(response, results); },
         this);
