@@ -43,20 +43,23 @@ void PortalRequest::call(const QString &method, const QVariantList &arguments) {
         QDBusMessage::createMethodCall(portal::service, portal::path, portal::shortcuts, method);
     message.setArguments(arguments);
     auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(message), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, method](auto *done) {
-        done->deleteLater();
-        const QDBusPendingReply<QDBusObjectPath> reply = *done;
-        if (finished_)
-            return;
-        if (reply.isError()) {
-            finish(failed, errorResults(method + QStringLiteral(": ") + reply.error().message()));
-            return;
-        }
-        // Portals before handle_token answer at a path of their own choosing.
-        const QString handle = reply.value().path();
-        if (handle != path_ && !listenAt(handle))
-            finish(failed, errorResults(QStringLiteral("cannot listen for the portal's answer")));
-    });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, method](QDBusPendingCallWatcher *done) {
+                done->deleteLater();
+                const QDBusPendingReply<QDBusObjectPath> reply = *done;
+                if (finished_)
+                    return;
+                if (reply.isError()) {
+                    finish(failed,
+                           errorResults(method + QStringLiteral(": ") + reply.error().message()));
+                    return;
+                }
+                // Portals before handle_token answer at a path of their own choosing.
+                const QString handle = reply.value().path();
+                if (handle != path_ && !listenAt(handle))
+                    finish(failed,
+                           errorResults(QStringLiteral("cannot listen for the portal's answer")));
+            });
 }
 
 bool PortalRequest::listenAt(const QString &path) {

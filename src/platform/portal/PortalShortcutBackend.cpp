@@ -64,7 +64,7 @@ Q_DECLARE_METATYPE(PortalShortcut)
 // The portal session and the shortcuts bound in it. Created on the first grab and closed on the
 // last ungrab; binds once per grab, never again on its own, since some desktops ask the user
 // every time.
-class PortalShortcutBackend::Session : public QObject {
+class PortalSession : public QObject {
     Q_OBJECT
 public:
     struct Shortcut {
@@ -72,9 +72,9 @@ public:
         QString trigger;
     };
 
-    Session(const QDBusConnection &bus, PortalShortcutBackend &backend)
+    PortalSession(const QDBusConnection &bus, PortalShortcutBackend &backend)
         : bus_(bus), backend_(backend) {}
-    ~Session() override { close(); }
+    ~PortalSession() override { close(); }
 
     void add(const QString &id, const Shortcut &shortcut);
     void remove(const QString &id);
@@ -105,7 +105,7 @@ private:
     bool bindAgain_ = false;
 };
 
-void PortalShortcutBackend::Session::add(const QString &id, const Shortcut &shortcut) {
+void PortalSession::add(const QString &id, const Shortcut &shortcut) {
     shortcuts_.insert(id, shortcut);
     if (state_ == State::Closed)
         create();
@@ -115,13 +115,13 @@ void PortalShortcutBackend::Session::add(const QString &id, const Shortcut &shor
         bindAgain_ = true;
 }
 
-void PortalShortcutBackend::Session::remove(const QString &id) {
+void PortalSession::remove(const QString &id) {
     shortcuts_.remove(id);
     if (shortcuts_.isEmpty())
         close();
 }
 
-void PortalShortcutBackend::Session::create() {
+void PortalSession::create() {
     // Presses are unicast to the session's owner; listening first loses none to a race.
     if (!listen(portal::path, portal::shortcuts, QStringLiteral("Activated"),
                 SLOT(onActivated(QDBusMessage)))) {
@@ -136,25 +136,26 @@ void PortalShortcutBackend::Session::create() {
         QStringLiteral("Get"));
     get.setArguments({portal::shortcuts, QStringLiteral("version")});
     auto *watcher = new QDBusPendingCallWatcher(bus_.asyncCall(get), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](auto *done) {
-        done->deleteLater();
-        const QDBusPendingReply<QDBusVariant> reply = *done;
-        if (reply.isError()) {
-            state_ = State::Closed;
-            fail(shortcuts_.keys(), QStringLiteral("the desktop portal offers no global "
-                                                   "shortcuts (%1)")
-                                        .arg(reply.error().message()));
-        } else if (shortcuts_.isEmpty()) {
-            state_ = State::Closed;
-        } else {
-            qCDebug(lcPortal) << "global shortcuts portal version"
-                              << reply.value().variant().toUInt();
-            startSession();
-        }
-    });
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher *done) {
+                done->deleteLater();
+                const QDBusPendingReply<QDBusVariant> reply = *done;
+                if (reply.isError()) {
+                    state_ = State::Closed;
+                    fail(shortcuts_.keys(), QStringLiteral("the desktop portal offers no global "
+                                                           "shortcuts (%1)")
+                                                .arg(reply.error().message()));
+                } else if (shortcuts_.isEmpty()) {
+                    state_ = State::Closed;
+                } else {
+                    qCDebug(lcPortal)
+                        << "global shortcuts portal version" << reply.value().variant().toUInt();
+                    startSession();
+                }
+            });
 }
 
-void PortalShortcutBackend::Session::startSession() {
+void PortalSession::startSession() {
     auto *request = new PortalRequest(
         bus_, [this](uint response, const QVariantMap &results) { created(response, results); },
         this);
@@ -163,7 +164,7 @@ void PortalShortcutBackend::Session::startSession() {
     request->call(QStringLiteral("CreateSession"), {options});
 }
 
-void PortalShortcutBackend::Session::created(uint response, const QVariantMap &results) {
+void PortalSession::created(uint response, const QVariantMap &results) {
     const QString handle = objectPathText(results.value(QStringLiteral("session_handle")));
     if (response != PortalRequest::granted || handle.isEmpty()) {
         state_ = State::Closed;
@@ -188,7 +189,7 @@ void PortalShortcutBackend::Session::created(uint response, const QVariantMap &r
     bind();
 }
 
-void PortalShortcutBackend::Session::bind() {
+void PortalSession::bind() {
     QList<PortalShortcut> list;
     for (auto it = shortcuts_.cbegin(); it != shortcuts_.cend(); ++it)
         list.append({it.key(),
@@ -205,8 +206,7 @@ void PortalShortcutBackend::Session::bind() {
                                                     QVariant::fromValue(list), QString(), options});
 }
 
-void PortalShortcutBackend::Session::bound(uint response, const QVariantMap &results,
-                                           const QStringList &ids) {
+void PortalSession::bound(uint response, const QVariantMap &results, const QStringList &ids) {
     binding_ = false;
     if (response != PortalRequest::granted) {
         fail(ids, refusal(response, results));
@@ -228,7 +228,7 @@ void PortalShortcutBackend::Session::bound(uint response, const QVariantMap &res
     }
 }
 
-void PortalShortcutBackend::Session::onActivated(const QDBusMessage &message) {
+void PortalSession::onActivated(const QDBusMessage &message) {
     const QVariantList arguments = message.arguments();
     if (state_ != State::Open || arguments.size() < 2 || objectPathText(arguments.at(0)) != handle_)
         return;
@@ -237,27 +237,27 @@ void PortalShortcutBackend::Session::onActivated(const QDBusMessage &message) {
         Q_EMIT backend_.triggered(id);
 }
 
-void PortalShortcutBackend::Session::onClosed() {
+void PortalSession::onClosed() {
     qCInfo(lcPortal) << "the desktop closed the shortcut session";
     state_ = State::Closed;
     handle_.clear();
     fail(shortcuts_.keys(), QStringLiteral("the desktop closed the shortcut session"));
 }
 
-bool PortalShortcutBackend::Session::listen(const QString &path, const QString &interface,
-                                            const QString &name, const char *slot) {
+bool PortalSession::listen(const QString &path, const QString &interface, const QString &name,
+                           const char *slot) {
     bus_.disconnect(portal::service, path, interface, name, this, slot);
     return bus_.connect(portal::service, path, interface, name, this, slot);
 }
 
-void PortalShortcutBackend::Session::fail(const QStringList &ids, const QString &reason) {
+void PortalSession::fail(const QStringList &ids, const QString &reason) {
     for (const QString &id : ids) {
         qCInfo(lcPortal).noquote() << "no global shortcut" << id << "-" << reason;
         Q_EMIT backend_.grabFailed(id, reason);
     }
 }
 
-void PortalShortcutBackend::Session::close() {
+void PortalSession::close() {
     if (state_ == State::Open) {
         bus_.disconnect(portal::service, handle_, portal::session, QStringLiteral("Closed"), this,
                         SLOT(onClosed()));
@@ -282,7 +282,7 @@ PortalShortcutBackend::PortalShortcutBackend(const QDBusConnection &bus, QObject
     qRegisterMetaType<QDBusObjectPath>();
     qDBusRegisterMetaType<PortalShortcut>();
     qDBusRegisterMetaType<QList<PortalShortcut>>();
-    session_ = std::make_unique<Session>(bus, *this);
+    session_ = std::make_unique<PortalSession>(bus, *this);
 }
 
 PortalShortcutBackend::~PortalShortcutBackend() = default;

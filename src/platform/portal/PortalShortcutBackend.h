@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class PortalSession;
 class QDBusConnection;
 
 // Global shortcuts through the desktop portal, the only way to get one on a Wayland desktop.
@@ -25,6 +26,5 @@ public:
     static QString portalTrigger(Qt::Key key, Qt::KeyboardModifiers modifiers);
 
 private:
-    class Session;
-    std::unique_ptr<Session> session_;
+    std::unique_ptr<PortalSession> session_;
 };
