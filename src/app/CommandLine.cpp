@@ -59,7 +59,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         return {CommandLine::Action::Error,
                 QStringLiteral("Unexpected argument \"%1\". Try \"vantel --help\".")
                     .arg(parser.positionalArguments().constFirst())};
-    if (parser.isSet(help))
+    // --help-all would list Qt's options too, which only Qt's own parser can print.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
         // Without an application object Qt cannot name the program itself.
         return {CommandLine::Action::Help,
                 parser.helpText().replace(QStringLiteral("<executable_name>"),

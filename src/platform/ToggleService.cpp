@@ -1,7 +1,6 @@
 #include "ToggleService.h"
 
 #include <QDBusConnection>
-#include <QDBusError>
 #include <QDBusMessage>
 #include <QLoggingCategory>
 
@@ -36,8 +35,9 @@ QString ToggleService::requestToggle(const QDBusConnection &bus, const QString &
     const QDBusMessage reply = connection.call(call, QDBus::Block, callTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return {};
-    const QDBusError::ErrorType error = QDBusError(reply).type();
-    if (error == QDBusError::ServiceUnknown || error == QDBusError::NameHasNoOwner)
+    const QString error = reply.errorName();
+    if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+        error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
         return QStringLiteral("Vantel is not running.");
     return QStringLiteral("Cannot reach Vantel: %1").arg(reply.errorMessage());
 }
