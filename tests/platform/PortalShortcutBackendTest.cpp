@@ -209,8 +209,10 @@ TEST_F(PortalShortcutBackendTest, DestructionClosesTheSession) {
 }
 
 TEST_F(PortalShortcutBackendTest, AnUngrabWhileTheSessionIsMadeClosesItWithoutBinding) {
-    configure(QStringLiteral("ok"), 0.3);
+    configure(QStringLiteral("ok"), 0.5);
     ASSERT_TRUE(grab());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !events(QStringLiteral("create_session")).isEmpty(); }, 5000));
     backend_->ungrabKey(toggleId);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !events(QStringLiteral("close")).isEmpty(); }, 5000));
     EXPECT_TRUE(events(QStringLiteral("bind")).isEmpty());

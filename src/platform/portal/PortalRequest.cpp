@@ -2,7 +2,9 @@
 
 #include "PortalNames.h"
 
+#include <QDBusArgument>
 #include <QDBusConnection>
+#include <QDBusMetaType>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -18,13 +20,45 @@ QVariantMap errorResults(const QString &error) {
 }
 } // namespace
 
+// Hears every Response the portal sends this connection, whatever the path: a portal that does
+// not honour handle_token names the path only in its reply, and may answer right after it.
+class PortalResponseListener : public QObject {
+    Q_OBJECT
+public:
+    using Heard = std::function<void(const QString &path, uint, const QVariantMap &)>;
+
+    PortalResponseListener(const QDBusConnection &bus, Heard heard, QObject *parent)
+        : QObject(parent), bus_(bus), heard_(std::move(heard)) {
+        // A slot taking the whole message needs no argument types registered with QtDBus.
+        listening_ = bus_.connect(portal::service, QString(), portal::request,
+                                  QStringLiteral("Response"), this, SLOT(onResponse(QDBusMessage)));
+    }
+    ~PortalResponseListener() override {
+        if (listening_)
+            bus_.disconnect(portal::service, QString(), portal::request, QStringLiteral("Response"),
+                            this, SLOT(onResponse(QDBusMessage)));
+    }
+    bool listening() const { return listening_; }
+
+private Q_SLOTS:
+    void onResponse(const QDBusMessage &message) {
+        const QVariantList arguments = message.arguments();
+        if (arguments.size() >= 2)
+            heard_(message.path(), arguments.at(0).toUInt(),
+                   qdbus_cast<QVariantMap>(arguments.at(1)));
+    }
+
+private:
+    QDBusConnection bus_;
+    Heard heard_;
+    bool listening_ = false;
+};
+
 PortalRequest::PortalRequest(const QDBusConnection &bus, Answer answer, QObject *parent)
     : QObject(parent), bus_(std::make_unique<QDBusConnection>(bus)), answer_(std::move(answer)),
       token_(QStringLiteral("vantel_%1").arg(QRandomGenerator::global()->generate64(), 0, 16)) {}
 
-PortalRequest::~PortalRequest() {
-    stopListening();
-}
+PortalRequest::~PortalRequest() = default;
 
 QString PortalRequest::predictedPath(const QString &sender, const QString &token) {
     QString name = sender;
@@ -35,7 +69,16 @@ QString PortalRequest::predictedPath(const QString &sender, const QString &token
 }
 
 void PortalRequest::call(const QString &method, const QVariantList &arguments) {
-    if (!listenAt(predictedPath(bus_->baseService(), token_))) {
+    path_ = predictedPath(bus_->baseService(), token_);
+    auto *listener = new PortalResponseListener(
+        *bus_,
+        [this](const QString &path, uint response, const QVariantMap &results) {
+            heard({path, response, results});
+        },
+        this);
+    listener_ = listener;
+    if (!listener->listening()) {
+        qCInfo(lcPortal) << "cannot subscribe to the portal's answers";
         finish(failed, errorResults(QStringLiteral("cannot listen for the portal's answer")));
         return;
     }
@@ -49,49 +92,42 @@ void PortalRequest::call(const QString &method, const QVariantList &arguments) {
                 const QDBusPendingReply<QDBusObjectPath> reply = *done;
                 if (finished_)
                     return;
-                if (reply.isError()) {
+                if (reply.isError())
                     finish(failed,
                            errorResults(method + QStringLiteral(": ") + reply.error().message()));
-                    return;
-                }
-                // Portals before handle_token answer at a path of their own choosing.
-                const QString handle = reply.value().path();
-                if (handle != path_ && !listenAt(handle))
-                    finish(failed,
-                           errorResults(QStringLiteral("cannot listen for the portal's answer")));
+                else
+                    replied(reply.value().path());
             });
 }
 
-bool PortalRequest::listenAt(const QString &path) {
-    stopListening();
-    // Fails, among other reasons, when the slot's argument types are unknown to QtDBus.
-    const bool listening =
-        bus_->connect(portal::service, path, portal::request, QStringLiteral("Response"), this,
-                      SLOT(onResponse(uint, QVariantMap)));
-    if (!listening)
-        qCInfo(lcPortal) << "cannot subscribe to the portal's answer at" << path;
-    else
-        path_ = path;
-    return listening;
-}
-
-void PortalRequest::stopListening() {
-    if (path_.isEmpty())
+void PortalRequest::heard(const Heard &answer) {
+    if (finished_)
         return;
-    bus_->disconnect(portal::service, path_, portal::request, QStringLiteral("Response"), this,
-                     SLOT(onResponse(uint, QVariantMap)));
-    path_.clear();
+    if (answer.path == path_)
+        finish(answer.response, answer.results);
+    else if (!replied_)
+        early_.append(answer);
 }
 
-void PortalRequest::onResponse(uint response, const QVariantMap &results) {
-    if (!finished_)
-        finish(response, results);
+void PortalRequest::replied(const QString &handle) {
+    replied_ = true;
+    path_ = handle;
+    for (const Heard &answer : std::as_const(early_))
+        if (answer.path == handle)
+            return finish(answer.response, answer.results);
+    early_.clear();
 }
 
 void PortalRequest::finish(uint response, const QVariantMap &results) {
     finished_ = true;
-    stopListening();
+    early_.clear();
+    // Not deleted at once: the answer may come from inside the listener's own slot.
+    if (listener_)
+        listener_->deleteLater();
+    listener_ = nullptr;
     // A finished request has nothing left to do; it may be answering from inside its watcher.
     deleteLater();
     answer_(response, results);
 }
+
+#include "PortalRequest.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QVariantList>
@@ -11,9 +12,9 @@
 class QDBusConnection;
 
 // One call to the desktop portal whose answer comes later, as the Response signal of a request
-// object. The request listens on the path the portal will use before the call goes out, so an
-// answer that overtakes the method's own reply is still heard, and it keeps its own state from
-// that moment: several requests may be under way at once. It deletes itself once answered.
+// object. The request listens before the call goes out, so an answer that overtakes the
+// method's own reply is still heard, and it keeps its own state from that moment: several
+// requests may be under way at once. It deletes itself once answered.
 class PortalRequest : public QObject {
     Q_OBJECT
 public:
@@ -36,17 +37,25 @@ public:
     // The path at which a portal answers a request with `token` from the connection `sender`.
     static QString predictedPath(const QString &sender, const QString &token);
 
-private Q_SLOTS:
-    void onResponse(uint response, const QVariantMap &results);
-
 private:
-    bool listenAt(const QString &path);
-    void stopListening();
+    struct Heard {
+        QString path;
+        uint response;
+        QVariantMap results;
+    };
+
+    void heard(const Heard &answer);
+    void replied(const QString &handle);
     void finish(uint response, const QVariantMap &results);
 
     std::unique_ptr<QDBusConnection> bus_;
     Answer answer_;
     QString token_;
+    // Where the answer will come: predicted at first, then the handle the portal returned.
     QString path_;
+    bool replied_ = false;
     bool finished_ = false;
+    // Answers at other paths heard before the reply named ours.
+    QList<Heard> early_;
+    QObject *listener_ = nullptr;
 };
