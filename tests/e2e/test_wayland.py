@@ -103,6 +103,7 @@ class WaylandTest(DesktopTest):
         self.addCleanup(platforms.close)
         if not platforms.usable():
             self.skipTest('no private mount namespace here')
+        self.desktop.set_fn_state(False)
         env = self.desktop.app_env(QT_QPA_PLATFORM=None, WAYLAND_DISPLAY=self.wayland)
         name = f'vantel-{next_run()}'
         app = App(self.desktop, name, self.desktop.spawn(name, platforms.wrap([PROGRAM]), env=env))
