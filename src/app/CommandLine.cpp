@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -61,10 +62,10 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                     .arg(parser.positionalArguments().constFirst())};
     // --help-all would list Qt's options too, which only Qt's own parser can print.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        // Without an application object Qt cannot name the program itself.
+        // Qt names the program by its path, or not at all without an application object.
         return {CommandLine::Action::Help,
-                parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                          QStringLiteral("vantel"))};
+                parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                                          QStringLiteral("Usage: vantel"))};
     if (parser.isSet(versionOption))
         return {CommandLine::Action::Version, QStringLiteral("Vantel %1\n").arg(version)};
     if (parser.isSet(toggle))
