@@ -7,12 +7,18 @@ namespace {
 const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 }
 
-ShortcutBackendKind chooseShortcutBackend(const QString &qtPlatform, bool portalOnBus) {
+ShortcutBackendKind chooseShortcutBackend(const QString &qtPlatform, bool waylandSession,
+                                          bool portalOnBus) {
+    if (waylandSession && portalOnBus)
+        return ShortcutBackendKind::Portal;
     if (qtPlatform.startsWith(QLatin1String("xcb")))
         return ShortcutBackendKind::X11;
-    if (qtPlatform.startsWith(QLatin1String("wayland")) && portalOnBus)
-        return ShortcutBackendKind::Portal;
     return ShortcutBackendKind::None;
+}
+
+bool isWaylandSession() {
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
 }
 
 bool desktopPortalOnBus(const QDBusConnection &bus) {

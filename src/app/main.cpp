@@ -85,7 +85,8 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     // its portal.
     std::unique_ptr<GlobalShortcutBackend> shortcuts;
     const QString toggleShortcut = QStringLiteral("toggle");
-    switch (chooseShortcutBackend(QGuiApplication::platformName(), desktopPortalOnBus(bus))) {
+    switch (chooseShortcutBackend(QGuiApplication::platformName(), isWaylandSession(),
+                                  desktopPortalOnBus(bus))) {
     case ShortcutBackendKind::Portal:
         shortcuts = std::make_unique<PortalShortcutBackend>(bus);
         QObject::connect(shortcuts.get(), &GlobalShortcutBackend::triggered, &delegate,
