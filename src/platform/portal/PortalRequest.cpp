@@ -1,15 +1,17 @@
 #include "PortalRequest.h"
 
 #include "PortalNames.h"
+#include "PortalSignal.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusMetaType>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QLoggingCategory>
+#include <QPointer>
 #include <QRandomGenerator>
 
 namespace {
@@ -19,40 +21,6 @@ QVariantMap errorResults(const QString &error) {
     return {{QStringLiteral("error"), error}};
 }
 } // namespace
-
-// Hears every Response the portal sends this connection, whatever the path: a portal that does
-// not honour handle_token names the path only in its reply, and may answer right after it.
-class PortalResponseListener : public QObject {
-    Q_OBJECT
-public:
-    using Heard = std::function<void(const QString &path, uint, const QVariantMap &)>;
-
-    PortalResponseListener(const QDBusConnection &bus, Heard heard, QObject *parent)
-        : QObject(parent), bus_(bus), heard_(std::move(heard)) {
-        // A slot taking the whole message needs no argument types registered with QtDBus.
-        listening_ = bus_.connect(portal::service, QString(), portal::request,
-                                  QStringLiteral("Response"), this, SLOT(onResponse(QDBusMessage)));
-    }
-    ~PortalResponseListener() override {
-        if (listening_)
-            bus_.disconnect(portal::service, QString(), portal::request, QStringLiteral("Response"),
-                            this, SLOT(onResponse(QDBusMessage)));
-    }
-    bool listening() const { return listening_; }
-
-private Q_SLOTS:
-    void onResponse(const QDBusMessage &message) {
-        const QVariantList arguments = message.arguments();
-        if (arguments.size() >= 2)
-            heard_(message.path(), arguments.at(0).toUInt(),
-                   qdbus_cast<QVariantMap>(arguments.at(1)));
-    }
-
-private:
-    QDBusConnection bus_;
-    Heard heard_;
-    bool listening_ = false;
-};
 
 PortalRequest::PortalRequest(const QDBusConnection &bus, Answer answer, QObject *parent)
     : QObject(parent), bus_(std::make_unique<QDBusConnection>(bus)), answer_(std::move(answer)),
@@ -70,14 +38,15 @@ QString PortalRequest::predictedPath(const QString &sender, const QString &token
 
 void PortalRequest::call(const QString &method, const QVariantList &arguments) {
     path_ = predictedPath(bus_->baseService(), token_);
-    auto *listener = new PortalResponseListener(
-        *bus_,
-        [this](const QString &path, uint response, const QVariantMap &results) {
-            heard({path, response, results});
-        },
-        this);
-    listener_ = listener;
-    if (!listener->listening()) {
+    // Every Response at any path: a portal that does not honour handle_token names the path only
+    // in its reply, and may answer right after it.
+    listener_ = listenToPortal(
+        *bus_, QString(), portal::request, QStringLiteral("Response"),
+        [self = QPointer<PortalRequest>(this)](const QString &path, const QVariantList &signal) {
+            if (self && signal.size() >= 2)
+                self->heard({path, signal.at(0).toUInt(), qdbus_cast<QVariantMap>(signal.at(1))});
+        });
+    if (!listener_) {
         qCInfo(lcPortal) << "cannot subscribe to the portal's answers";
         finish(failed, errorResults(QStringLiteral("cannot listen for the portal's answer")));
         return;
@@ -123,11 +92,8 @@ void PortalRequest::finish(uint response, const QVariantMap &results) {
     early_.clear();
     // Not deleted at once: the answer may come from inside the listener's own slot.
     if (listener_)
-        listener_->deleteLater();
-    listener_ = nullptr;
+        listener_.release()->deleteLater();
     // A finished request has nothing left to do; it may be answering from inside its watcher.
     deleteLater();
     answer_(response, results);
 }
-
-#include "PortalRequest.moc"

@@ -57,5 +57,5 @@ private:
     bool finished_ = false;
     // Answers at other paths heard before the reply named ours.
     QList<Heard> early_;
-    QObject *listener_ = nullptr;
+    std::unique_ptr<QObject> listener_;
 };
