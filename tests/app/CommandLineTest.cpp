@@ -19,12 +19,14 @@ TEST_P(CommandLineTest, ReadsOurOptionsAndLeavesQtsToQt) {
         QStringList{QStringLiteral("vantel")} + row.arguments, QStringLiteral("1.2.3 (45)"));
     EXPECT_EQ(command.action, row.action) << command.text.toStdString();
     const QString part = QString::fromUtf8(row.textPart);
-    if (part.isEmpty())
+    if (part.isEmpty()) {
         EXPECT_TRUE(command.text.isEmpty()) << command.text.toStdString();
-    else
+    } else {
         EXPECT_TRUE(command.text.contains(part)) << command.text.toStdString();
-    if (row.action == CommandLine::Action::Error)
+    }
+    if (row.action == CommandLine::Action::Error) {
         EXPECT_FALSE(command.text.contains(QLatin1Char('\n')));
+    }
 }
 
 using Action = CommandLine::Action;
