@@ -1,7 +1,8 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "SingleInstance.h"
-#include "ToggleService.h"
+#include "logging/LoggingCategories.h"
+#include "platform/SingleInstance.h"
+#include "platform/ToggleService.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -12,8 +13,6 @@
 #include <cstdio>
 
 namespace {
-Q_LOGGING_CATEGORY(lcCommand, "vantel", QtInfoMsg)
-
 // Qt's own options, so that they reach Qt instead of being refused as unknown.
 void addQtOptions(QCommandLineParser &parser) {
     const char *withValue[] = {"platform",        "platformpluginpath",
@@ -80,7 +79,7 @@ int runCommand(int argc, char **argv, const CommandLine &command) {
         std::fputs(command.text.toLocal8Bit().constData(), stdout);
         return 0;
     case CommandLine::Action::Error:
-        qCCritical(lcCommand).noquote() << command.text;
+        qCCritical(lcVantel).noquote() << command.text;
         return 1;
     case CommandLine::Action::Toggle:
         break;
@@ -93,6 +92,6 @@ int runCommand(int argc, char **argv, const CommandLine &command) {
         QDBusConnection::sessionBus(), QString::fromLatin1(SingleInstance::busName));
     if (problem.isEmpty())
         return 0;
-    qCCritical(lcCommand).noquote() << problem;
+    qCCritical(lcVantel).noquote() << problem;
     return 1;
 }

@@ -1,25 +1,23 @@
-#include "AboutWindow.h"
-#include "AppDelegate.h"
-#include "BundleInfo.h"
-#include "CommandLine.h"
-#include "DBusNotificationCenter.h"
-#include "DisplayCheck.h"
-#include "IconDrawing.h"
-#include "PanelIcon.h"
-#include "PortalShortcutBackend.h"
-#include "QtApplication.h"
-#include "ShortcutBackendChoice.h"
-#include "SingleInstance.h"
-#include "SystemEventManager.h"
-#include "TerminationSignals.h"
-#include "ThreadPoolWorkQueue.h"
-#include "ToggleService.h"
-#include "TrayAvailability.h"
-#include "TrayStatusBar.h"
+#include "app/AppDelegate.h"
+#include "app/BundleInfo.h"
+#include "app/CommandLine.h"
+#include "hotkey/GlobalHotKey.h"
+#include "icon/IconDrawing.h"
+#include "logging/LoggingCategories.h"
+#include "platform/AboutWindow.h"
+#include "platform/DBusNotificationCenter.h"
+#include "platform/DisplayCheck.h"
+#include "platform/PanelIcon.h"
+#include "platform/ShortcutBackends.h"
+#include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
+#include "platform/ThreadPoolWorkQueue.h"
+#include "platform/ToggleService.h"
+#include "platform/TrayAvailability.h"
+#include "platform/TrayStatusBar.h"
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QLoggingCategory>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -31,8 +29,6 @@
 #include <vector>
 
 namespace {
-Q_LOGGING_CATEGORY(lcVantel, "vantel", QtInfoMsg)
-
 // The `on` icon, four times its panel size, for the About window.
 QIcon aboutIcon() {
     QList<QImage> representations;
@@ -66,59 +62,29 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     }
 
     TrayAvailability tray(bus, [] { return QSystemTrayIcon::isSystemTrayAvailable(); });
-    QtApplication application;
-    TrayStatusBar statusBar(application);
+    TrayStatusBar statusBar;
     DBusNotificationCenter notifications(bus);
     AboutWindow about(aboutIcon);
-    BuiltInBundleInfo bundle;
     ThreadPoolWorkQueue work;
-    const std::unique_ptr<EventManager> eventManager = createSystemEventManager();
+    const std::unique_ptr<GlobalShortcutBackend> shortcuts = createShortcutBackend(bus);
+    GlobalHotKey hotKey(*shortcuts);
+    const auto quit = [] { QCoreApplication::quit(); };
     AppDelegate delegate(
-        AppServices{application, statusBar, notifications, about, bundle, work, *eventManager});
+        AppServices{statusBar, notifications, about, builtInBundleInfo(), work, hotKey, quit});
 
     ToggleService toggleService;
     QObject::connect(&toggleService, &ToggleService::toggleRequested, &delegate,
                      &AppDelegate::toggleAction);
     toggleService.exportOn(bus);
 
-    // The X11 grab stays with the event manager; a Wayland desktop hands shortcuts out through
-    // its portal.
-    std::unique_ptr<GlobalShortcutBackend> shortcuts;
-    const QString toggleShortcut = QStringLiteral("toggle");
-    switch (chooseShortcutBackend(QGuiApplication::platformName(), isWaylandSession(),
-                                  desktopPortalOnBus(bus))) {
-    case ShortcutBackendKind::Portal:
-        shortcuts = std::make_unique<PortalShortcutBackend>(bus);
-        QObject::connect(shortcuts.get(), &GlobalShortcutBackend::triggered, &delegate,
-                         [&](const QString &id) {
-                             if (id == toggleShortcut)
-                                 delegate.toggleAction();
-                         });
-        QObject::connect(&app, &QCoreApplication::aboutToQuit, shortcuts.get(),
-                         [&] { shortcuts->ungrabKey(toggleShortcut); });
-        break;
-    case ShortcutBackendKind::None:
-        qCInfo(lcVantel, "No global shortcut on this desktop; bind \"vantel --toggle\" to a key "
-                         "in its settings.");
-        break;
-    case ShortcutBackendKind::X11:
-        break;
-    }
-
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     &AppDelegate::applicationWillTerminate);
-    const TerminationSignals terminationSignals([&] { application.terminate(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::stop);
+    const TerminationSignals terminationSignals(quit);
     QObject::connect(&tray, &TrayAvailability::restartNeeded, &app, [&] {
         restart = true;
-        application.terminate();
+        quit();
     });
     QTimer::singleShot(0, &delegate, [&] {
-        delegate.applicationDidFinishLaunching();
-        QString error;
-        if (shortcuts &&
-            !shortcuts->grabKey(toggleShortcut, QStringLiteral("Switch the function keys"),
-                                Qt::Key_F, Qt::MetaModifier | Qt::AltModifier, &error))
-            qCInfo(lcVantel).noquote() << "No global shortcut:" << error;
+        delegate.start();
         tray.start();
     });
     return QApplication::exec();
@@ -143,13 +109,10 @@ int restartProcess(const std::vector<std::string> &arguments) {
 
 // "1.0.0", or "1.0.0 (42)" with a build number, as the About panel shows it.
 QString versionText() {
-    const BuiltInBundleInfo bundle;
-    QString version =
-        bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleShortVersionString")).toString();
-    const QVariant build = bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleVersion"));
-    if (build.isValid())
-        version += QStringLiteral(" (%1)").arg(build.toString());
-    return version;
+    const BundleInfo bundle = builtInBundleInfo();
+    if (bundle.buildNumber.isEmpty())
+        return bundle.shortVersion;
+    return QStringLiteral("%1 (%2)").arg(bundle.shortVersion, bundle.buildNumber);
 }
 
 // Qt's -platform argument would override the choice made for it.

@@ -1,12 +1,12 @@
-#include "ToggleService.h"
+#include "platform/ToggleService.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QLoggingCategory>
 
 namespace {
-Q_LOGGING_CATEGORY(lcToggleService, "vantel.toggle", QtInfoMsg)
-
 // Long enough for a loaded desktop, short enough that a hung program does not hang a shortcut.
 constexpr int callTimeoutMs = 5000;
 } // namespace
@@ -16,12 +16,12 @@ bool ToggleService::exportOn(const QDBusConnection &bus) {
     const bool exported = connection.registerObject(QString::fromLatin1(objectPath), this,
                                                     QDBusConnection::ExportScriptableSlots);
     if (!exported)
-        qCInfo(lcToggleService) << "cannot offer" << objectPath << "on the session bus";
+        qCInfo(lcInstance) << "cannot offer" << objectPath << "on the session bus";
     return exported;
 }
 
 void ToggleService::Toggle() {
-    qCDebug(lcToggleService) << "toggle asked for over the session bus";
+    qCDebug(lcInstance) << "toggle asked for over the session bus";
     Q_EMIT toggleRequested();
 }
 

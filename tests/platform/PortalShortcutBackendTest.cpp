@@ -1,4 +1,4 @@
-#include "PortalShortcutBackend.h"
+#include "platform/portal/PortalShortcutBackend.h"
 #include "PrivateBus.h"
 
 #include <QDBusMessage>

@@ -1,7 +1,9 @@
-#include "PortalRequest.h"
+#include "platform/portal/PortalRequest.h"
 
-#include "PortalNames.h"
-#include "PortalSignal.h"
+#include "platform/portal/PortalNames.h"
+#include "platform/portal/PortalSignal.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -15,7 +17,6 @@
 #include <QRandomGenerator>
 
 namespace {
-Q_LOGGING_CATEGORY(lcPortal, "vantel.portal", QtInfoMsg)
 
 QVariantMap errorResults(const QString &error) {
     return {{QStringLiteral("error"), error}};

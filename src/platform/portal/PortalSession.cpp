@@ -1,8 +1,10 @@
-#include "PortalSession.h"
+#include "platform/portal/PortalSession.h"
 
-#include "PortalNames.h"
-#include "PortalRequest.h"
-#include "PortalSignal.h"
+#include "platform/portal/PortalNames.h"
+#include "platform/portal/PortalRequest.h"
+#include "platform/portal/PortalSignal.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -16,7 +18,6 @@
 #include <QPointer>
 
 namespace {
-Q_LOGGING_CATEGORY(lcPortal, "vantel.portal", QtInfoMsg)
 
 // Blocking, since it runs on the way out; a portal that hangs must not hold the exit for long.
 constexpr int closeTimeoutMs = 1000;
@@ -230,7 +231,7 @@ void PortalSession::closedByDesktop() {
 
 void PortalSession::fail(const QStringList &ids, const QString &reason) {
     for (const QString &id : ids) {
-        qCInfo(lcPortal).noquote() << "no global shortcut" << id << "-" << reason;
+        qCDebug(lcPortal).noquote() << "no global shortcut" << id << "-" << reason;
         Q_EMIT failed(id, reason);
     }
 }

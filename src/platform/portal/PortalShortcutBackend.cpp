@@ -1,6 +1,6 @@
-#include "PortalShortcutBackend.h"
+#include "platform/portal/PortalShortcutBackend.h"
 
-#include "PortalSession.h"
+#include "platform/portal/PortalSession.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "PortalSignal.h"
+#include "platform/portal/PortalSignal.h"
 
-#include "PortalNames.h"
+#include "platform/portal/PortalNames.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
