@@ -81,6 +81,7 @@ class WaylandTest(DesktopTest):
         item.activate()
         self.assert_toggled_once(app, True)
         self.assertNotIn('Using X11', app.stderr())
+        self.assertEqual(1, app.stderr().count('declined'), 'logged once:\n' + app.stderr())
 
     def test_without_a_portal_it_runs_without_a_hot_key(self):
         self.portal.stop()
@@ -89,6 +90,7 @@ class WaylandTest(DesktopTest):
         item.activate()
         self.assert_toggled_once(app, True)
         self.assertTrue(app.running())
+        self.assertEqual(1, app.stderr().count('vantel --toggle'), 'logged once, with the way out')
 
     def test_a_stale_wayland_display_falls_back_to_x11(self):
         app = self.launch(False, QT_QPA_PLATFORM=None, WAYLAND_DISPLAY='wayland-gone')
