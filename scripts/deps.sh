@@ -6,12 +6,12 @@ VANTEL_BUILD_PACKAGES=(
   qt6-base-dev libgl-dev libplist-dev libxcb1-dev libxkbcommon-dev libxkbcommon-x11-dev
   qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  zsh psmisc git
+  zsh psmisc git qt6-wayland
 )
 # What the end-to-end tests and the headless desktop need.
 VANTEL_DESKTOP_PACKAGES=(
   xvfb x11-utils x11-xkb-utils xdotool trayer dbus imagemagick python3 python3-dbus python3-gi
-  qt6-qpa-plugins libqt6dbus6
+  qt6-qpa-plugins libqt6dbus6 weston
 )
 # What scripts/package and its test need to make, check, install and remove the Debian package.
 VANTEL_PACKAGING_PACKAGES=(

@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/BundleInfo.h"
+#include "app/CommandLine.h"
 #include "hotkey/GlobalHotKey.h"
 #include "icon/IconDrawing.h"
 #include "logging/LoggingCategories.h"
@@ -11,6 +12,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
 #include "platform/ThreadPoolWorkQueue.h"
+#include "platform/ToggleService.h"
 #include "platform/TrayAvailability.h"
 #include "platform/TrayStatusBar.h"
 
@@ -64,11 +66,16 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     DBusNotificationCenter notifications(bus);
     AboutWindow about(aboutIcon);
     ThreadPoolWorkQueue work;
-    const std::unique_ptr<GlobalShortcutBackend> shortcuts = createShortcutBackend();
+    const std::unique_ptr<GlobalShortcutBackend> shortcuts = createShortcutBackend(bus);
     GlobalHotKey hotKey(*shortcuts);
     const auto quit = [] { QCoreApplication::quit(); };
     AppDelegate delegate(
         AppServices{statusBar, notifications, about, builtInBundleInfo(), work, hotKey, quit});
+
+    ToggleService toggleService;
+    QObject::connect(&toggleService, &ToggleService::toggleRequested, &delegate,
+                     &AppDelegate::toggleAction);
+    toggleService.exportOn(bus);
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::stop);
     const TerminationSignals terminationSignals(quit);
@@ -99,22 +106,59 @@ int restartProcess(const std::vector<std::string> &arguments) {
     qCCritical(lcVantel, "Cannot restart Vantel: %s", std::strerror(errno));
     return 1;
 }
+
+// "1.0.0", or "1.0.0 (42)" with a build number, as the About panel shows it.
+QString versionText() {
+    const BundleInfo bundle = builtInBundleInfo();
+    if (bundle.buildNumber.isEmpty())
+        return bundle.shortVersion;
+    return QStringLiteral("%1 (%2)").arg(bundle.shortVersion, bundle.buildNumber);
+}
+
+// Qt's -platform argument would override the choice made for it.
+std::vector<char *> withoutPlatformArguments(int argc, char **argv) {
+    std::vector<char *> kept;
+    for (int i = 0; i < argc; ++i) {
+        if (i > 0 && i + 1 < argc &&
+            (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)) {
+            ++i;
+            continue;
+        }
+        kept.push_back(argv[i]);
+    }
+    kept.push_back(nullptr);
+    return kept;
+}
 } // namespace
 
 int main(int argc, char **argv) {
     // QApplication takes its own options out of argv; a restart passes them on again.
     const std::vector<std::string> arguments(argv, argv + argc);
+    QStringList argumentList;
+    for (const std::string &argument : arguments)
+        argumentList.append(QString::fromLocal8Bit(argument.c_str()));
+    const CommandLine command = parseCommandLine(argumentList, versionText());
+    if (command.action != CommandLine::Action::Run)
+        return runCommand(argc, argv, command);
+
     std::shared_ptr<void> displayProbe;
-    const QString problem =
-        displayProblem(currentDisplayEnvironment(argc, argv), [&](const QString &display) {
-            displayProbe = openXDisplay(display);
-            return displayProbe != nullptr;
-        });
-    if (!problem.isEmpty()) {
-        qCCritical(lcVantel).noquote() << problem;
+    const DisplayEnvironment environment = currentDisplayEnvironment(argc, argv);
+    const PlatformChoice choice =
+        choosePlatform(environment, systemDisplayProbes(environment, [&](const QString &display) {
+                           displayProbe = openXDisplay(display);
+                           return displayProbe != nullptr;
+                       }));
+    if (choice.platform.isEmpty()) {
+        qCCritical(lcVantel).noquote() << choice.problem;
         return 1;
     }
+    if (!choice.fallbackReason.isEmpty())
+        qCInfo(lcVantel).noquote() << "Using X11:" << choice.fallbackReason;
+    qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
+    std::vector<char *> qtArguments = withoutPlatformArguments(argc, argv);
+    int qtArgc = static_cast<int>(qtArguments.size()) - 1;
+
     bool restart = false;
-    const int status = run(argc, argv, std::move(displayProbe), restart);
+    const int status = run(qtArgc, qtArguments.data(), std::move(displayProbe), restart);
     return restart ? restartProcess(arguments) : status;
 }

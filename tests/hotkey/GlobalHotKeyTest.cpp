@@ -3,6 +3,7 @@
 #include "platform/none/NoShortcutBackend.h"
 #include "support/FakeShortcutBackend.h"
 
+#include <QDBusConnection>
 #include <QLoggingCategory>
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -148,7 +149,8 @@ TEST_F(GlobalHotKeyTest, PressesOfOtherShortcutsOfTheBackendAreNotOurs) {
 // The tests run offscreen, where no session service for shortcuts exists: the choice falls back
 // to refusing every grab with a reason, and the hot key over it runs on quietly.
 TEST(ShortcutBackendChoiceTest, WithoutAServiceEveryGrabFailsWithAReason) {
-    const std::unique_ptr<GlobalShortcutBackend> chosen = createShortcutBackend();
+    const std::unique_ptr<GlobalShortcutBackend> chosen =
+        createShortcutBackend(QDBusConnection(QStringLiteral("no bus")));
     ASSERT_NE(dynamic_cast<NoShortcutBackend *>(chosen.get()), nullptr);
     QString error;
     EXPECT_FALSE(chosen->grabKey(QStringLiteral("toggle"), {}, Qt::Key_F, superAlt, &error));
@@ -159,5 +161,35 @@ TEST(ShortcutBackendChoiceTest, WithoutAServiceEveryGrabFailsWithAReason) {
     hotKey.registerHotKey([] {});
     hotKey.unregisterHotKey();
 }
+
+struct ChoiceCase {
+    const char *name;
+    const char *qtPlatform;
+    bool waylandSession;
+    bool portalOnBus;
+    ShortcutBackendKind kind;
+};
+
+class ShortcutBackendKindTest : public ::testing::TestWithParam<ChoiceCase> {};
+
+// On XWayland an X11 grab fires only while an XWayland window has the focus: the portal wins.
+TEST_P(ShortcutBackendKindTest, TheSessionNotQtsPlatformDecidesForThePortal) {
+    const ChoiceCase &row = GetParam();
+    EXPECT_EQ(chooseShortcutBackend(QString::fromLatin1(row.qtPlatform), row.waylandSession,
+                                    row.portalOnBus),
+              row.kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sessions, ShortcutBackendKindTest,
+    ::testing::Values(
+        ChoiceCase{"X11", "xcb", false, false, ShortcutBackendKind::X11},
+        ChoiceCase{"X11WithAPortal", "xcb", false, true, ShortcutBackendKind::X11},
+        ChoiceCase{"Wayland", "wayland", true, true, ShortcutBackendKind::Portal},
+        ChoiceCase{"XWayland", "xcb", true, true, ShortcutBackendKind::Portal},
+        ChoiceCase{"XWaylandWithoutPortal", "xcb", true, false, ShortcutBackendKind::X11},
+        ChoiceCase{"WaylandWithoutPortal", "wayland", true, false, ShortcutBackendKind::None},
+        ChoiceCase{"Offscreen", "offscreen", false, true, ShortcutBackendKind::None}),
+    [](const auto &row) { return row.param.name; });
 
 } // namespace

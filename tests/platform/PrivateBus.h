@@ -12,6 +12,8 @@ public:
     ~PrivateBus();
 
     bool isRunning() const { return !address_.isEmpty(); }
+    // For helper processes: their DBUS_SESSION_BUS_ADDRESS.
+    QString address() const { return address_; }
     // A new connection to the bus, under a name unique in the process.
     QDBusConnection connect(const QString &name);
 

@@ -3,7 +3,8 @@
 bool NoShortcutBackend::grabKey(const QString &, const QString &, Qt::Key, Qt::KeyboardModifiers,
                                 QString *error) {
     if (error != nullptr) {
-        *error = QStringLiteral("no global shortcut service in this session");
+        *error = QStringLiteral("no global shortcut service in this session; bind "
+                                "\"vantel --toggle\" to a key in the desktop's settings");
     }
     return false;
 }

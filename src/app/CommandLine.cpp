@@ -1,0 +1,97 @@
+#include "app/CommandLine.h"
+
+#include "logging/LoggingCategories.h"
+#include "platform/SingleInstance.h"
+#include "platform/ToggleService.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QLoggingCategory>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+// Qt's own options, so that they reach Qt instead of being refused as unknown.
+void addQtOptions(QCommandLineParser &parser) {
+    const char *withValue[] = {"platform",        "platformpluginpath",
+                               "platformtheme",   "plugin",
+                               "qwindowgeometry", "qwindowicon",
+                               "qwindowtitle",    "session",
+                               "display",         "style",
+                               "stylesheet",      "name",
+                               "title",           "geometry"};
+    const char *flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+    for (const char *name : withValue) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : flags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments, const QString &version) {
+    QCommandLineParser parser;
+    // Qt's options are single-dash words (-platform), not bundles of letters.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("Switches the keyboard's top row between standard function keys and "
+                       "hardware keys, from an icon in the panel."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption toggle(
+        QStringLiteral("toggle"),
+        QStringLiteral("Ask the running Vantel to switch, as a click on its icon does."));
+    parser.addOption(toggle);
+    addQtOptions(parser);
+
+    if (!parser.parse(arguments))
+        return {CommandLine::Action::Error,
+                parser.errorText() + QStringLiteral(" Try \"vantel --help\".")};
+    if (!parser.positionalArguments().isEmpty())
+        return {CommandLine::Action::Error,
+                QStringLiteral("Unexpected argument \"%1\". Try \"vantel --help\".")
+                    .arg(parser.positionalArguments().constFirst())};
+    // --help-all would list Qt's options too, which only Qt's own parser can print.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        // Qt names the program by its path, or not at all without an application object.
+        return {CommandLine::Action::Help,
+                parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                                          QStringLiteral("Usage: vantel"))};
+    if (parser.isSet(versionOption))
+        return {CommandLine::Action::Version, QStringLiteral("Vantel %1\n").arg(version)};
+    if (parser.isSet(toggle))
+        return {CommandLine::Action::Toggle, {}};
+    return {};
+}
+
+int runCommand(int argc, char **argv, const CommandLine &command) {
+    switch (command.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        qCCritical(lcVantel).noquote() << command.text;
+        return 1;
+    case CommandLine::Action::Toggle:
+        break;
+    case CommandLine::Action::Run:
+        return 1;
+    }
+    // The bus needs an application object, but the toggle needs no display.
+    const QCoreApplication app(argc, argv);
+    const QString problem = ToggleService::requestToggle(
+        QDBusConnection::sessionBus(), QString::fromLatin1(SingleInstance::busName));
+    if (problem.isEmpty())
+        return 0;
+    qCCritical(lcVantel).noquote() << problem;
+    return 1;
+}

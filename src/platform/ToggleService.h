@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QDBusConnection;
+
+// The running program's toggle, offered on the session bus so that a desktop's own shortcut
+// settings can reach it (`vantel --toggle`) where no global shortcut can be grabbed.
+class ToggleService : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.vantel.Vantel")
+public:
+    static constexpr const char *objectPath = "/org/vantel/Vantel";
+    static constexpr const char *interfaceName = "org.vantel.Vantel";
+
+    using QObject::QObject;
+
+    // Offers Toggle() at objectPath on `bus`; false when the path is taken or the bus is gone.
+    bool exportOn(const QDBusConnection &bus);
+
+    // Asks the program holding `busName` on `bus` to toggle. Empty on success, otherwise one
+    // line for the user.
+    static QString requestToggle(const QDBusConnection &bus, const QString &busName);
+
+public Q_SLOTS:
+    // Replies at once; the toggle itself runs as a click's does, and is dropped like one while
+    // another toggle is running.
+    Q_SCRIPTABLE void Toggle();
+
+Q_SIGNALS:
+    void toggleRequested();
+};

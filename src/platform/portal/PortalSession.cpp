@@ -1,0 +1,254 @@
+#include "platform/portal/PortalSession.h"
+
+#include "platform/portal/PortalNames.h"
+#include "platform/portal/PortalRequest.h"
+#include "platform/portal/PortalSignal.h"
+
+#include "logging/LoggingCategories.h"
+
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <QLoggingCategory>
+#include <QPointer>
+
+namespace {
+
+// Blocking, since it runs on the way out; a portal that hangs must not hold the exit for long.
+constexpr int closeTimeoutMs = 1000;
+
+// One entry of the a(sa{sv}) lists BindShortcuts takes and answers with.
+struct PortalShortcut {
+    QString id;
+    QVariantMap properties;
+};
+
+QDBusArgument &operator<<(QDBusArgument &argument, const PortalShortcut &shortcut) {
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument &operator>>(const QDBusArgument &argument, PortalShortcut &shortcut) {
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+// Portals send the session handle as a string or, some of them, as an object path.
+QString objectPathText(const QVariant &value) {
+    if (value.canConvert<QDBusObjectPath>())
+        return value.value<QDBusObjectPath>().path();
+    return value.toString();
+}
+
+// Listeners are let go later: the call may come from inside one of their slots.
+void dropLater(std::unique_ptr<QObject> &listener) {
+    if (listener)
+        listener.release()->deleteLater();
+}
+
+QString refusal(uint response, const QVariantMap &results) {
+    if (response == PortalRequest::cancelled)
+        return QStringLiteral("the user declined the shortcut");
+    const QString error = results.value(QStringLiteral("error")).toString();
+    return error.isEmpty()
+               ? QStringLiteral("the desktop could not bind the shortcut (%1)").arg(response)
+               : error;
+}
+} // namespace
+
+Q_DECLARE_METATYPE(PortalShortcut)
+
+PortalSession::PortalSession(const QDBusConnection &bus, QObject *parent)
+    : QObject(parent), bus_(std::make_unique<QDBusConnection>(bus)) {
+    // Without these QtDBus can neither send the bind list nor read the bound one.
+    qRegisterMetaType<QDBusObjectPath>();
+    qDBusRegisterMetaType<PortalShortcut>();
+    qDBusRegisterMetaType<QList<PortalShortcut>>();
+}
+
+PortalSession::~PortalSession() {
+    close();
+}
+
+void PortalSession::add(const QString &id, const Shortcut &shortcut) {
+    shortcuts_.insert(id, shortcut);
+    if (state_ == State::Closed)
+        create();
+    else if (state_ == State::Open && !binding_)
+        bind();
+    else if (binding_)
+        bindAgain_ = true;
+}
+
+void PortalSession::remove(const QString &id) {
+    shortcuts_.remove(id);
+    if (shortcuts_.isEmpty())
+        close();
+}
+
+void PortalSession::create() {
+    // Presses are unicast to the session's owner; listening first loses none to a race.
+    if (!listenForPresses()) {
+        fail(shortcuts_.keys(), QStringLiteral("cannot subscribe to the portal's presses"));
+        return;
+    }
+    state_ = State::Creating;
+    // Asking for the interface's version first tells a portal without global shortcuts (as on
+    // wlroots desktops) apart from one that refused.
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        portal::service, portal::path, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get.setArguments({portal::shortcuts, QStringLiteral("version")});
+    auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(get), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher *done) {
+                done->deleteLater();
+                const QDBusPendingReply<QDBusVariant> reply = *done;
+                if (reply.isError()) {
+                    state_ = State::Closed;
+                    fail(shortcuts_.keys(), QStringLiteral("the desktop portal offers no global "
+                                                           "shortcuts (%1)")
+                                                .arg(reply.error().message()));
+                } else if (shortcuts_.isEmpty()) {
+                    state_ = State::Closed;
+                } else {
+                    qCDebug(lcPortal)
+                        << "global shortcuts portal version" << reply.value().variant().toUInt();
+                    startSession();
+                }
+            });
+}
+
+void PortalSession::startSession() {
+    auto *request = new PortalRequest(
+        *bus_, [this](uint response, const QVariantMap &results) { created(response, results); },
+        this);
+    const QVariantMap options{{QStringLiteral("handle_token"), request->token()},
+                              {QStringLiteral("session_handle_token"), request->token()}};
+    request->call(QStringLiteral("CreateSession"), {options});
+}
+
+void PortalSession::created(uint response, const QVariantMap &results) {
+    const QString handle = objectPathText(results.value(QStringLiteral("session_handle")));
+    if (response != PortalRequest::granted || handle.isEmpty()) {
+        state_ = State::Closed;
+        fail(shortcuts_.keys(), response == PortalRequest::granted
+                                    ? QStringLiteral("the portal named no session")
+                                    : refusal(response, results));
+        return;
+    }
+    state_ = State::Open;
+    handle_ = handle;
+    // Shortcuts ungrabbed while the session was being made leave nothing to bind.
+    if (shortcuts_.isEmpty()) {
+        close();
+        return;
+    }
+    // An ungrab and a new grab while the session was being made stopped the listening.
+    if (!presses_ && !listenForPresses())
+        qCInfo(lcPortal) << "cannot subscribe to the portal's presses";
+    closing_ = listenToPortal(
+        *bus_, handle_, portal::session, QStringLiteral("Closed"),
+        [self = QPointer<PortalSession>(this)](const QString &, const QVariantList &) {
+            if (self)
+                self->closedByDesktop();
+        });
+    if (!closing_)
+        qCInfo(lcPortal) << "cannot follow the closing of the portal session";
+    bind();
+}
+
+void PortalSession::bind() {
+    QList<PortalShortcut> list;
+    for (auto it = shortcuts_.cbegin(); it != shortcuts_.cend(); ++it)
+        list.append({it.key(),
+                     {{QStringLiteral("description"), it->description},
+                      {QStringLiteral("preferred_trigger"), it->trigger}}});
+    const QStringList ids = shortcuts_.keys();
+    binding_ = true;
+    auto *request = new PortalRequest(
+        *bus_,
+        [this, ids](uint response, const QVariantMap &results) { bound(response, results, ids); },
+        this);
+    const QVariantMap options{{QStringLiteral("handle_token"), request->token()}};
+    request->call(QStringLiteral("BindShortcuts"), {QVariant::fromValue(QDBusObjectPath(handle_)),
+                                                    QVariant::fromValue(list), QString(), options});
+}
+
+void PortalSession::bound(uint response, const QVariantMap &results, const QStringList &ids) {
+    binding_ = false;
+    if (response != PortalRequest::granted) {
+        fail(ids, refusal(response, results));
+    } else if (results.contains(QStringLiteral("shortcuts"))) {
+        const auto list =
+            qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
+        QStringList missing = ids;
+        for (const PortalShortcut &shortcut : list) {
+            missing.removeAll(shortcut.id);
+            qCInfo(lcPortal).noquote()
+                << "shortcut" << shortcut.id << "bound to"
+                << shortcut.properties.value(QStringLiteral("trigger_description")).toString();
+        }
+        fail(missing, QStringLiteral("the desktop left the shortcut unbound"));
+    }
+    if (bindAgain_ && state_ == State::Open && !shortcuts_.isEmpty()) {
+        bindAgain_ = false;
+        bind();
+    }
+}
+
+bool PortalSession::listenForPresses() {
+    presses_ = listenToPortal(
+        *bus_, portal::path, portal::shortcuts, QStringLiteral("Activated"),
+        [self = QPointer<PortalSession>(this)](const QString &, const QVariantList &arguments) {
+            if (self && arguments.size() >= 2)
+                self->activated(objectPathText(arguments.at(0)), arguments.at(1).toString());
+        });
+    return presses_ != nullptr;
+}
+
+void PortalSession::activated(const QString &session, const QString &id) {
+    if (state_ == State::Open && session == handle_ && shortcuts_.contains(id))
+        Q_EMIT pressed(id);
+}
+
+void PortalSession::closedByDesktop() {
+    qCInfo(lcPortal) << "the desktop closed the shortcut session";
+    state_ = State::Closed;
+    handle_.clear();
+    dropLater(closing_);
+    fail(shortcuts_.keys(), QStringLiteral("the desktop closed the shortcut session"));
+}
+
+void PortalSession::fail(const QStringList &ids, const QString &reason) {
+    for (const QString &id : ids) {
+        qCDebug(lcPortal).noquote() << "no global shortcut" << id << "-" << reason;
+        Q_EMIT failed(id, reason);
+    }
+}
+
+void PortalSession::close() {
+    if (state_ == State::Open) {
+        dropLater(closing_);
+        const QDBusMessage reply =
+            bus_->call(QDBusMessage::createMethodCall(portal::service, handle_, portal::session,
+                                                      QStringLiteral("Close")),
+                       QDBus::Block, closeTimeoutMs);
+        if (reply.type() != QDBusMessage::ReplyMessage)
+            qCInfo(lcPortal) << "closing the shortcut session failed:" << reply.errorMessage();
+        handle_.clear();
+    }
+    dropLater(presses_);
+    // A session still being made is closed as soon as its handle arrives.
+    if (state_ == State::Open)
+        state_ = State::Closed;
+}
