@@ -4,7 +4,7 @@
 VANTEL_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config clang-format
   qt6-base-dev libgl-dev libplist-dev libxcb1-dev libxkbcommon-dev libxkbcommon-x11-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev qt6-svg-dev
   zsh psmisc
 )
 # What the end-to-end tests and the headless desktop need.

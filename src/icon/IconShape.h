@@ -1,0 +1,22 @@
+#pragma once
+
+#include "IconState.h"
+#include "IconStyle.h"
+#include "SymbolLibrary.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QPainterPath>
+
+#include <optional>
+
+// The picture of `state` as one filled shape, in the image's own coordinates as it is viewed
+// (origin top-left, y down, points): strokes become their outlines, cut-outs are subtracted.
+// Made by the same drawing as the pixel images, so both forms show the same icon. None when the
+// library has neither mode glyph for a steady state.
+std::optional<QPainterPath> iconShape(const IconStyle &style, IconState state, double angle,
+                                      const SymbolLibrary &symbols = builtInSymbols());
+
+// A scalable picture of `shape` for panels that recolour named symbolic icons: one filled path in
+// `color`, marked as the text colour for hosts that restyle by class.
+QByteArray symbolicSvg(const QPainterPath &shape, IconStyle::Size size, const QColor &color);
