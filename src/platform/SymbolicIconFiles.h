@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+// Scalable icon files where StatusNotifierItem hosts look names up. Hosts search only their own
+// icon path, so the files go to the user's hicolor theme: a host finds a name there even when
+// the file was written after it started.
+class SymbolicIconFiles {
+public:
+    // $XDG_DATA_HOME/icons/hicolor/scalable/status.
+    static QString defaultDirectory();
+
+    explicit SymbolicIconFiles(QString directory = defaultDirectory());
+
+    // Makes sure NAME.svg in the directory holds `svg`, writing it only when it does not; false
+    // (and logged) when it cannot be written, so the caller can fall back to plain pixmaps.
+    bool provide(const QString &name, const QByteArray &svg);
+
+private:
+    QString directory_;
+    // Names written or found right in this run; a spin asks for the same few dozen again and
+    // again.
+    QSet<QString> ready_;
+};
