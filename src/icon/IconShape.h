@@ -4,8 +4,6 @@
 #include "IconStyle.h"
 #include "SymbolLibrary.h"
 
-#include <QByteArray>
-#include <QColor>
 #include <QPainterPath>
 
 #include <optional>
@@ -16,7 +14,3 @@
 // library has neither mode glyph for a steady state.
 std::optional<QPainterPath> iconShape(const IconStyle &style, IconState state, double angle,
                                       const SymbolLibrary &symbols = builtInSymbols());
-
-// A scalable picture of `shape` for panels that recolour named symbolic icons: one filled path in
-// `color`, marked as the text colour for hosts that restyle by class.
-QByteArray symbolicSvg(const QPainterPath &shape, IconStyle::Size size, const QColor &color);

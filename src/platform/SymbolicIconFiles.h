@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
+#include <QPainterPath>
 #include <QSet>
+#include <QSizeF>
 #include <QString>
 
 // Scalable icon files where StatusNotifierItem hosts look names up. Hosts search only their own
@@ -24,3 +27,9 @@ private:
     // again.
     QSet<QString> ready_;
 };
+
+// A scalable picture of `shape` (y down, in points, `size` large) for panels that recolour named
+// symbolic icons: one filled path in `color`, marked as the text colour for hosts that restyle by
+// class. Hosts built on GTK recolour by restyling the fill of every shape, so the picture must be
+// fills only, no strokes.
+QByteArray symbolicSvg(const QPainterPath &shape, QSizeF size, const QColor &color);

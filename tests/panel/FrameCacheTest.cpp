@@ -1,4 +1,5 @@
 #include "FrameCache.h"
+#include "IconDrawing.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ struct CountingDraw {
 
 TEST(FrameCache, AFullTurnDrawsEachFrameOnceAndLaterTurnsDrawNothing) {
     CountingDraw draw;
-    FrameCache frames(draw);
+    FrameCache<IconImage> frames(draw);
     double angle = 0;
     for (int tick = 0; tick < 3 * 30; ++tick) {
         angle = std::fmod(angle - 12, 360.0);
@@ -45,7 +46,7 @@ TEST(FrameCache, AFullTurnDrawsEachFrameOnceAndLaterTurnsDrawNothing) {
 
 TEST(FrameCache, EqualAnglesShareAFrameWhateverTheirRounding) {
     CountingDraw draw;
-    FrameCache frames(draw);
+    FrameCache<IconImage> frames(draw);
     const auto first = frames.frame(IconState::workingFromOff, 0.0, 1);
     for (const double same : {-0.0, 360.0, -360.0, 1e-9, 0.1 + 0.2 - 0.3})
         EXPECT_EQ(frames.frame(IconState::workingFromOff, same, 1)->image.cacheKey(),
@@ -59,7 +60,7 @@ TEST(FrameCache, EqualAnglesShareAFrameWhateverTheirRounding) {
 
 TEST(FrameCache, AStepThatNeverClosesTheCircleStaysBounded) {
     CountingDraw draw;
-    FrameCache frames(draw, 50);
+    FrameCache<IconImage> frames(draw, 50);
     double angle = 0;
     for (int tick = 0; tick < 1000; ++tick) {
         angle = std::fmod(angle - 360.0 * 0.7071 / 30, 360.0);
@@ -70,7 +71,7 @@ TEST(FrameCache, AStepThatNeverClosesTheCircleStaysBounded) {
 
 TEST(FrameCache, AMissingPictureIsKeptAsMissing) {
     int calls = 0;
-    FrameCache frames([&](IconState, double, qreal) -> std::optional<IconImage> {
+    FrameCache<IconImage> frames([&](IconState, double, qreal) -> std::optional<IconImage> {
         ++calls;
         return std::nullopt;
     });

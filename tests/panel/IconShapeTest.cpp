@@ -1,5 +1,6 @@
 #include "IconShape.h"
 #include "IconDrawing.h"
+#include "SymbolicIconFiles.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -75,7 +76,7 @@ TEST(IconShape, WithoutTheModeGlyphThereIsNoShape) {
 TEST(SymbolicSvg, IsOneFilledPathInTheGivenColour) {
     const auto shape = iconShape({}, IconState::on, 0);
     ASSERT_TRUE(shape);
-    const QByteArray svg = symbolicSvg(*shape, {24, 20}, QColor(0xee, 0xee, 0xec));
+    const QByteArray svg = symbolicSvg(*shape, QSizeF(24, 20), QColor(0xee, 0xee, 0xec));
     QXmlStreamReader xml(svg);
     int paths = 0;
     QString root, d, colour;
@@ -104,7 +105,7 @@ TEST(SymbolicSvg, RendersAsTheDrawnIcon) {
     const QColor colour(0x33, 0x66, 0x99);
     for (const IconState state : {IconState::off, IconState::workingFromOn}) {
         const auto drawn = makeImage({}, state, -60, 2);
-        QSvgRenderer renderer(symbolicSvg(*iconShape({}, state, -60), {24, 20}, colour));
+        QSvgRenderer renderer(symbolicSvg(*iconShape({}, state, -60), QSizeF(24, 20), colour));
         ASSERT_TRUE(renderer.isValid());
         QImage rendered(drawn->image.size(), QImage::Format_ARGB32);
         rendered.fill(Qt::transparent);
