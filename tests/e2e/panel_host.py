@@ -3,6 +3,8 @@
 
     panel_host.py portal LOG SCHEME   owns org.freedesktop.portal.Desktop with a Settings
                                       interface whose color-scheme is SCHEME (0, 1 or 2)
+    panel_host.py reader LOG          re-reads an item's whole icon on every NewIcon, as real
+                                      hosts do, so that its CPU time is what a panel pays
 
 MenuHost shows an item's menu the way StatusNotifierItem hosts do (xfce4-panel, lxqt-panel,
 GNOME's AppIndicator extension, waybar): it reads the item's `Menu` property and talks
@@ -118,6 +120,21 @@ class SettingsPortal(dbus.service.Object):
         self.SettingChanged(APPEARANCE, 'color-scheme', dbus.UInt32(self.scheme, variant_level=1))
 
 
+class IconReader:
+    """The part of a host that follows an item's icon."""
+
+    def __init__(self, bus, log):
+        self.bus = bus
+        self.log = log
+        bus.add_signal_receiver(self.new_icon, 'NewIcon', ITEM, sender_keyword='sender')
+
+    def new_icon(self, sender=None):
+        item = self.bus.get_object(sender, '/StatusNotifierItem', introspect=False)
+        props = item.GetAll(ITEM, dbus_interface=PROPERTIES)
+        self.log.write(event='icon', name=str(props.get('IconName', '')),
+                       pixmaps=len(props.get('IconPixmap', [])))
+
+
 def contrast_ratio(first, second):
     """WCAG contrast ratio of two (r, g, b) colours, 1 to 21."""
     def luminance(rgb):
@@ -132,11 +149,17 @@ def contrast_ratio(first, second):
 
 def main():
     kind, log_path = sys.argv[1], sys.argv[2]
-    if kind != 'portal':
+    if kind not in ('portal', 'reader'):
         print(f'unknown service {kind}', file=sys.stderr)
         return 2
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
+    if kind == 'reader':
+        reader = IconReader(bus, Log(log_path))
+        print('ready', flush=True)
+        GLib.MainLoop().run()
+        del reader
+        return 0
     service = SettingsPortal(bus, Log(log_path), int(sys.argv[3]))
     reply = bus.request_name('org.freedesktop.portal.Desktop', dbus.bus.NAME_FLAG_DO_NOT_QUEUE)
     if reply != dbus.bus.REQUEST_NAME_REPLY_PRIMARY_OWNER:
