@@ -20,6 +20,8 @@ public:
     // Makes sure NAME.svg in the directory holds `svg`, writing it only when it does not; false
     // (and logged) when it cannot be written, so the caller can fall back to plain pixmaps.
     bool provide(const QString &name, const QByteArray &svg);
+    // Whether NAME.svg has been provided in this run already, so the picture need not be made.
+    bool has(const QString &name) const { return ready_.contains(name); }
 
 private:
     QString directory_;
