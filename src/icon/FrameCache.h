@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IconState.h"
+#include "icon/IconState.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "IconDrawing.h"
+#include "icon/IconDrawing.h"
 
 #include <QPainterPath>
 #include <QPen>
@@ -18,29 +18,31 @@ enum class Frame { outline, filled };
 class Canvas {
 public:
     Canvas(const IconStyle &style, qreal scale)
-        : image(std::max(1, qCeil(style.size.width * scale)),
-                std::max(1, qCeil(style.size.height * scale)),
-                QImage::Format_ARGB32_Premultiplied) {
-        if (image.isNull())
+        : image_(std::max(1, qCeil(style.size.width * scale)),
+                 std::max(1, qCeil(style.size.height * scale)),
+                 QImage::Format_ARGB32_Premultiplied) {
+        if (image_.isNull())
             return;
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::transparent);
-        painter.begin(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(0, image.height() / scale);
-        painter.scale(1, -1);
+        image_.setDevicePixelRatio(scale);
+        image_.fill(Qt::transparent);
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.translate(0, image_.height() / scale);
+        painter_.scale(1, -1);
     }
 
-    bool isActive() const { return painter.isActive(); }
+    bool isActive() const { return painter_.isActive(); }
+    QPainter &painter() { return painter_; }
 
     IconImage finish(bool isTemplate) {
-        if (painter.isActive())
-            painter.end();
-        return {std::move(image), isTemplate};
+        if (painter_.isActive())
+            painter_.end();
+        return {std::move(image_), isTemplate};
     }
 
-    QImage image;
-    QPainter painter;
+private:
+    QImage image_;
+    QPainter painter_;
 };
 
 void drawFrame(QPainter &painter, const IconStyle &style, Frame frame) {
@@ -107,7 +109,7 @@ std::optional<IconImage> steadyImage(const IconStyle &style, Frame frame, qreal 
         return std::nullopt;
     Canvas canvas(style, scale);
     if (canvas.isActive())
-        paintSteady(canvas.painter, style, frame, *glyph, symbols);
+        paintSteady(canvas.painter(), style, frame, *glyph, symbols);
     return canvas.finish(templateFlag(style, frame));
 }
 
@@ -116,7 +118,7 @@ IconImage workingImage(const IconStyle &style, Frame frame, double angle, qreal 
                        const SymbolLibrary &symbols) {
     Canvas canvas(style, scale);
     if (canvas.isActive())
-        paintWorking(canvas.painter, style, frame, angle, symbols);
+        paintWorking(canvas.painter(), style, frame, angle, symbols);
     return canvas.finish(templateFlag(style, frame));
 }
 

@@ -1,6 +1,6 @@
-#include "IconShape.h"
+#include "icon/IconShape.h"
 
-#include "IconDrawing.h"
+#include "icon/IconDrawing.h"
 
 #include <QPaintDevice>
 #include <QPaintEngine>

@@ -1,4 +1,4 @@
-#include "IconAppearance.h"
+#include "platform/IconAppearance.h"
 
 IconColorPreference iconColorPreference(const QString &text) {
     const QString value = text.trimmed().toLower();

@@ -1,4 +1,4 @@
-#include "MenuPlacement.h"
+#include "platform/MenuPlacement.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "NamedPixmapIcon.h"
+#include "platform/NamedPixmapIcon.h"
 
 #include <QIconEngine>
 #include <QPainter>

@@ -1,4 +1,6 @@
-#include "SymbolicIconFiles.h"
+#include "platform/SymbolicIconFiles.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +11,6 @@
 #include <cmath>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcIcons, "vantel.tray")
 
 QString number(qreal value) {
     // Thousandths of a point are far below what any panel shows.
@@ -59,7 +59,7 @@ bool SymbolicIconFiles::provide(const QString &name, const QByteArray &svg) {
     QSaveFile file(path);
     if (!QDir().mkpath(directory_) || !file.open(QIODevice::WriteOnly) ||
         file.write(svg) != svg.size() || !file.commit()) {
-        qCWarning(lcIcons) << "cannot write the icon file" << path << file.errorString();
+        qCWarning(lcTray) << "cannot write the icon file" << path << file.errorString();
         return false;
     }
     ready_.insert(name);

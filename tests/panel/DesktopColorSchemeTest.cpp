@@ -1,4 +1,4 @@
-#include "portal/DesktopColorScheme.h"
+#include "platform/portal/DesktopColorScheme.h"
 #include "PrivateBus.h"
 
 #include <QDBusContext>

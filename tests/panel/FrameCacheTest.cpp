@@ -1,5 +1,5 @@
-#include "FrameCache.h"
-#include "IconDrawing.h"
+#include "icon/FrameCache.h"
+#include "icon/IconDrawing.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

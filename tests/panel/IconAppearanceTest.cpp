@@ -1,6 +1,6 @@
-#include "IconAppearance.h"
-#include "NamedPixmapIcon.h"
-#include "SymbolicIconFiles.h"
+#include "platform/IconAppearance.h"
+#include "platform/NamedPixmapIcon.h"
+#include "platform/SymbolicIconFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

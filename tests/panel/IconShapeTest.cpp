@@ -1,6 +1,6 @@
-#include "IconShape.h"
-#include "IconDrawing.h"
-#include "SymbolicIconFiles.h"
+#include "icon/IconShape.h"
+#include "icon/IconDrawing.h"
+#include "platform/SymbolicIconFiles.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,4 +1,4 @@
-#include "x11/X11TrayColors.h"
+#include "platform/x11/X11TrayColors.h"
 #include "XcbTestEnvironment.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,6 @@
-#include "DesktopColorScheme.h"
+#include "platform/portal/DesktopColorScheme.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -8,8 +10,6 @@
 #include <QLoggingCategory>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcPortal, "vantel.portal")
 
 const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString path = QStringLiteral("/org/freedesktop/portal/desktop");

@@ -1,4 +1,6 @@
-#include "X11TrayColors.h"
+#include "platform/x11/X11TrayColors.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -10,8 +12,6 @@
 #include <memory>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcTray, "vantel.tray")
 
 struct FreeDeleter {
     void operator()(void *pointer) const { std::free(pointer); }
