@@ -57,9 +57,12 @@ void AppDelegate::setupStatusItem() {
     statusItem_ = services_.statusBar.makeStatusItem();
     // The item dies with the delegate, so its action never outlives `this`.
     statusItem_->setAction([this](Click click) { statusItemClicked(click); });
-    const bool fnState = toggler_.readFnState();
+    // Without a button nothing is shown, so nothing is read; the panel's menu reads the
+    // preference afresh whenever it opens anyway.
+    StatusButton *statusButton = button();
+    const bool fnState = statusButton && toggler_.readFnState();
     statusItem_->setMenu(panelMenu(fnState));
-    if (StatusButton *statusButton = button()) {
+    if (statusButton) {
         icons_.show(steadyState(fnState), statusButton);
         refreshTooltip();
     }

@@ -69,7 +69,7 @@ public:
         ++popUps;
     }
 
-    void setMenu(std::unique_ptr<QMenu> menu) override { panelMenu = std::move(menu); }
+    void setMenu(std::unique_ptr<QMenu> exported) override { panelMenu = std::move(exported); }
     void setIconColorPreference(IconColorPreference preference) override { iconColor = preference; }
 
     // A click on the item, as the panel would deliver it.
