@@ -20,6 +20,7 @@ WHITE, BLACK = (255, 255, 255), (0, 0, 0)
 
 def start_portal(desktop, scheme):
     """A desktop portal with the Settings interface, answering `scheme` (0, 1 dark, 2 light)."""
+    desktop.stop('portal')
     log = desktop.log_path('portal.jsonl')
     proc = desktop.spawn('portal', [PYTHON, os.path.join(HERE, 'panel_host.py'), 'portal', log,
                                     str(scheme)], stdout=subprocess.PIPE)
@@ -130,9 +131,7 @@ class TrayTest(DesktopTest):
         argv = ['trayer', '--edge', edge, '--align', 'center', '--widthtype', 'pixel',
                 '--width', '120', '--heighttype', 'pixel', '--height', str(TRAY_HEIGHT),
                 '--SetDockType', 'true']
-        if edge in ('left', 'right'):
-            argv[argv.index('--width') + 1], argv[argv.index('--height') + 1] = \
-                str(TRAY_HEIGHT), '120'
+        # trayer measures width along its edge and height across it, at every edge.
         if tint is not None:
             argv += ['--transparent', 'true', '--alpha', '0', '--tint', '0x%02x%02x%02x' % tint]
         self.desktop.spawn('trayer', argv)
@@ -153,8 +152,9 @@ class TrayTest(DesktopTest):
 
     def screenshot(self, box):
         x, y, w, h = box
-        raw = self.desktop.run(['import', '-window', 'root', '-crop', f'{w}x{h}+{x}+{y}',
-                                '-depth', '8', 'rgba:-'], check=True, text=False).stdout
+        raw = subprocess.run(['import', '-window', 'root', '-crop', f'{w}x{h}+{x}+{y}',
+                              '-depth', '8', 'rgba:-'], env=self.desktop.env, check=True,
+                             capture_output=True, timeout=30).stdout
         return [tuple(raw[i:i + 4]) for i in range(0, len(raw), 4)]
 
     def icon_contrast(self, app, panel):
@@ -171,17 +171,20 @@ class TrayColourTest(TrayTest):
 
     def check(self, panel, publish=None, scheme=None, minimum=4.5):
         self.start_tray(tint=panel)
-        if publish:
-            self.publish_colours(publish)
-        if scheme is not None:
-            start_portal(self.desktop, scheme)
-            self.addCleanup(self.desktop.stop, 'portal')
-        app = self.launch(True)
-        app.wait_for_embedded_icon()
-        ratio = self.wait(lambda: (lambda r: r if r >= minimum else None)(
-            self.icon_contrast(app, panel)), f'a contrast of {minimum}:1', 10, app)
-        app.stop()
-        return ratio
+        try:
+            if publish:
+                self.publish_colours(publish)
+            if scheme is not None:
+                start_portal(self.desktop, scheme)
+            app = self.launch(True)
+            app.wait_for_embedded_icon()
+            ratio = self.wait(lambda: (lambda r: r if r >= minimum else None)(
+                self.icon_contrast(app, panel)), f'a contrast of {minimum}:1', 10, app)
+            app.stop()
+            return ratio
+        finally:
+            self.desktop.stop('portal')
+            self.desktop.stop_trayer()
 
     def test_tray_colours_on_black_and_white_trays(self):
         for panel, foreground in ((BLACK, WHITE), (WHITE, (0x2e, 0x34, 0x36))):
@@ -208,6 +211,7 @@ class TrayPlacementTest(TrayTest):
             with self.subTest(edge=edge):
                 self.start_tray(edge)
                 app = self.launch(True)
+                self.addCleanup(app.stop)
                 reader = self.reader(app)
                 x, y, w, h = app.wait_for_embedded_icon()
                 self.xdotool('mousemove', str(x + w // 2), str(y + h // 2), 'click', '3')
