@@ -57,10 +57,33 @@ void AppDelegate::setupStatusItem() {
     statusItem_ = services_.statusBar.makeStatusItem();
     // The item dies with the delegate, so its action never outlives `this`.
     statusItem_->setAction([this](Click click) { statusItemClicked(click); });
-    if (StatusButton *statusButton = button()) {
-        icons_.show(steadyState(toggler_.readFnState()), statusButton);
+    // Without a button nothing is shown, so nothing is read; the panel's menu reads the
+    // preference afresh whenever it opens anyway.
+    StatusButton *statusButton = button();
+    const bool fnState = statusButton && toggler_.readFnState();
+    statusItem_->setMenu(panelMenu(fnState));
+    if (statusButton) {
+        icons_.show(steadyState(fnState), statusButton);
         refreshTooltip();
     }
+}
+
+StatusMenu::Actions AppDelegate::menuActions() {
+    return {whileAlive(this, [](AppDelegate &delegate) { delegate.toggleAction(); }),
+            whileAlive(this, [](AppDelegate &delegate) { delegate.showAbout(); }),
+            whileAlive(this, [](AppDelegate &delegate) { delegate.quit(); })};
+}
+
+std::unique_ptr<QMenu> AppDelegate::panelMenu(bool fnState) {
+    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(fnState, menuActions());
+    QMenu *shown = menu.get();
+    // The panel keeps this menu and shows it again and again: read the preference at each
+    // opening, twice as for a menu the program pops up, the second time at the last moment.
+    connect(shown, &QMenu::aboutToShow, this, [this, shown] {
+        StatusMenu::updateMenuTitles(*shown, toggler_.readFnState());
+        StatusMenu::updateMenuTitles(*shown, toggler_.readFnState());
+    });
+    return menu;
 }
 
 void AppDelegate::statusItemClicked(Click click) {
@@ -71,11 +94,7 @@ void AppDelegate::statusItemClicked(Click click) {
 }
 
 void AppDelegate::showMenu() {
-    const StatusMenu::Actions actions{
-        whileAlive(this, [](AppDelegate &delegate) { delegate.toggleAction(); }),
-        whileAlive(this, [](AppDelegate &delegate) { delegate.showAbout(); }),
-        whileAlive(this, [](AppDelegate &delegate) { delegate.quit(); })};
-    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(toggler_.readFnState(), actions);
+    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(toggler_.readFnState(), menuActions());
     // Read again so that the titles show the preference at the last moment before display.
     StatusMenu::updateMenuTitles(*menu, toggler_.readFnState());
     if (StatusButton *statusButton = button())

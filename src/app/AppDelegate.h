@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "app/StatusMenu.h"
 #include "fnkey/FnKeyToggler.h"
 #include "platform/StatusBar.h"
 #include "status/StatusIconController.h"
@@ -46,6 +47,9 @@ public:
 private:
     void setupStatusItem();
     void showMenu();
+    StatusMenu::Actions menuActions();
+    // The menu panels show themselves, with titles read afresh at each opening.
+    std::unique_ptr<QMenu> panelMenu(bool fnState);
     void finishToggle(bool newFnState);
     void refreshTooltip();
     void postToggleNotification(bool newFnState);

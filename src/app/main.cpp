@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/BundleInfo.h"
 #include "app/CommandLine.h"
+#include "app/IconColorSetting.h"
 #include "hotkey/GlobalHotKey.h"
 #include "icon/IconDrawing.h"
 #include "logging/LoggingCategories.h"
@@ -83,8 +84,17 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
         restart = true;
         quit();
     });
+    // The icon's colour preference, read now and again whenever the preference store changes.
+    IconColorSetting iconColor(QString::fromLatin1(FnKeyToggler::defaultsPath),
+                               IconColorSetting::defaultStoreDirectory());
+    const auto applyIconColor = [&delegate](IconColorPreference preference) {
+        if (StatusItem *item = delegate.statusItem())
+            item->setIconColorPreference(preference);
+    };
+    QObject::connect(&iconColor, &IconColorSetting::changed, &delegate, applyIconColor);
     QTimer::singleShot(0, &delegate, [&] {
         delegate.start();
+        applyIconColor(iconColor.preference());
         tray.start();
     });
     return QApplication::exec();

@@ -1,5 +1,7 @@
 #include "fnkey/FnKeyToggler.h"
 
+#include <QStringList>
+
 #include <utility>
 
 namespace {
@@ -19,6 +21,15 @@ const char flipScriptText[] =
 
 QString normalisedAnswer(const QString &text) {
     return text.trimmed().toLower();
+}
+
+QString lastNonEmptyLine(const QString &text) {
+    const QStringList lines = text.split(u'\n');
+    for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+        if (!line->trimmed().isEmpty())
+            return *line;
+    }
+    return {};
 }
 
 FnKeyToggler::FnKeyToggler(QString defaultsExecutable, QString shellExecutable)
@@ -46,5 +57,7 @@ bool FnKeyToggler::toggleFnState() const {
         runProcess(shellExecutable_, {QStringLiteral("-lc"), flipScript()}, flipLimit);
     if (!result.output)
         return false;
-    return normalisedAnswer(*result.output) == u"true";
+    // A login shell runs the user's profile first, and a profile may print (a greeting, a
+    // warning); the script's own answer is always the last thing it prints.
+    return normalisedAnswer(lastNonEmptyLine(*result.output)) == u"true";
 }

@@ -36,3 +36,5 @@ private:
 
 // Trimmed of Unicode whitespace and newlines and lower-cased, as both readers compare it.
 QString normalisedAnswer(const QString &text);
+// The last line of `text` holding more than whitespace, or an empty text when there is none.
+QString lastNonEmptyLine(const QString &text);

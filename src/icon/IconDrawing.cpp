@@ -72,24 +72,44 @@ bool hasNoSize(const ConfiguredSymbol &symbol) {
     return symbol.size.width() == 0 && symbol.size.height() == 0;
 }
 
-// The mode glyph is looked up before anything is created, so without it there is no image.
-std::optional<IconImage> steadyImage(const IconStyle &style, Frame frame, qreal scale,
-                                     const SymbolLibrary &symbols) {
+std::optional<Symbol> modeGlyph(const SymbolLibrary &symbols) {
     std::optional<Symbol> glyph = symbols.symbol(QStringLiteral("function"), glyphDescription);
     if (!glyph)
         glyph = symbols.symbol(QStringLiteral("fx"), glyphDescription);
+    return glyph;
+}
+
+void paintSteady(QPainter &painter, const IconStyle &style, Frame frame, const Symbol &glyph,
+                 const SymbolLibrary &symbols) {
+    drawFrame(painter, style, frame);
+    const auto configured = symbols.configured(glyph, style.glyphPointSize, SymbolWeight::regular);
+    if (configured && !hasNoSize(*configured))
+        drawSymbol(painter, *configured, contentOperation(frame),
+                   aspectFitRect(configured->size, contentBox(style)));
+}
+
+void paintWorking(QPainter &painter, const IconStyle &style, Frame frame, double angle,
+                  const SymbolLibrary &symbols) {
+    drawFrame(painter, style, frame);
+    const auto arrows =
+        symbols.symbol(QStringLiteral("arrow.triangle.2.circlepath"), arrowsDescription);
+    const auto configured =
+        arrows ? symbols.configured(*arrows, style.arrowPointSize, SymbolWeight::regular)
+               : std::nullopt;
+    if (configured && !hasNoSize(*configured))
+        drawRotated(painter, *configured, contentOperation(frame),
+                    aspectFitRect(configured->size, contentBox(style)), angle);
+}
+
+// The mode glyph is looked up before anything is created, so without it there is no image.
+std::optional<IconImage> steadyImage(const IconStyle &style, Frame frame, qreal scale,
+                                     const SymbolLibrary &symbols) {
+    const std::optional<Symbol> glyph = modeGlyph(symbols);
     if (!glyph)
         return std::nullopt;
-
     Canvas canvas(style, scale);
-    if (canvas.isActive()) {
-        drawFrame(canvas.painter(), style, frame);
-        const auto configured =
-            symbols.configured(*glyph, style.glyphPointSize, SymbolWeight::regular);
-        if (configured && !hasNoSize(*configured))
-            drawSymbol(canvas.painter(), *configured, contentOperation(frame),
-                       aspectFitRect(configured->size, contentBox(style)));
-    }
+    if (canvas.isActive())
+        paintSteady(canvas.painter(), style, frame, *glyph, symbols);
     return canvas.finish(templateFlag(style, frame));
 }
 
@@ -97,21 +117,26 @@ std::optional<IconImage> steadyImage(const IconStyle &style, Frame frame, qreal 
 IconImage workingImage(const IconStyle &style, Frame frame, double angle, qreal scale,
                        const SymbolLibrary &symbols) {
     Canvas canvas(style, scale);
-    if (canvas.isActive()) {
-        drawFrame(canvas.painter(), style, frame);
-        const auto arrows =
-            symbols.symbol(QStringLiteral("arrow.triangle.2.circlepath"), arrowsDescription);
-        const auto configured =
-            arrows ? symbols.configured(*arrows, style.arrowPointSize, SymbolWeight::regular)
-                   : std::nullopt;
-        if (configured && !hasNoSize(*configured))
-            drawRotated(canvas.painter(), *configured, contentOperation(frame),
-                        aspectFitRect(configured->size, contentBox(style)), angle);
-    }
+    if (canvas.isActive())
+        paintWorking(canvas.painter(), style, frame, angle, symbols);
     return canvas.finish(templateFlag(style, frame));
 }
 
 } // namespace
+
+bool paintIcon(QPainter &painter, const IconStyle &style, IconState state, double angle,
+               const SymbolLibrary &symbols) {
+    const Frame frame = static_cast<int>(state) & 1 ? Frame::filled : Frame::outline;
+    if (isWorking(state)) {
+        paintWorking(painter, style, frame, angle, symbols);
+        return true;
+    }
+    const std::optional<Symbol> glyph = modeGlyph(symbols);
+    if (!glyph)
+        return false;
+    paintSteady(painter, style, frame, *glyph, symbols);
+    return true;
+}
 
 QRectF outlineRect(const IconStyle &style) {
     return {0.5, 0.5, style.size.width - 1, style.size.height - 1};

@@ -43,6 +43,12 @@ IconImage workingFromOffImage(const IconStyle &style, double angle, qreal scale 
 IconImage workingFromOnImage(const IconStyle &style, double angle, qreal scale = 1,
                              const SymbolLibrary &symbols = builtInSymbols());
 
+// Paints the picture of `state` with `painter`, which is already set up for the icon's y-up
+// space: the one drawing behind every form of the icon. False, with nothing painted, when the
+// library has neither mode glyph for a steady state.
+bool paintIcon(QPainter &painter, const IconStyle &style, IconState state, double angle,
+               const SymbolLibrary &symbols = builtInSymbols());
+
 // The largest rectangle of `contentSize`'s aspect centred in `box`.
 QRectF aspectFitRect(QSizeF contentSize, QRectF box);
 

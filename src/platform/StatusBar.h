@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/IconAppearance.h"
+
 #include <QPoint>
 
 #include <functional>
@@ -31,6 +33,12 @@ public:
     // pointer when the host keeps the button's position to itself. The item keeps the menu
     // until it closes; a chosen entry's action runs after that.
     virtual void popUpMenu(std::unique_ptr<QMenu> menu, QPoint location) = 0;
+    // The menu for panels that draw an item's menu themselves (StatusNotifierItem hosts, over
+    // dbusmenu), which never ask the item to pop one up. Its aboutToShow signal comes just
+    // before each showing. The item keeps the menu.
+    virtual void setMenu(std::unique_ptr<QMenu> menu) = 0;
+    // What the user asked for the icon's colour; takes effect at once.
+    virtual void setIconColorPreference(IconColorPreference preference) = 0;
 };
 
 // The panel's status area.

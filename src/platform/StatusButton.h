@@ -3,8 +3,27 @@
 #include <QImage>
 #include <QList>
 #include <QObject>
+#include <QPainterPath>
 #include <QRect>
+#include <QSizeF>
 #include <QString>
+
+#include <functional>
+
+// One picture of the icon as the panel gets it.
+struct PanelPicture {
+    // The picture at several device pixel ratios (each image carries its own).
+    QList<QImage> representations;
+    // A template picture is painted in the panel's foreground colour, alpha kept.
+    bool isTemplate = false;
+    // A name unique to this picture (the same picture always has the same name), for panels
+    // that take named icons; empty when there is none.
+    QString name;
+    // The picture as one filled outline in its own points, y down, `size` large. Made on first
+    // use only: outlines cost far more than pixels, and most panels never ask for them.
+    std::function<QPainterPath()> shape;
+    QSizeF size;
+};
 
 // The status item's button as the icon controller and the delegate see it. A QObject so that
 // holders can keep a weak QPointer to it.
@@ -14,9 +33,8 @@ public:
     using QObject::QObject;
     ~StatusButton() override = default;
 
-    // Shows one picture given at several device pixel ratios (each image carries its own);
-    // a template picture is painted in the panel's foreground colour, alpha kept.
-    virtual void setImage(const QList<QImage> &representations, bool isTemplate) = 0;
+    // Shows `picture`.
+    virtual void setImage(const PanelPicture &picture) = 0;
     // Leaves the button without a picture.
     virtual void clearImage() = 0;
     // Replaces the tooltip text.

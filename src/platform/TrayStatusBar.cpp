@@ -1,12 +1,28 @@
 #include "platform/TrayStatusBar.h"
 
-#include "platform/PanelIcon.h"
+#include "platform/MenuPlacement.h"
+#include "platform/NamedPixmapIcon.h"
+#include "platform/PanelColors.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QIcon>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Qt's window for an icon in an XEmbed tray; it only exists while such a tray holds the icon.
+bool isEmbeddedIcon(const QObject *object) {
+    return object->isWidgetType() && object->inherits("QSystemTrayIconSys");
+}
+
+} // namespace
 
 std::optional<Click> clickForActivation(QSystemTrayIcon::ActivationReason reason,
                                         Qt::KeyboardModifiers modifiers) {
@@ -25,19 +41,16 @@ std::optional<Click> clickForActivation(QSystemTrayIcon::ActivationReason reason
     return std::nullopt;
 }
 
-TrayButton::TrayButton(QSystemTrayIcon &tray, QObject *parent) : StatusButton(parent), tray_(tray) {
-    qApp->installEventFilter(this);
-}
+TrayButton::TrayButton(QSystemTrayIcon &tray, QObject *parent)
+    : StatusButton(parent), tray_(tray) {}
 
-void TrayButton::setImage(const QList<QImage> &representations, bool isTemplate) {
-    representations_ = representations;
-    isTemplate_ = isTemplate;
+void TrayButton::setImage(const PanelPicture &picture) {
+    picture_ = picture;
     applyImage();
 }
 
 void TrayButton::clearImage() {
-    representations_.clear();
-    isTemplate_ = false;
+    picture_ = {};
     tray_.setIcon(QIcon());
 }
 
@@ -49,22 +62,57 @@ QRect TrayButton::bounds() const {
     return tray_.geometry();
 }
 
-bool TrayButton::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && isTemplate_)
+void TrayButton::setAppearance(const IconAppearance &appearance) {
+    if (appearance == appearance_)
+        return;
+    appearance_ = appearance;
+    if (!picture_.representations.isEmpty())
         applyImage();
-    return false;
 }
 
 void TrayButton::applyImage() {
-    const QIcon icon = panelIcon(representations_, isTemplate_);
+    const QIcon icon = panelIcon();
     tray_.setIcon(icon);
     // Shown only once there is a picture: an icon without one would be an empty slot.
-    if (!tray_.isVisible() && !icon.isNull())
+    if (!tray_.isVisible() && !icon.isNull()) {
         tray_.show();
+        emit firstShown();
+    }
 }
 
-TrayStatusItem::TrayStatusItem() : tray_(this), button_(tray_, this) {
+QIcon TrayButton::panelIcon() {
+    QList<QPixmap> pixmaps;
+    for (const QImage &image : std::as_const(picture_.representations))
+        pixmaps.append(picture_.isTemplate ? tinted_.pixmap(image, appearance_.color)
+                                           : QPixmap::fromImage(image));
+    // Hosts that recolour symbolic names get one as well; they find it only as a file of their
+    // icon theme. A forced colour (no symbolic appearance) must not be recoloured.
+    if (appearance_.symbolic && picture_.isTemplate && !picture_.name.isEmpty() && picture_.shape) {
+        const QString name = picture_.name + QLatin1Char('-') +
+                             appearance_.color.name(QColor::HexRgb).mid(1) +
+                             QStringLiteral("-symbolic");
+        if (files_.has(name) ||
+            files_.provide(name, symbolicSvg(picture_.shape(), picture_.size, appearance_.color)))
+            return namedPixmapIcon(name, pixmaps);
+    }
+    return namedPixmapIcon(QString(), pixmaps);
+}
+
+TrayStatusItem::TrayStatusItem()
+    : tray_(this), button_(tray_, this), colors_(new PanelColors(this)) {
     connect(&tray_, &QSystemTrayIcon::activated, this, &TrayStatusItem::activated);
+    connect(colors_, &PanelColors::changed, this,
+            [this] { button_.setAppearance(colors_->appearance()); });
+    button_.setAppearance(colors_->appearance());
+    // Qt makes the window of an XEmbed icon as the icon is shown, if a tray is there; without
+    // it the icon went to a notifier host (a late XEmbed tray is noticed in the event filter).
+    connect(&button_, &TrayButton::firstShown, this, [this] {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        colors_->setNotifierItem(std::none_of(windows.begin(), windows.end(),
+                                              [](QWidget *w) { return isEmbeddedIcon(w); }));
+    });
+    // Qt's window of an XEmbed icon reports presses; the item watches it to act on releases.
+    qApp->installEventFilter(this);
 }
 
 TrayStatusItem::~TrayStatusItem() {
@@ -79,14 +127,75 @@ void TrayStatusItem::activated(QSystemTrayIcon::ActivationReason reason) {
         action_(*click);
 }
 
-void TrayStatusItem::popUpMenu(std::unique_ptr<QMenu> menu, QPoint location) {
+bool TrayStatusItem::eventFilter(QObject *watched, QEvent *event) {
+    if (!isEmbeddedIcon(watched))
+        return false;
+    if (embedded_ != watched) {
+        // A tray holds the icon as an XEmbed window now, whatever was believed before.
+        embedded_ = static_cast<QWidget *>(watched);
+        colors_->setNotifierItem(false);
+    }
+    return mouseOnEmbeddedIcon(embedded_, event);
+}
+
+// True for the mouse events the item takes over from Qt: presses are only remembered, and a
+// release over the icon is the click. A press dragged off the icon comes to nothing.
+bool TrayStatusItem::mouseOnEmbeddedIcon(QWidget *icon, QEvent *event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto button = static_cast<QMouseEvent *>(event)->button();
+        if (button == Qt::LeftButton || button == Qt::RightButton)
+            pressed_ = button;
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const bool click =
+            pressed_ == mouse->button() && icon->rect().contains(mouse->position().toPoint());
+        pressed_.reset();
+        if (click && action_) {
+            const bool control = (mouse->modifiers() | QGuiApplication::queryKeyboardModifiers())
+                                     .testFlag(Qt::ControlModifier);
+            action_(Click{mouse->button() == Qt::LeftButton ? Click::Button::left
+                                                            : Click::Button::right,
+                          control});
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void TrayStatusItem::popUpMenu(std::unique_ptr<QMenu> menu, QPoint) {
     delete shownMenu_.data();
     QMenu *shown = menu.release();
     shownMenu_ = shown;
     // Deleted once back in the event loop, after a chosen entry's action has run.
     connect(shown, &QMenu::aboutToHide, shown, &QObject::deleteLater);
+    // Under a notifier host the icon's place is unknown; the click was where the pointer is.
     const QRect bounds = button_.bounds();
-    shown->popup(bounds.isEmpty() ? QCursor::pos() : bounds.topLeft() + location);
+    const QRect icon = bounds.isEmpty() ? QRect(QCursor::pos(), QSize(1, 1)) : bounds;
+    const QScreen *screen = QGuiApplication::screenAt(icon.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    shown->ensurePolished();
+    // Below a top panel this is the point the button asks for; other edges get their own.
+    shown->popup(screen ? menuPosition(icon, screen->geometry(), screen->availableGeometry(),
+                                       shown->sizeHint())
+                        : icon.bottomLeft());
+}
+
+void TrayStatusItem::setMenu(std::unique_ptr<QMenu> menu) {
+    // Exported over dbusmenu, where notifier hosts draw it. On an XEmbed tray Qt would pop it up
+    // on every right press; the item takes those presses itself, so it never does.
+    tray_.setContextMenu(menu.get());
+    panelMenu_ = std::move(menu);
+}
+
+void TrayStatusItem::setIconColorPreference(IconColorPreference preference) {
+    colors_->setPreference(preference);
 }
 
 std::unique_ptr<StatusItem> TrayStatusBar::makeStatusItem() {

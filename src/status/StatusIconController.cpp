@@ -1,6 +1,7 @@
 #include "status/StatusIconController.h"
 
 #include "icon/IconDrawing.h"
+#include "icon/IconShape.h"
 #include "platform/StatusButton.h"
 
 #include <QTimer>
@@ -14,6 +15,29 @@ IconStyle turning(IconStyle style, SpinDirection direction) {
     style.spinsPerSecond = direction == SpinDirection::clockwise ? -magnitude : magnitude;
     return style;
 }
+
+const char *stateName(IconState state) {
+    switch (state) {
+    case IconState::off:
+        return "off";
+    case IconState::on:
+        return "on";
+    case IconState::workingFromOff:
+        return "working-from-off";
+    case IconState::workingFromOn:
+        return "working-from-on";
+    }
+    return "";
+}
+
+// The same picture always gets the same name, and no two pictures share one.
+QString frameName(IconState state, double angle) {
+    QString name = QStringLiteral("vantel-") + QLatin1String(stateName(state));
+    if (isWorking(state))
+        name += QLatin1Char('-') +
+                QString::number(FrameCache<IconImage>::milliDegrees(state, angle) / 1000.0);
+    return name;
+}
 } // namespace
 
 StatusIconController::StatusIconController(IconStyle style, SpinDirection direction)
@@ -21,7 +45,26 @@ StatusIconController::StatusIconController(IconStyle style, SpinDirection direct
 
 StatusIconController::StatusIconController(IconStyle style, SpinDirection direction,
                                            const SymbolLibrary &symbols, QList<qreal> scales)
-    : style_(turning(style, direction)), symbols_(symbols), scales_(std::move(scales)) {}
+    : style_(turning(style, direction)), symbols_(symbols), scales_(std::move(scales)),
+      images_([this](IconState state, double angle, qreal scale) {
+          return makeImage(style_, state, angle, scale, symbols_);
+      }),
+      shapes_(makeShapes()) {}
+
+std::shared_ptr<FrameCache<QPainterPath>> StatusIconController::makeShapes() const {
+    // A picture may outlive the controller in a panel button, so the outlines it can ask for
+    // hold their own copy of the style.
+    return std::make_shared<FrameCache<QPainterPath>>(
+        [style = style_, &symbols = symbols_](IconState state, double angle, qreal) {
+            return iconShape(style, state, angle, symbols);
+        });
+}
+
+void StatusIconController::setStyle(const IconStyle &style) {
+    style_ = style;
+    images_.clear();
+    shapes_ = makeShapes();
+}
 
 // The timer goes with the controller: its later ticks would find no controller anyway.
 StatusIconController::~StatusIconController() = default;
@@ -68,19 +111,23 @@ void StatusIconController::spinTick(double step) {
 }
 
 void StatusIconController::setButtonImage(StatusButton *button, IconState state,
-                                          double imageAngle) const {
+                                          double imageAngle) {
     if (!button)
         return;
-    QList<QImage> representations;
-    bool isTemplate = false;
+    PanelPicture picture;
     for (const qreal scale : scales_) {
-        std::optional<IconImage> drawn = makeImage(style_, state, imageAngle, scale, symbols_);
+        std::optional<IconImage> drawn = images_.frame(state, imageAngle, scale);
         if (!drawn) {
             button->clearImage();
             return;
         }
-        representations.append(std::move(drawn->image));
-        isTemplate = drawn->isTemplate;
+        picture.representations.append(drawn->image);
+        picture.isTemplate = drawn->isTemplate;
     }
-    button->setImage(representations, isTemplate);
+    picture.name = frameName(state, imageAngle);
+    picture.size = QSizeF(style_.size.width, style_.size.height);
+    picture.shape = [shapes = shapes_, state, imageAngle] {
+        return shapes->frame(state, imageAngle, 0).value_or(QPainterPath());
+    };
+    button->setImage(picture);
 }

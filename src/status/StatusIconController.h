@@ -1,5 +1,7 @@
 #pragma once
 
+#include "icon/FrameCache.h"
+#include "icon/IconDrawing.h"
 #include "icon/IconState.h"
 #include "icon/IconStyle.h"
 
@@ -36,7 +38,9 @@ public:
     const IconStyle &style() const { return style_; }
     // Taken as given, sign included: a new size shows at the next image, a new speed or frame
     // rate at the next start of a spin.
-    void setStyle(const IconStyle &style) { style_ = style; }
+    void setStyle(const IconStyle &style);
+    // How many pictures have been drawn so far, at all scales together.
+    int drawCount() const { return images_.drawCount(); }
     // Angle of the arrows in the last spinning image, degrees; 0 while steady.
     double angle() const { return rotationAngle_; }
     // The working state being animated; none while steady.
@@ -47,7 +51,8 @@ private:
     void startSpin();
     void spinTick(double degreesPerTick);
     // Hands the button one picture at every scale, or clears it when there is none.
-    void setButtonImage(StatusButton *button, IconState state, double angle) const;
+    void setButtonImage(StatusButton *button, IconState state, double angle);
+    std::shared_ptr<FrameCache<QPainterPath>> makeShapes() const;
 
     IconStyle style_;
     std::unique_ptr<QTimer> timer_;
@@ -56,6 +61,10 @@ private:
     std::optional<IconState> workingState_;
     const SymbolLibrary &symbols_;
     QList<qreal> scales_;
+    // Every frame is drawn once and handed out again at later turns; outlines only when a panel
+    // asks for one, and shared with the pictures that carry them.
+    FrameCache<IconImage> images_;
+    std::shared_ptr<FrameCache<QPainterPath>> shapes_;
     // The timer's action holds this weakly, so a tick never reaches a controller that is gone.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

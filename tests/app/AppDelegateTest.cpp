@@ -236,6 +236,26 @@ TEST_P(MenuTest, TitlesFollowTheSecondReadingAndEntriesReachTheDelegate) {
     EXPECT_EQ(quits, 1);
 }
 
+// The menu a notifier host draws itself stays with the item and is read afresh at every opening.
+TEST_P(MenuTest, ThePanelsOwnMenuFollowsTheSecondReadingAtEachOpening) {
+    const bool on = GetParam();
+    launch();
+    QMenu *exported = statusBar.made->panelMenu.get();
+    ASSERT_TRUE(exported);
+    for (int opening = 0; opening < 2; ++opening) {
+        const int before = readings();
+        write("answers", on ? "0\n1\n" : "1\n0\n");
+        emit exported->aboutToShow();
+        EXPECT_EQ(readings(), before + 2);
+        EXPECT_EQ(exported->actions()[1]->text(),
+                  on ? QStringLiteral("Switch to Hardware Keys")
+                     : QStringLiteral("Switch to Standard F1, F2, etc."));
+    }
+    EXPECT_EQ(statusBar.made->popUps, 0);
+    exported->actions()[1]->trigger();
+    EXPECT_EQ(work.background.size(), 1u);
+}
+
 INSTANTIATE_TEST_SUITE_P(ForEitherState, MenuTest, ::testing::Bool());
 
 TEST_F(AppDelegateTest, MenuEntriesChosenAfterTheDelegateIsGoneDoNothing) {

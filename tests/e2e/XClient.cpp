@@ -133,14 +133,29 @@ int grabAndWatch(xcb_connection_t *connection, bool plainOnly) {
     return 0;
 }
 
+// Prints the window that owns the tray selection of the first screen, 0 when no tray runs.
+int trayOwner(xcb_connection_t *connection) {
+    const char name[] = "_NET_SYSTEM_TRAY_S0";
+    auto *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof name - 1, name), nullptr);
+    if (!atom)
+        return 1;
+    auto *owner = xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, atom->atom), nullptr);
+    std::printf("%u\n", owner ? owner->owner : 0u);
+    std::free(owner);
+    std::free(atom);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const bool withArgument = command == "close" || command == "capture" || command == "owner";
-    if (command != "grab" && !(withArgument && argc == 3)) {
+    if (command != "grab" && command != "tray-owner" && !(withArgument && argc == 3)) {
         std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW | capture WINDOW | "
-                             "owner SELECTION\n");
+                             "owner SELECTION | tray-owner\n");
         return 2;
     }
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
@@ -153,6 +168,8 @@ int main(int argc, char **argv) {
         status = grabAndWatch(connection, argc > 2 && std::strcmp(argv[2], "--plain") == 0);
     } else if (command == "owner") {
         status = printOwner(connection, argv[2]);
+    } else if (command == "tray-owner") {
+        status = trayOwner(connection);
     } else {
         const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
         status = command == "close" ? closeWindow(connection, window) : capture(connection, window);

@@ -40,10 +40,15 @@ protected:
         // developer's own profile out of the run.
         qputenv("PATH", fakes_.path().toUtf8() + ":" + savedPath_);
         qputenv("HOME", home_.path().toUtf8());
+        // zsh reads its start-up files from ZDOTDIR when it is set.
+        savedZdotdir_ = qgetenv("ZDOTDIR");
+        qunsetenv("ZDOTDIR");
     }
     void TearDown() override {
         qputenv("PATH", savedPath_);
         qputenv("HOME", savedHome_);
+        if (!savedZdotdir_.isNull())
+            qputenv("ZDOTDIR", savedZdotdir_);
     }
     QByteArray read(const QString &name) {
         QFile f(QDir(fakes_.path()).filePath(name));
@@ -52,7 +57,7 @@ protected:
 
     FakeExecutables fakes_;
     QTemporaryDir home_;
-    QByteArray savedPath_, savedHome_;
+    QByteArray savedPath_, savedHome_, savedZdotdir_;
 };
 
 TEST_F(FlipThroughLoginShell, FlipsBackAndForthAndWritesBothDomains) {
@@ -77,6 +82,18 @@ TEST_F(FlipThroughLoginShell, FlipsBackAndForthAndWritesBothDomains) {
               "read -g com.apple.keyboard.fnState\n"
               "write -g com.apple.keyboard.fnState -bool false\n"
               "-currentHost write -g com.apple.keyboard.fnState -bool false\n");
+}
+
+TEST_F(FlipThroughLoginShell, ATalkingLoginProfileDoesNotChangeTheAnswer) {
+    QFile profile(QDir(home_.path()).filePath(QStringLiteral(".zprofile")));
+    ASSERT_TRUE(profile.open(QIODevice::WriteOnly));
+    profile.write("echo 'Welcome back'\necho 'true is what the motd says'\n");
+    profile.close();
+
+    const FnKeyToggler toggler(QDir(fakes_.path()).filePath(QStringLiteral("defaults")));
+    EXPECT_TRUE(toggler.toggleFnState());
+    EXPECT_FALSE(toggler.toggleFnState());
+    EXPECT_TRUE(toggler.toggleFnState());
 }
 
 } // namespace

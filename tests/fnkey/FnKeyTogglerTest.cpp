@@ -56,6 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerCase{"one", "printf 1", false}, AnswerCase{"yes", "echo yes", false},
                       AnswerCase{"failingScriptStillTrue", "echo true; exit 7", true},
                       AnswerCase{"silent", "exit 0", false},
+                      // A login profile may print before the script's own answer.
+                      AnswerCase{"greetingBeforeTrue", "echo 'Hello'; echo true; echo; echo ' '",
+                                 true},
+                      AnswerCase{"greetingSaysTrueButScriptFalse", "echo true; echo false", false},
+                      AnswerCase{"answerWithCarriageReturn", "printf 'hi\\r\\nTrue\\r\\n'", true},
+                      AnswerCase{"onlyBlankLines", "printf '\\n \\n\\t\\n'", false},
                       AnswerCase{"receivesLoginFlagAndScript",
                                  "[ \"$1\" = -lc ] && [ $# -eq 2 ] && echo true", true}),
     [](const auto &param) { return std::string(param.param.name); });

@@ -84,7 +84,7 @@ TEST_F(TrayStatusItemTest, TemplatePicturesFollowThePaletteAndAppearWithTheFirst
     ASSERT_NE(tray, nullptr);
     EXPECT_FALSE(tray->isVisible());
     setInk(Qt::red);
-    item.button()->setImage({blackAt(1), blackAt(2)}, true);
+    item.button()->setImage(PanelPicture{{blackAt(1), blackAt(2)}, true, {}, {}, {}});
     EXPECT_TRUE(tray->isVisible());
     EXPECT_EQ(shownColour(), QColor(Qt::red));
     EXPECT_EQ(tray->icon().availableSizes().size(), 2);
@@ -92,7 +92,7 @@ TEST_F(TrayStatusItemTest, TemplatePicturesFollowThePaletteAndAppearWithTheFirst
     setInk(Qt::blue);
     EXPECT_EQ(shownColour(), QColor(Qt::blue));
 
-    item.button()->setImage({blackAt(1)}, false);
+    item.button()->setImage(PanelPicture{{blackAt(1)}, false, {}, {}, {}});
     EXPECT_EQ(shownColour(), QColor(Qt::black));
 }
 

@@ -16,13 +16,15 @@ public:
     struct Call {
         QList<QImage> images; // empty for a cleared image
         bool isTemplate = false;
+        QString name;
     };
 
     explicit FakeButton(Journal *journal = nullptr) : journal_(journal) {}
 
-    void setImage(const QList<QImage> &representations, bool isTemplate) override {
+    void setImage(const PanelPicture &picture) override {
         note(journal_, "setImage");
-        calls.push_back({representations, isTemplate});
+        calls.push_back({picture.representations, picture.isTemplate, picture.name});
+        lastPicture = picture;
         if (onImage)
             onImage();
     }
@@ -40,6 +42,7 @@ public:
     QImage lastImage() const { return calls.empty() ? QImage() : calls.back().images.value(0); }
 
     std::vector<Call> calls;
+    PanelPicture lastPicture;
     QStringList toolTips;
     // Runs after every picture, as a tray would repaint.
     std::function<void()> onImage;
@@ -66,6 +69,9 @@ public:
         ++popUps;
     }
 
+    void setMenu(std::unique_ptr<QMenu> exported) override { panelMenu = std::move(exported); }
+    void setIconColorPreference(IconColorPreference preference) override { iconColor = preference; }
+
     // A click on the item, as the panel would deliver it.
     void click(Click click) {
         if (action_)
@@ -74,6 +80,9 @@ public:
     FakeButton *fakeButton() { return button_.get(); }
 
     std::unique_ptr<QMenu> menu;
+    // The menu a notifier host would show over dbusmenu.
+    std::unique_ptr<QMenu> panelMenu;
+    IconColorPreference iconColor = IconColorPreference::automatic;
     QPoint location;
     int popUps = 0;
 

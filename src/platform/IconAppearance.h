@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+// What the user asked for with `defaults write org.vantel.Vantel IconColor -string ...`.
+enum class IconColorPreference { automatic, light, dark };
+
+// "light" or "dark" in any case and with surrounding blanks; anything else, a missing value
+// included, means automatic.
+IconColorPreference iconColorPreference(const QString &text);
+
+// The colours of a light icon (for dark panels) and of a dark one (for light panels).
+inline const QColor lightIconColor{0xff, 0xff, 0xff};
+inline const QColor darkIconColor{0x00, 0x00, 0x00};
+
+// How the icon goes to the panel: the colour its pictures are painted in, and whether it also
+// carries a symbolic icon name for hosts that recolour those to their own text colour.
+struct IconAppearance {
+    QColor color;
+    bool symbolic = false;
+    friend bool operator==(const IconAppearance &, const IconAppearance &) = default;
+};
+
+// What the panel and the desktop tell about colour, as far as anything tells it.
+struct PanelColorHints {
+    // The icon goes to a StatusNotifierItem host (else to an XEmbed tray).
+    bool notifierItem = false;
+    // The foreground an XEmbed tray publishes.
+    std::optional<QColor> trayForeground;
+    // The desktop's colour scheme: true for dark, false for light, none for no preference.
+    std::optional<bool> desktopIsDark;
+    // The application palette's text colour: the last resort, right only when the panel and the
+    // applications share a theme.
+    QColor paletteText;
+};
+
+// A forced colour wins and is sent as plain pixmaps, so that no host recolours it. Otherwise an
+// XEmbed tray's own foreground, then the desktop's scheme, then the palette; a StatusNotifierItem
+// host also gets the symbolic name.
+IconAppearance chooseIconAppearance(IconColorPreference preference, const PanelColorHints &hints);

@@ -1,0 +1,60 @@
+#include "platform/PanelColors.h"
+
+#include "logging/LoggingCategories.h"
+#include "platform/portal/DesktopColorScheme.h"
+#include "platform/x11/X11TrayColors.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPalette>
+
+PanelColors::PanelColors(QObject *parent)
+    : QObject(parent), tray_(new X11TrayColors(this)), desktop_(new DesktopColorScheme(DesktopColorScheme::sessionBusName(), this)) {
+    connect(tray_, &X11TrayColors::changed, this, &PanelColors::update);
+    connect(desktop_, &DesktopColorScheme::changed, this, &PanelColors::update);
+    // The palette is the last resort; a theme change brings a new one.
+    qGuiApp->installEventFilter(this);
+    update();
+}
+
+PanelColors::~PanelColors() = default;
+
+void PanelColors::setPreference(IconColorPreference preference) {
+    preference_ = preference;
+    update();
+}
+
+void PanelColors::setNotifierItem(bool notifierItem) {
+    notifierItem_ = notifierItem;
+    update();
+}
+
+bool PanelColors::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == qGuiApp && event->type() == QEvent::ApplicationPaletteChange)
+        update();
+    return false;
+}
+
+void PanelColors::update() {
+    PanelColorHints hints;
+    hints.notifierItem = notifierItem_;
+    hints.trayForeground = tray_->foreground();
+    switch (desktop_->scheme()) {
+    case DesktopColorScheme::Scheme::dark:
+        hints.desktopIsDark = true;
+        break;
+    case DesktopColorScheme::Scheme::light:
+        hints.desktopIsDark = false;
+        break;
+    case DesktopColorScheme::Scheme::noPreference:
+        break;
+    }
+    hints.paletteText = QGuiApplication::palette().color(QPalette::WindowText);
+    const IconAppearance chosen = chooseIconAppearance(preference_, hints);
+    if (chosen == appearance_)
+        return;
+    appearance_ = chosen;
+    qCInfo(lcTray) << "icon colour" << chosen.color.name()
+                   << (chosen.symbolic ? "with a symbolic name" : "as pixmaps");
+    emit changed();
+}

@@ -1,0 +1,84 @@
+#include "platform/SymbolicIconFiles.h"
+
+#include "logging/LoggingCategories.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <cmath>
+
+namespace {
+
+QString number(qreal value) {
+    // Thousandths of a point are far below what any panel shows.
+    return QString::number(std::round(value * 1000.0) / 1000.0, 'g', 10);
+}
+
+QString pathData(const QPainterPath &shape) {
+    QString data;
+    for (int i = 0; i < shape.elementCount(); ++i) {
+        const QPainterPath::Element e = shape.elementAt(i);
+        if (e.isMoveTo()) {
+            data += QStringLiteral("M%1 %2").arg(number(e.x), number(e.y));
+        } else if (e.isLineTo()) {
+            data += QStringLiteral("L%1 %2").arg(number(e.x), number(e.y));
+        } else if (e.isCurveTo() && i + 2 < shape.elementCount()) {
+            const QPainterPath::Element c2 = shape.elementAt(i + 1);
+            const QPainterPath::Element end = shape.elementAt(i + 2);
+            data += QStringLiteral("C%1 %2 %3 %4 %5 %6")
+                        .arg(number(e.x), number(e.y), number(c2.x), number(c2.y), number(end.x),
+                             number(end.y));
+            i += 2;
+        }
+    }
+    return data;
+}
+
+} // namespace
+
+QString SymbolicIconFiles::defaultDirectory() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/icons/hicolor/scalable/status");
+}
+
+SymbolicIconFiles::SymbolicIconFiles(QString directory) : directory_(std::move(directory)) {}
+
+bool SymbolicIconFiles::provide(const QString &name, const QByteArray &svg) {
+    if (ready_.contains(name))
+        return true;
+    const QString path = directory_ + QLatin1Char('/') + name + QStringLiteral(".svg");
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == svg) {
+        ready_.insert(name);
+        return true;
+    }
+    // A host may read the file at any moment: it sees the old file or the new one, never half.
+    QSaveFile file(path);
+    if (!QDir().mkpath(directory_) || !file.open(QIODevice::WriteOnly) ||
+        file.write(svg) != svg.size() || !file.commit()) {
+        qCWarning(lcTray) << "cannot write the icon file" << path << file.errorString();
+        return false;
+    }
+    ready_.insert(name);
+    return true;
+}
+
+QByteArray symbolicSvg(const QPainterPath &shape, QSizeF size, const QColor &color) {
+    const QString hex = color.name(QColor::HexRgb);
+    const QString rule =
+        shape.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero") : QStringLiteral("evenodd");
+    // The colour sits in a presentation attribute, the weakest kind of style, so that a host's
+    // own stylesheet for the class wins over it.
+    const QString svg =
+        QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                       "viewBox=\"0 0 %1 %2\" color=\"%3\">\n"
+                       "<style id=\"current-color-scheme\" type=\"text/css\">"
+                       ".ColorScheme-Text { color:%3; }</style>\n"
+                       "<path class=\"ColorScheme-Text\" fill=\"currentColor\" "
+                       "fill-rule=\"%4\" d=\"%5\"/>\n</svg>\n")
+            .arg(number(size.width()), number(size.height()), hex, rule, pathData(shape));
+    return svg.toUtf8();
+}
