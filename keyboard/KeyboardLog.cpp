@@ -1,0 +1,3 @@
+#include "keyboard/KeyboardLog.h"
+
+Q_LOGGING_CATEGORY(lcKeyboard, "vantel.keyboard", QtInfoMsg)
