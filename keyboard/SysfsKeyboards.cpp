@@ -4,6 +4,9 @@
 
 namespace {
 
+// A device's uevent lists a few variables; one page is plenty.
+constexpr qsizetype maxUeventSize = 4096;
+
 QString parentOf(const QString &relative) {
     return relative.left(qMax(0, relative.lastIndexOf(QLatin1Char('/'))));
 }
@@ -23,7 +26,8 @@ QList<SysfsKeyboards::Switch> SysfsKeyboards::switches() const {
 
 QString SysfsKeyboards::nameOf(const Switch &found) const {
     // HID devices carry the product's own name; the others are known by their driver.
-    const std::optional<QByteArray> uevent = tree_.read(parentOf(found.attribute) + "/uevent");
+    const std::optional<QByteArray> uevent =
+        tree_.read(parentOf(found.attribute) + "/uevent", maxUeventSize);
     for (const QByteArray &line : uevent.value_or(QByteArray()).split('\n'))
         if (line.startsWith("HID_NAME=") && line.size() > 9)
             return QString::fromUtf8(line.mid(9));

@@ -12,9 +12,6 @@
 
 namespace {
 
-// Attributes hold a few bytes; anything longer is not a value of ours.
-constexpr qsizetype maxAttributeSize = 64;
-
 bool hasWildcard(const QString &component) {
     return component.contains(QLatin1Char('*')) || component.contains(QLatin1Char('?'));
 }
@@ -87,19 +84,20 @@ QStringList SysfsTree::match(const QString &pattern) const {
     return components.isEmpty() ? QStringList{} : current;
 }
 
-std::optional<QByteArray> SysfsTree::read(const QString &relative) const {
+std::optional<QByteArray> SysfsTree::read(const QString &relative, qsizetype maxSize) const {
     const std::optional<QString> real = resolve(relative);
     if (!real)
         return std::nullopt;
     const int fd = ::open(QFile::encodeName(*real).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    char buffer[maxAttributeSize + 1];
-    const ssize_t size = ::read(fd, buffer, sizeof buffer);
+    QByteArray buffer(maxSize + 1, Qt::Uninitialized);
+    const ssize_t size = ::read(fd, buffer.data(), size_t(buffer.size()));
     ::close(fd);
-    if (size < 0 || size > maxAttributeSize)
+    if (size < 0 || size > maxSize)
         return std::nullopt;
-    return QByteArray(buffer, size).trimmed();
+    buffer.truncate(size);
+    return buffer.trimmed();
 }
 
 std::optional<QString> SysfsTree::write(const QString &relative, const QByteArray &value) const {

@@ -18,8 +18,9 @@ public:
     // the last component is listed even when it is a broken link, so that it can be reported.
     QStringList match(const QString &pattern) const;
 
-    // The attribute's contents without surrounding white space, or nothing when unreadable.
-    std::optional<QByteArray> read(const QString &relative) const;
+    // The attribute's contents without surrounding white space, or nothing when unreadable or
+    // longer than `maxSize`.
+    std::optional<QByteArray> read(const QString &relative, qsizetype maxSize = 64) const;
     // Replaces the attribute's contents; on failure, why, naming the attribute.
     std::optional<QString> write(const QString &relative, const QByteArray &value) const;
 

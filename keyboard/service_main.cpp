@@ -79,6 +79,10 @@ int serve(QCoreApplication &app, const Options &options) {
         qCCritical(lcKeyboard).noquote() << "cannot serve:" << *failed;
         return 1;
     }
+    // Without its bus the service can do nothing more; libdbus reports the loss as this signal.
+    bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
+                QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), &app,
+                SLOT(quit()));
     QObject::connect(&service, &KeyboardService::idle, &app, [&bus] {
         qCInfo(lcKeyboard) << "idle; exiting";
         withdrawKeyboardService(bus.name());
