@@ -1,7 +1,7 @@
 // One reading of the fn state against spawning /bin/true through the same runner: the ratio is
 // what the preference tool and the output handling add on top of a bare process launch.
-#include "FnKeyToggler.h"
 #include "RatioReporter.h"
+#include "fnkey/FnKeyToggler.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "keyboard/KeptMode.h"
 
-#include "keyboard/KeyboardLog.h"
+#include "logging/LoggingCategories.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "keyboard/KeyboardBusObject.h"
 
 #include "keyboard/KeyboardBusTypes.h"
-#include "keyboard/KeyboardLog.h"
 #include "keyboard/KeyboardService.h"
+#include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

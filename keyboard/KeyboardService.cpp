@@ -1,7 +1,7 @@
 #include "keyboard/KeyboardService.h"
 
 #include "keyboard/KeyboardBusTypes.h"
-#include "keyboard/KeyboardLog.h"
+#include "logging/LoggingCategories.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "keyboard/PolkitAuthorizer.h"
 
-#include "keyboard/KeyboardLog.h"
+#include "logging/LoggingCategories.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

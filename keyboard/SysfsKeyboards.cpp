@@ -1,6 +1,6 @@
 #include "keyboard/SysfsKeyboards.h"
 
-#include "keyboard/KeyboardLog.h"
+#include "logging/LoggingCategories.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Prints the program's own flip script, so that the benchmark times exactly what a toggle runs.
 
-#include "FnKeyToggler.h"
+#include "fnkey/FnKeyToggler.h"
 
 #include <cstdio>
 

@@ -1,8 +1,8 @@
 // One spinning frame, as the controller makes it on every tick (the image at 1x and at 2x),
 // against the least that plain QPainter calls need for the same primitives. The ratio is what
 // the symbol lookup, the fallbacks and the drawing helpers cost on top.
-#include "IconDrawing.h"
 #include "RatioReporter.h"
+#include "icon/IconDrawing.h"
 
 #include <QCoreApplication>
 #include <QPainterPath>

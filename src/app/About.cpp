@@ -1,21 +1,14 @@
-#include "AppDelegate.h"
+#include "app/AppDelegate.h"
 
-#include "AboutPanel.h"
-#include "Application.h"
-#include "BundleInfo.h"
+#include "platform/AboutPanel.h"
 
 #include <QFontDatabase>
 
 namespace {
-// A value that is missing or not a string reads as empty.
-QString stringValue(const QVariant &value) {
-    return value.typeId() == QMetaType::QString ? value.toString() : QString();
-}
-
-QString versionLine(const QString &shortVersion, const QString &build) {
-    QString line = QStringLiteral("Version ") + shortVersion;
-    if (!build.isEmpty())
-        line += QStringLiteral(" (") + build + QLatin1Char(')');
+QString versionLine(const BundleInfo &bundle) {
+    QString line = QStringLiteral("Version ") + bundle.shortVersion;
+    if (!bundle.buildNumber.isEmpty())
+        line += QStringLiteral(" (") + bundle.buildNumber + QLatin1Char(')');
     return line;
 }
 
@@ -26,14 +19,10 @@ const QString credits = QStringLiteral(
     "Click the menu bar icon to toggle, or press ⌘⌥F. Right-click the icon for options.");
 } // namespace
 
+// The About window raises and activates itself; there is no application to bring forward first.
 void AppDelegate::showAbout() {
-    services_.application.activateIgnoringOtherApps();
     AboutPanelOptions options;
-    const QString shortVersion = stringValue(
-        services_.bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleShortVersionString")));
-    const QString build =
-        stringValue(services_.bundle.objectForInfoDictionaryKey(QStringLiteral("CFBundleVersion")));
-    options.applicationVersion = versionLine(shortVersion, build);
+    options.applicationVersion = versionLine(services_.bundle);
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSizeF(12.0);
     options.credits = credits;

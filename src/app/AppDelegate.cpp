@@ -1,45 +1,106 @@
-#include "AppDelegate.h"
+#include "app/AppDelegate.h"
 
-#include "HotKey.h"
-#include "IconState.h"
-#include "NotificationCenter.h"
-#include "StatusBar.h"
-#include "StatusButton.h"
-#include "WorkQueue.h"
+#include "app/StatusMenu.h"
+#include "hotkey/GlobalHotKey.h"
+#include "icon/IconState.h"
+#include "platform/NotificationCenter.h"
+#include "platform/StatusButton.h"
+#include "platform/WorkQueue.h"
 
+#include <QMenu>
 #include <QPointer>
 #include <QUuid>
 
 #include <chrono>
-#include <cmath>
 
 namespace {
 const QString shortcutText = QStringLiteral("⌘⌥F");
+
+// A menu entry runs after the menu has closed, by when the delegate may be gone.
+template <typename Step> std::function<void()> whileAlive(AppDelegate *delegate, Step step) {
+    return [self = QPointer<AppDelegate>(delegate), step] {
+        if (self)
+            step(*self);
+    };
+}
 } // namespace
 
-AppDelegate::AppDelegate(const AppServices &services, FnKeyToggler fnKeyToggler)
-    : toggler(std::move(fnKeyToggler)), icons(IconStyle{}), services_(services) {}
+AppDelegate::AppDelegate(const AppServices &services, FnKeyToggler toggler)
+    : services_(services), toggler_(std::move(toggler)),
+      icons_(IconStyle{}, SpinDirection::clockwise) {}
 
 AppDelegate::~AppDelegate() = default;
 
 StatusButton *AppDelegate::button() const {
-    return statusItem ? statusItem->button() : nullptr;
+    return statusItem_ ? statusItem_->button() : nullptr;
+}
+
+void AppDelegate::start() {
+    setupStatusItem();
+    services_.notifications.requestAuthorization();
+    QPointer<AppDelegate> weakSelf(this);
+    services_.hotKey.registerHotKey([weakSelf] {
+        if (weakSelf)
+            weakSelf->toggleAction();
+    });
+    if (StatusButton *statusButton = button()) {
+        icons_.show(steadyState(toggler_.readFnState()), statusButton);
+        refreshTooltip();
+    }
+}
+
+void AppDelegate::stop() {
+    services_.hotKey.unregisterHotKey();
+}
+
+void AppDelegate::setupStatusItem() {
+    statusItem_ = services_.statusBar.makeStatusItem();
+    // The item dies with the delegate, so its action never outlives `this`.
+    statusItem_->setAction([this](Click click) { statusItemClicked(click); });
+    if (StatusButton *statusButton = button()) {
+        icons_.show(steadyState(toggler_.readFnState()), statusButton);
+        refreshTooltip();
+    }
+}
+
+void AppDelegate::statusItemClicked(Click click) {
+    if (click.button == Click::Button::right || click.control)
+        showMenu();
+    else
+        toggleAction();
+}
+
+void AppDelegate::showMenu() {
+    const StatusMenu::Actions actions{
+        whileAlive(this, [](AppDelegate &delegate) { delegate.toggleAction(); }),
+        whileAlive(this, [](AppDelegate &delegate) { delegate.showAbout(); }),
+        whileAlive(this, [](AppDelegate &delegate) { delegate.quit(); })};
+    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(toggler_.readFnState(), actions);
+    // Read again so that the titles show the preference at the last moment before display.
+    StatusMenu::updateMenuTitles(*menu, toggler_.readFnState());
+    if (StatusButton *statusButton = button())
+        statusItem_->popUpMenu(std::move(menu), QPoint(0, statusButton->bounds().height() + 3));
+}
+
+void AppDelegate::quit() {
+    if (services_.quit)
+        services_.quit();
 }
 
 void AppDelegate::toggleAction() {
-    if (isWorking)
+    if (isWorking_)
         return;
-    isWorking = true;
-    const bool current = toggler.readFnState();
+    isWorking_ = true;
+    const bool current = toggler_.readFnState();
     if (StatusButton *statusButton = button())
-        icons.show(workingState(current), statusButton);
+        icons_.show(workingState(current), statusButton);
 
     // The worker gets its own copy of the stateless switcher and reaches the delegate only
     // through a guarded pointer checked on the main thread, so nothing it touches can go away
     // under it.
     QPointer<AppDelegate> self(this);
     WorkQueue &work = services_.work;
-    work.runInBackground([self, flipper = toggler, &work] {
+    work.runInBackground([self, flipper = toggler_, &work] {
         const bool newFnState = flipper.toggleFnState();
         work.runOnMain([self, newFnState] {
             if (self)
@@ -49,9 +110,9 @@ void AppDelegate::toggleAction() {
 }
 
 void AppDelegate::finishToggle(bool newFnState) {
-    isWorking = false;
+    isWorking_ = false;
     if (StatusButton *statusButton = button())
-        icons.show(steadyState(newFnState), statusButton);
+        icons_.show(steadyState(newFnState), statusButton);
     refreshTooltip();
     postToggleNotification(newFnState);
 }
@@ -61,7 +122,7 @@ void AppDelegate::refreshTooltip() {
     if (!statusButton)
         return;
     const QString mode =
-        toggler.readFnState()
+        toggler_.readFnState()
             ? QStringLiteral("Vantel: Standard F1, F2, etc. (click to switch) • Shortcut: ")
             : QStringLiteral("Vantel: Hardware Keys (click to switch) • Shortcut: ");
     statusButton->setToolTip(mode + shortcutText);
@@ -76,24 +137,4 @@ void AppDelegate::postToggleNotification(bool newFnState) {
     request.trigger = std::chrono::milliseconds(100);
     request.identifier = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     services_.notifications.add(request);
-}
-
-void AppDelegate::applicationDidFinishLaunching() {
-    // The sign sets the direction: negative turns the arrows clockwise.
-    icons.style.spinsPerSecond = -std::fabs(icons.style.spinsPerSecond);
-    setupStatusItem();
-    services_.notifications.requestAuthorization();
-    QPointer<AppDelegate> weakSelf(this);
-    registerHotKey(services_.eventManager, [weakSelf] {
-        if (weakSelf)
-            weakSelf->toggleAction();
-    });
-    if (StatusButton *statusButton = button()) {
-        icons.show(steadyState(toggler.readFnState()), statusButton);
-        refreshTooltip();
-    }
-}
-
-void AppDelegate::applicationWillTerminate() {
-    unregisterHotKey(services_.eventManager);
 }

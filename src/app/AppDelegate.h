@@ -1,68 +1,59 @@
 #pragma once
 
-#include "AppServices.h"
-#include "FnKeyToggler.h"
-#include "StatusIconController.h"
+#include "app/AppServices.h"
+#include "fnkey/FnKeyToggler.h"
+#include "platform/StatusBar.h"
+#include "status/StatusIconController.h"
 
 #include <QObject>
-#include <QString>
 
 #include <memory>
 
-class QMenu;
 class StatusButton;
-class StatusItem;
 
 // Owns the switcher, the icon and the status item, and runs every toggle: the status item's
 // clicks, the menu's entries and the global hot key all end here.
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    // An action of the delegate, as a menu entry is given one.
-    using Action = void (AppDelegate::*)();
-
-    explicit AppDelegate(const AppServices &services, FnKeyToggler fnKeyToggler = FnKeyToggler());
+    explicit AppDelegate(const AppServices &services, FnKeyToggler toggler = FnKeyToggler());
     ~AppDelegate() override;
 
-    std::unique_ptr<StatusItem> statusItem;
-    FnKeyToggler toggler;
-    StatusIconController icons;
-    bool isWorking = false;
+    // The launch steps, once the event loop runs: the status item with its icon and tooltip,
+    // the notification permission request, the hot key, then icon and tooltip from a fresh
+    // reading.
+    void start();
+    // The last step before the application ends: gives the hot key back.
+    void stop();
 
     // Flips the fn state in the background, spinning the icon meanwhile; dropped while a flip
     // is already running.
     void toggleAction();
+    // The status item's action: a right or Control click opens the menu, any other click
+    // toggles.
+    void statusItemClicked(Click click);
+    // Shows the About panel with the version line and the credits.
+    void showAbout();
+    // Ends the application.
+    void quit();
+
+    // Whether a flip is running.
+    bool isWorking() const { return isWorking_; }
+    const StatusIconController &icons() const { return icons_; }
+    // None before start().
+    StatusItem *statusItem() const { return statusItem_.get(); }
 
 private:
+    void setupStatusItem();
+    void showMenu();
     void finishToggle(bool newFnState);
     void refreshTooltip();
     void postToggleNotification(bool newFnState);
-    void setupStatusItem();
-
-public:
-    // The status item's action: a right or Control click opens the menu, any other click
-    // toggles.
-    void statusItemClicked();
-
-    // A new menu for `fnState`: the current mode, the switch, About and Quit, with the three
-    // actions running on `target`.
-    static std::unique_ptr<QMenu> buildMenu(bool fnState, Action toggle, Action about, Action quit,
-                                            AppDelegate *target);
-    // Rewrites the mode label (first entry) and the switch (second entry) for `fnState`.
-    static void updateMenuTitles(QMenu &menu, bool fnState);
-
-    // Ends the application.
-    void quit();
-    // Shows the About panel with the version line and the credits.
-    void showAbout();
-
-    // The launch steps, once the event loop runs.
-    void applicationDidFinishLaunching();
-    // The last step before the application ends.
-    void applicationWillTerminate();
-
-private:
     StatusButton *button() const;
 
     AppServices services_;
+    std::unique_ptr<StatusItem> statusItem_;
+    FnKeyToggler toggler_;
+    StatusIconController icons_;
+    bool isWorking_ = false;
 };

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/BundleInfo.h"
+
+#include <functional>
+
 class AboutPanel;
-class Application;
-class BundleInfo;
-class EventManager;
+class GlobalHotKey;
 class NotificationCenter;
 class StatusBar;
 class WorkQueue;
@@ -11,11 +13,12 @@ class WorkQueue;
 // The platform as the delegate reaches it, chosen once at start-up. Everything referred to
 // outlives the delegate.
 struct AppServices {
-    Application &application;
     StatusBar &statusBar;
     NotificationCenter &notifications;
     AboutPanel &aboutPanel;
-    BundleInfo &bundle;
+    BundleInfo bundle;
     WorkQueue &work;
-    EventManager &eventManager;
+    GlobalHotKey &hotKey;
+    // Ends the run: the about-to-quit handlers run, then the event loop returns.
+    std::function<void()> quit;
 };

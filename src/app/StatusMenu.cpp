@@ -1,9 +1,4 @@
-#include "AppDelegate.h"
-
-#include "Application.h"
-#include "IconState.h"
-#include "StatusBar.h"
-#include "StatusButton.h"
+#include "app/StatusMenu.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -25,60 +20,35 @@ QString switchTitle(bool fnState) {
 const QKeySequence switchShortcut(Qt::META | Qt::ALT | Qt::Key_F);
 const QKeySequence quitShortcut(Qt::META | Qt::Key_Q);
 
-QAction *addEntry(QMenu &menu, const QString &title, AppDelegate::Action action,
-                  AppDelegate *target, const QKeySequence &shortcut = {}) {
+void addEntry(QMenu &menu, const QString &title, const std::function<void()> &action,
+              const QKeySequence &shortcut = {}) {
     QAction *entry = menu.addAction(title);
-    QObject::connect(entry, &QAction::triggered, target, action);
+    QObject::connect(entry, &QAction::triggered, entry, [action] {
+        if (action)
+            action();
+    });
     if (!shortcut.isEmpty()) {
         entry->setShortcut(shortcut);
         entry->setShortcutVisibleInContextMenu(true);
     }
-    return entry;
 }
 } // namespace
 
-void AppDelegate::setupStatusItem() {
-    statusItem = services_.statusBar.makeStatusItem();
-    // The item dies with the delegate, so its action never outlives `this`.
-    statusItem->setAction([this] { statusItemClicked(); });
-    if (StatusButton *statusButton = button()) {
-        icons.show(steadyState(toggler.readFnState()), statusButton);
-        refreshTooltip();
-    }
-}
+namespace StatusMenu {
 
-void AppDelegate::statusItemClicked() {
-    const std::optional<InputEvent> event = services_.application.currentEvent();
-    if (!event) {
-        toggleAction();
-        return;
-    }
-    if (event->type != InputEvent::Type::rightMouseUp && !event->controlHeld) {
-        toggleAction();
-        return;
-    }
-    std::unique_ptr<QMenu> menu = buildMenu(toggler.readFnState(), &AppDelegate::toggleAction,
-                                            &AppDelegate::showAbout, &AppDelegate::quit, this);
-    // Read again so that the titles show the preference at the last moment before display.
-    updateMenuTitles(*menu, toggler.readFnState());
-    if (StatusButton *statusButton = button())
-        statusItem->popUpMenu(std::move(menu), QPoint(0, statusButton->bounds().height() + 3));
-}
-
-std::unique_ptr<QMenu> AppDelegate::buildMenu(bool fnState, Action toggle, Action about,
-                                              Action quit, AppDelegate *target) {
+std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions) {
     auto menu = std::make_unique<QMenu>();
     QAction *label = menu->addAction(modeLabel(fnState));
     label->setEnabled(false);
-    addEntry(*menu, switchTitle(fnState), toggle, target, switchShortcut);
+    addEntry(*menu, switchTitle(fnState), actions.toggle, switchShortcut);
     menu->addSeparator();
-    addEntry(*menu, QStringLiteral("About Vantel…"), about, target);
+    addEntry(*menu, QStringLiteral("About Vantel…"), actions.about);
     menu->addSeparator();
-    addEntry(*menu, QStringLiteral("Quit"), quit, target, quitShortcut);
+    addEntry(*menu, QStringLiteral("Quit"), actions.quit, quitShortcut);
     return menu;
 }
 
-void AppDelegate::updateMenuTitles(QMenu &menu, bool fnState) {
+void updateMenuTitles(QMenu &menu, bool fnState) {
     const QList<QAction *> entries = menu.actions();
     if (!entries.isEmpty())
         entries[0]->setText(modeLabel(fnState));
@@ -86,6 +56,4 @@ void AppDelegate::updateMenuTitles(QMenu &menu, bool fnState) {
         entries[1]->setText(switchTitle(fnState));
 }
 
-void AppDelegate::quit() {
-    services_.application.terminate();
-}
+} // namespace StatusMenu

@@ -1,21 +1,21 @@
-#include "AboutWindow.h"
-#include "AppDelegate.h"
-#include "BundleInfo.h"
-#include "DBusNotificationCenter.h"
-#include "DisplayCheck.h"
-#include "IconDrawing.h"
-#include "PanelIcon.h"
-#include "QtApplication.h"
-#include "SingleInstance.h"
-#include "SystemEventManager.h"
-#include "TerminationSignals.h"
-#include "ThreadPoolWorkQueue.h"
-#include "TrayAvailability.h"
-#include "TrayStatusBar.h"
+#include "app/AppDelegate.h"
+#include "app/BundleInfo.h"
+#include "hotkey/GlobalHotKey.h"
+#include "icon/IconDrawing.h"
+#include "logging/LoggingCategories.h"
+#include "platform/AboutWindow.h"
+#include "platform/DBusNotificationCenter.h"
+#include "platform/DisplayCheck.h"
+#include "platform/PanelIcon.h"
+#include "platform/ShortcutBackends.h"
+#include "platform/SingleInstance.h"
+#include "platform/TerminationSignals.h"
+#include "platform/ThreadPoolWorkQueue.h"
+#include "platform/TrayAvailability.h"
+#include "platform/TrayStatusBar.h"
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QLoggingCategory>
 #include <QSystemTrayIcon>
 #include <QTimer>
 
@@ -27,8 +27,6 @@
 #include <vector>
 
 namespace {
-Q_LOGGING_CATEGORY(lcVantel, "vantel", QtInfoMsg)
-
 // The `on` icon, four times its panel size, for the About window.
 QIcon aboutIcon() {
     QList<QImage> representations;
@@ -62,25 +60,24 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     }
 
     TrayAvailability tray(bus, [] { return QSystemTrayIcon::isSystemTrayAvailable(); });
-    QtApplication application;
-    TrayStatusBar statusBar(application);
+    TrayStatusBar statusBar;
     DBusNotificationCenter notifications(bus);
     AboutWindow about(aboutIcon);
-    BuiltInBundleInfo bundle;
     ThreadPoolWorkQueue work;
-    const std::unique_ptr<EventManager> eventManager = createSystemEventManager();
-    AppDelegate delegate(
-        AppServices{application, statusBar, notifications, about, bundle, work, *eventManager});
+    const std::unique_ptr<GlobalShortcutBackend> shortcuts = createShortcutBackend();
+    GlobalHotKey hotKey(*shortcuts);
+    const auto quit = [] { QCoreApplication::quit(); };
+    AppDelegate delegate(AppServices{statusBar, notifications, about, builtInBundleInfo(), work,
+                                     hotKey, quit});
 
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
-                     &AppDelegate::applicationWillTerminate);
-    const TerminationSignals terminationSignals([&] { application.terminate(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::stop);
+    const TerminationSignals terminationSignals(quit);
     QObject::connect(&tray, &TrayAvailability::restartNeeded, &app, [&] {
         restart = true;
-        application.terminate();
+        quit();
     });
     QTimer::singleShot(0, &delegate, [&] {
-        delegate.applicationDidFinishLaunching();
+        delegate.start();
         tray.start();
     });
     return QApplication::exec();

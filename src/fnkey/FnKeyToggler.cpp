@@ -1,4 +1,4 @@
-#include "FnKeyToggler.h"
+#include "fnkey/FnKeyToggler.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProcessRunner.h"
+#include "fnkey/ProcessRunner.h"
 
 #include <QString>
 

@@ -1,16 +1,14 @@
-#include "ProcessRunner.h"
+#include "fnkey/ProcessRunner.h"
 
-#include <QLoggingCategory>
+#include "logging/LoggingCategories.h"
+
 #include <QProcess>
 #include <QStringDecoder>
 
 #include <signal.h>
 #include <unistd.h>
 
-Q_LOGGING_CATEGORY(lcProcess, "vantel.process")
-
 namespace {
-
 std::optional<QString> decodeUtf8(const QByteArray &bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8);
     QString text = decoder(bytes);

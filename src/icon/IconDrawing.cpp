@@ -1,4 +1,4 @@
-#include "IconDrawing.h"
+#include "icon/IconDrawing.h"
 
 #include <QPainterPath>
 #include <QPen>
@@ -18,29 +18,31 @@ enum class Frame { outline, filled };
 class Canvas {
 public:
     Canvas(const IconStyle &style, qreal scale)
-        : image(std::max(1, qCeil(style.size.width * scale)),
-                std::max(1, qCeil(style.size.height * scale)),
-                QImage::Format_ARGB32_Premultiplied) {
-        if (image.isNull())
+        : image_(std::max(1, qCeil(style.size.width * scale)),
+                 std::max(1, qCeil(style.size.height * scale)),
+                 QImage::Format_ARGB32_Premultiplied) {
+        if (image_.isNull())
             return;
-        image.setDevicePixelRatio(scale);
-        image.fill(Qt::transparent);
-        painter.begin(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.translate(0, image.height() / scale);
-        painter.scale(1, -1);
+        image_.setDevicePixelRatio(scale);
+        image_.fill(Qt::transparent);
+        painter_.begin(&image_);
+        painter_.setRenderHint(QPainter::Antialiasing);
+        painter_.translate(0, image_.height() / scale);
+        painter_.scale(1, -1);
     }
 
-    bool isActive() const { return painter.isActive(); }
+    bool isActive() const { return painter_.isActive(); }
+    QPainter &painter() { return painter_; }
 
     IconImage finish(bool isTemplate) {
-        if (painter.isActive())
-            painter.end();
-        return {std::move(image), isTemplate};
+        if (painter_.isActive())
+            painter_.end();
+        return {std::move(image_), isTemplate};
     }
 
-    QImage image;
-    QPainter painter;
+private:
+    QImage image_;
+    QPainter painter_;
 };
 
 void drawFrame(QPainter &painter, const IconStyle &style, Frame frame) {
@@ -81,11 +83,11 @@ std::optional<IconImage> steadyImage(const IconStyle &style, Frame frame, qreal 
 
     Canvas canvas(style, scale);
     if (canvas.isActive()) {
-        drawFrame(canvas.painter, style, frame);
+        drawFrame(canvas.painter(), style, frame);
         const auto configured =
             symbols.configured(*glyph, style.glyphPointSize, SymbolWeight::regular);
         if (configured && !hasNoSize(*configured))
-            drawSymbol(canvas.painter, *configured, contentOperation(frame),
+            drawSymbol(canvas.painter(), *configured, contentOperation(frame),
                        aspectFitRect(configured->size, contentBox(style)));
     }
     return canvas.finish(templateFlag(style, frame));
@@ -96,14 +98,14 @@ IconImage workingImage(const IconStyle &style, Frame frame, double angle, qreal 
                        const SymbolLibrary &symbols) {
     Canvas canvas(style, scale);
     if (canvas.isActive()) {
-        drawFrame(canvas.painter, style, frame);
+        drawFrame(canvas.painter(), style, frame);
         const auto arrows =
             symbols.symbol(QStringLiteral("arrow.triangle.2.circlepath"), arrowsDescription);
         const auto configured =
             arrows ? symbols.configured(*arrows, style.arrowPointSize, SymbolWeight::regular)
                    : std::nullopt;
         if (configured && !hasNoSize(*configured))
-            drawRotated(canvas.painter, *configured, contentOperation(frame),
+            drawRotated(canvas.painter(), *configured, contentOperation(frame),
                         aspectFitRect(configured->size, contentBox(style)), angle);
     }
     return canvas.finish(templateFlag(style, frame));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "IconState.h"
-#include "IconStyle.h"
-#include "SymbolLibrary.h"
+#include "icon/IconState.h"
+#include "icon/IconStyle.h"
+#include "icon/SymbolLibrary.h"
 
 #include <QImage>
 #include <QPainter>

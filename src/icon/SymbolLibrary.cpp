@@ -1,4 +1,4 @@
-#include "SymbolLibrary.h"
+#include "icon/SymbolLibrary.h"
 
 #include <QPainterPathStroker>
 #include <QPolygonF>

@@ -1,4 +1,4 @@
-#include "AboutWindow.h"
+#include "platform/AboutWindow.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

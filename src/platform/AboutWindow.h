@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AboutPanel.h"
+#include "platform/AboutPanel.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,16 +1,15 @@
-#include "DBusNotificationCenter.h"
+#include "platform/DBusNotificationCenter.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QLoggingCategory>
 #include <QTimer>
 #include <QVariantMap>
 
 namespace {
-Q_LOGGING_CATEGORY(lcNotifications, "vantel.notifications", QtInfoMsg)
-
 const QString service = QStringLiteral("org.freedesktop.Notifications");
 const QString path = QStringLiteral("/org/freedesktop/Notifications");
 } // namespace

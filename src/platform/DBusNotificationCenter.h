@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NotificationCenter.h"
+#include "platform/NotificationCenter.h"
 
 #include <QObject>
 

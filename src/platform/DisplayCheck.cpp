@@ -1,4 +1,4 @@
-#include "DisplayCheck.h"
+#include "platform/DisplayCheck.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "PanelIcon.h"
+#include "platform/PanelIcon.h"
 
-#include "Tint.h"
+#include "platform/Tint.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,18 +1,15 @@
-#include "SingleInstance.h"
+#include "platform/SingleInstance.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
-
-namespace {
-Q_LOGGING_CATEGORY(lcInstance, "vantel.instance", QtInfoMsg)
-}
 
 SingleInstance::SingleInstance(const QDBusConnection &bus, const QString &lockFile)
     : bus_(std::make_unique<QDBusConnection>(bus)) {

@@ -8,6 +8,16 @@
 class QMenu;
 class StatusButton;
 
+// A click on the status item, as its action receives it.
+struct Click {
+    enum class Button { left, right };
+    Button button = Button::left;
+    // Whether Control was held: a Control click counts as a right click.
+    bool control = false;
+
+    friend bool operator==(const Click &, const Click &) = default;
+};
+
 // One item in the panel's status area.
 class StatusItem {
 public:
@@ -15,8 +25,8 @@ public:
 
     // The item's button; none when the platform gives the item none.
     virtual StatusButton *button() = 0;
-    // Runs `action` for every left or right click on the item.
-    virtual void setAction(std::function<void()> action) = 0;
+    // Runs `action` for every left or right click on the item, with that click.
+    virtual void setAction(std::function<void(Click)> action) = 0;
     // Shows `menu` once at `location` in the button's own coordinates (y down), or at the
     // pointer when the host keeps the button's position to itself. The item keeps the menu
     // until it closes; a chosen entry's action runs after that.

@@ -1,4 +1,4 @@
-#include "ThreadPoolWorkQueue.h"
+#include "platform/ThreadPoolWorkQueue.h"
 
 #include <QMetaObject>
 

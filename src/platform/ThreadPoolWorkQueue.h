@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WorkQueue.h"
+#include "platform/WorkQueue.h"
 
 #include <QObject>
 #include <QThreadPool>

@@ -1,4 +1,6 @@
-#include "TrayAvailability.h"
+#include "platform/TrayAvailability.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -7,12 +9,8 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
-#include <QLoggingCategory>
 
 namespace {
-Q_LOGGING_CATEGORY(lcVantel, "vantel", QtInfoMsg)
-Q_LOGGING_CATEGORY(lcTray, "vantel.tray", QtInfoMsg)
-
 const QString watcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString watcherPath = QStringLiteral("/StatusNotifierWatcher");
 const QString hostProperty = QStringLiteral("IsStatusNotifierHostRegistered");

@@ -1,7 +1,6 @@
-#include "TrayStatusBar.h"
+#include "platform/TrayStatusBar.h"
 
-#include "PanelIcon.h"
-#include "QtApplication.h"
+#include "platform/PanelIcon.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -9,14 +8,14 @@
 #include <QIcon>
 #include <QMenu>
 
-std::optional<InputEvent> clickForActivation(QSystemTrayIcon::ActivationReason reason,
-                                             Qt::KeyboardModifiers modifiers) {
+std::optional<Click> clickForActivation(QSystemTrayIcon::ActivationReason reason,
+                                        Qt::KeyboardModifiers modifiers) {
     const bool control = modifiers.testFlag(Qt::ControlModifier);
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        return InputEvent{InputEvent::Type::leftMouseUp, control};
+        return Click{Click::Button::left, control};
     case QSystemTrayIcon::Context:
-        return InputEvent{InputEvent::Type::rightMouseUp, control};
+        return Click{Click::Button::right, control};
     case QSystemTrayIcon::DoubleClick:
         // XEmbed hosts send Trigger for the first click of a double click already.
     case QSystemTrayIcon::MiddleClick:
@@ -64,8 +63,7 @@ void TrayButton::applyImage() {
         tray_.show();
 }
 
-TrayStatusItem::TrayStatusItem(QtApplication &application)
-    : application_(application), tray_(this), button_(tray_, this) {
+TrayStatusItem::TrayStatusItem() : tray_(this), button_(tray_, this) {
     connect(&tray_, &QSystemTrayIcon::activated, this, &TrayStatusItem::activated);
 }
 
@@ -75,10 +73,10 @@ TrayStatusItem::~TrayStatusItem() {
 
 void TrayStatusItem::activated(QSystemTrayIcon::ActivationReason reason) {
     // Asked of the window system: over StatusNotifierItem the host's click carries no modifiers.
-    const std::optional<InputEvent> click =
+    const std::optional<Click> click =
         clickForActivation(reason, QGuiApplication::queryKeyboardModifiers());
     if (click && action_)
-        application_.deliver(*click, action_);
+        action_(*click);
 }
 
 void TrayStatusItem::popUpMenu(std::unique_ptr<QMenu> menu, QPoint location) {
@@ -92,5 +90,5 @@ void TrayStatusItem::popUpMenu(std::unique_ptr<QMenu> menu, QPoint location) {
 }
 
 std::unique_ptr<StatusItem> TrayStatusBar::makeStatusItem() {
-    return std::make_unique<TrayStatusItem>(application_);
+    return std::make_unique<TrayStatusItem>();
 }

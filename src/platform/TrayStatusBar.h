@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Application.h"
-#include "StatusBar.h"
-#include "StatusButton.h"
+#include "platform/StatusBar.h"
+#include "platform/StatusButton.h"
 
 #include <QList>
 #include <QPointer>
@@ -10,13 +9,11 @@
 
 #include <optional>
 
-class QtApplication;
-
 // What a tray activation means as a click: a left or right click with the Control state the
 // keyboard has now, or none for activations that are no click of their own (the second half of
 // a double click, a middle click).
-std::optional<InputEvent> clickForActivation(QSystemTrayIcon::ActivationReason reason,
-                                             Qt::KeyboardModifiers modifiers);
+std::optional<Click> clickForActivation(QSystemTrayIcon::ActivationReason reason,
+                                        Qt::KeyboardModifiers modifiers);
 
 // The button of a tray icon: template pictures take the palette's text colour and follow it
 // when the palette changes.
@@ -46,29 +43,23 @@ private:
 class TrayStatusItem final : public QObject, public StatusItem {
     Q_OBJECT
 public:
-    explicit TrayStatusItem(QtApplication &application);
+    TrayStatusItem();
     ~TrayStatusItem() override;
 
     StatusButton *button() override { return &button_; }
-    void setAction(std::function<void()> action) override { action_ = std::move(action); }
+    void setAction(std::function<void(Click)> action) override { action_ = std::move(action); }
     void popUpMenu(std::unique_ptr<QMenu> menu, QPoint location) override;
 
 private:
     void activated(QSystemTrayIcon::ActivationReason reason);
 
-    QtApplication &application_;
     QSystemTrayIcon tray_;
     TrayButton button_;
-    std::function<void()> action_;
+    std::function<void(Click)> action_;
     QPointer<QMenu> shownMenu_;
 };
 
 class TrayStatusBar final : public StatusBar {
 public:
-    explicit TrayStatusBar(QtApplication &application) : application_(application) {}
-
     std::unique_ptr<StatusItem> makeStatusItem() override;
-
-private:
-    QtApplication &application_;
 };

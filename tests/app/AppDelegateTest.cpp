@@ -1,9 +1,12 @@
-#include "AppDelegate.h"
-#include "FakeEventManager.h"
-#include "FakeExecutable.h"
-#include "Fakes.h"
-#include "HotKey.h"
-#include "IconDrawing.h"
+#include "app/AppDelegate.h"
+#include "hotkey/GlobalHotKey.h"
+#include "icon/IconDrawing.h"
+#include "support/FakeAboutPanel.h"
+#include "support/FakeExecutable.h"
+#include "support/FakeNotificationCenter.h"
+#include "support/FakeShortcutBackend.h"
+#include "support/FakeStatusBar.h"
+#include "support/ManualWorkQueue.h"
 
 #include <QAction>
 #include <QFile>
@@ -21,31 +24,6 @@ const QString standardTip =
 const QString hardwareTip =
     QStringLiteral("Vantel: Hardware Keys (click to switch) • Shortcut: ⌘⌥F");
 
-// Forwards to the recording manager and notes the hot-key registration in the shared journal.
-class JournalingEvents final : public EventManager {
-public:
-    JournalingEvents(FakeEventManager &inner, Journal &journal)
-        : inner_(inner), journal_(journal) {}
-    EventTargetRef GetEventDispatcherTarget() override { return inner_.GetEventDispatcherTarget(); }
-    OSStatus InstallEventHandler(EventTargetRef t, EventHandlerProcPtr p, ItemCount n,
-                                 const EventTypeSpec *l, void *u, EventHandlerRef *o) override {
-        return inner_.InstallEventHandler(t, p, n, l, u, o);
-    }
-    OSStatus RegisterEventHotKey(UInt32 k, UInt32 m, EventHotKeyID id, EventTargetRef t,
-                                 OptionBits o, EventHotKeyRef *r) override {
-        journal_.push_back("RegisterEventHotKey");
-        return inner_.RegisterEventHotKey(k, m, id, t, o, r);
-    }
-    OSStatus UnregisterEventHotKey(EventHotKeyRef r) override {
-        return inner_.UnregisterEventHotKey(r);
-    }
-    OSStatus RemoveEventHandler(EventHandlerRef r) override { return inner_.RemoveEventHandler(r); }
-
-private:
-    FakeEventManager &inner_;
-    Journal &journal_;
-};
-
 class AppDelegateTest : public ::testing::Test {
 protected:
     AppDelegateTest() {
@@ -57,7 +35,6 @@ if [ "$(cat "$d/state")" = 1 ]; then echo 0 > "$d/state"; echo false
 else echo 1 > "$d/state"; echo true; fi)sh");
         setFnState(false);
     }
-    void TearDown() override { unregisterHotKey(recorder); }
 
     void write(const char *file, const QByteArray &text) {
         QFile f(fakes.path() + QLatin1Char('/') + QLatin1String(file));
@@ -74,33 +51,29 @@ else echo 1 > "$d/state"; echo true; fi)sh");
 
     AppDelegate &launch(const QString &flipShell = {}) {
         delegate = std::make_unique<AppDelegate>(
-            AppServices{application, statusBar, notifications, about, bundle, work, events},
+            AppServices{statusBar, notifications, about, bundle, work, hotKey, [this] { ++quits; }},
             FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell));
-        delegate->applicationDidFinishLaunching();
+        delegate->start();
         return *delegate;
     }
-    FakeButton &button() { return *static_cast<FakeButton *>(statusBar.made->button()); }
+    FakeButton &button() { return *statusBar.made->fakeButton(); }
     QImage steadyImage(bool on) {
-        const IconStyle style = delegate->icons.style;
+        const IconStyle style = delegate->icons().style();
         return (on ? onImage(style) : offImage(style))->image;
-    }
-    void click(std::optional<InputEvent> event) {
-        application.event = event;
-        statusBar.made->action();
     }
 
     FakeExecutables fakes;
     QString defaults;
     QString shell;
     Journal journal;
-    FakeApplication application{journal};
-    FakeStatusBar statusBar{journal};
-    FakeNotificationCenter notifications{journal};
-    FakeAboutPanel about{journal};
-    FakeBundleInfo bundle;
+    FakeStatusBar statusBar{&journal};
+    FakeNotificationCenter notifications{&journal};
+    FakeAboutPanel about{&journal};
+    BundleInfo bundle;
     ManualWorkQueue work;
-    FakeEventManager recorder;
-    JournalingEvents events{recorder, journal};
+    int quits = 0;
+    FakeShortcutBackend shortcuts{&journal};
+    GlobalHotKey hotKey{shortcuts};
     std::unique_ptr<AppDelegate> delegate;
 };
 
@@ -113,17 +86,17 @@ TEST_P(ToggleFlowTest, SpinsFlipsOnceThenShowsTheNewStateEverywhere) {
     const int launchReadings = readings();
 
     app.toggleAction();
-    EXPECT_TRUE(app.isWorking);
-    EXPECT_EQ(app.icons.animatedState(), workingState(before));
+    EXPECT_TRUE(app.isWorking());
+    EXPECT_EQ(app.icons().animatedState(), workingState(before));
     app.toggleAction(); // dropped: a flip is already running
     EXPECT_EQ(work.background.size(), 1u);
     EXPECT_EQ(readings(), launchReadings + 1);
 
     work.drain();
     EXPECT_EQ(flips(), 1);
-    EXPECT_FALSE(app.isWorking);
-    EXPECT_FALSE(app.icons.isSpinning());
-    EXPECT_EQ(button().images.back(), steadyImage(!before));
+    EXPECT_FALSE(app.isWorking());
+    EXPECT_FALSE(app.icons().isSpinning());
+    EXPECT_EQ(button().lastImage(), steadyImage(!before));
     EXPECT_EQ(button().toolTips.back(), before ? hardwareTip : standardTip);
     EXPECT_EQ(readings(), launchReadings + 2);
     ASSERT_EQ(notifications.requests.size(), 1u);
@@ -152,8 +125,8 @@ TEST_F(AppDelegateTest, AFlipThatCannotStartShowsHardwareKeysAndTheTooltipFollow
     AppDelegate &app = launch(fakes.path() + QStringLiteral("/no-such-shell"));
     app.toggleAction();
     work.drain();
-    EXPECT_FALSE(app.isWorking);
-    EXPECT_EQ(button().images.back(), steadyImage(false));
+    EXPECT_FALSE(app.isWorking());
+    EXPECT_EQ(button().lastImage(), steadyImage(false));
     EXPECT_EQ(button().toolTips.back(), standardTip);
     ASSERT_EQ(notifications.requests.size(), 1u);
     EXPECT_EQ(notifications.requests[0].content.body,
@@ -168,52 +141,40 @@ TEST_F(AppDelegateTest, WithoutAButtonTheFlowStillFlipsAndReports) {
     work.drain();
     EXPECT_EQ(readings(), 1);
     EXPECT_EQ(flips(), 1);
-    EXPECT_FALSE(app.isWorking);
+    EXPECT_FALSE(app.isWorking());
     EXPECT_EQ(notifications.requests.size(), 1u);
 }
 
 TEST_F(AppDelegateTest, LaunchShowsTheItemAsksRegistersThenShowsAFreshReading) {
     AppDelegate &app = launch();
-    EXPECT_EQ(app.icons.style.spinsPerSecond, -1.0);
-    EXPECT_THAT(journal,
-                ElementsAre("makeStatusItem", "setImage", "setToolTip", "requestAuthorization",
-                            "RegisterEventHotKey", "setImage", "setToolTip"));
+    EXPECT_EQ(app.icons().style().spinsPerSecond, -1.0) << "the arrows turn clockwise";
+    EXPECT_THAT(journal, ElementsAre("makeStatusItem", "setImage", "setToolTip",
+                                     "requestAuthorization", "grabKey", "setImage", "setToolTip"));
     EXPECT_EQ(readings(), 4);
     EXPECT_EQ(button().toolTips.back(), hardwareTip);
 }
 
-TEST_F(AppDelegateTest, LaunchSetsTheSpinClockwiseWithoutFlippingANegativeValue) {
-    for (const auto &[given, expected] : {std::pair{1.0, -1.0}, {-2.0, -2.0}, {0.5, -0.5}}) {
-        delegate = std::make_unique<AppDelegate>(
-            AppServices{application, statusBar, notifications, about, bundle, work, events},
-            FnKeyToggler(defaults, shell));
-        delegate->icons.style.spinsPerSecond = given;
-        delegate->applicationDidFinishLaunching();
-        EXPECT_EQ(delegate->icons.style.spinsPerSecond, expected) << given;
-    }
-}
-
 TEST_F(AppDelegateTest, HotKeyTogglesWhileTheDelegateLivesAndIsReleasedAtTermination) {
     launch();
-    EXPECT_EQ(recorder.press(), 1);
+    EXPECT_EQ(shortcuts.press(), 1);
     EXPECT_EQ(work.background.size(), 1u);
     work.drain();
 
-    delegate->applicationWillTerminate();
-    EXPECT_TRUE(recorder.hotKeys.empty());
-    EXPECT_EQ(recorder.press(), 0);
+    delegate->stop();
+    EXPECT_TRUE(shortcuts.grabs().isEmpty());
+    EXPECT_EQ(shortcuts.press(), 0);
 }
 
 TEST_F(AppDelegateTest, HotKeyHoldsTheDelegateOnlyWeakly) {
     launch();
     delegate.reset();
-    EXPECT_EQ(recorder.press(), 1);
+    EXPECT_EQ(shortcuts.press(), 1);
     EXPECT_TRUE(work.background.empty());
 }
 
 struct ClickCase {
     const char *name;
-    std::optional<InputEvent> event;
+    Click click;
     bool opensMenu;
 };
 
@@ -221,7 +182,7 @@ class ClickTest : public AppDelegateTest, public ::testing::WithParamInterface<C
 
 TEST_P(ClickTest, RightOrControlClickOpensTheMenuAnyOtherClickToggles) {
     launch();
-    click(GetParam().event);
+    statusBar.made->click(GetParam().click);
     EXPECT_EQ(statusBar.made->popUps, GetParam().opensMenu ? 1 : 0);
     EXPECT_EQ(work.background.size(), GetParam().opensMenu ? 0u : 1u);
     if (GetParam().opensMenu) {
@@ -229,15 +190,13 @@ TEST_P(ClickTest, RightOrControlClickOpensTheMenuAnyOtherClickToggles) {
     }
 }
 
-using Type = InputEvent::Type;
-INSTANTIATE_TEST_SUITE_P(
-    Clicks, ClickTest,
-    ::testing::Values(ClickCase{"NoEvent", std::nullopt, false},
-                      ClickCase{"Left", InputEvent{Type::leftMouseUp, false}, false},
-                      ClickCase{"ControlLeft", InputEvent{Type::leftMouseUp, true}, true},
-                      ClickCase{"Right", InputEvent{Type::rightMouseUp, false}, true},
-                      ClickCase{"ControlRight", InputEvent{Type::rightMouseUp, true}, true}),
-    [](const auto &row) { return row.param.name; });
+using Button = Click::Button;
+INSTANTIATE_TEST_SUITE_P(Clicks, ClickTest,
+                         ::testing::Values(ClickCase{"Left", {Button::left, false}, false},
+                                           ClickCase{"ControlLeft", {Button::left, true}, true},
+                                           ClickCase{"Right", {Button::right, false}, true},
+                                           ClickCase{"ControlRight", {Button::right, true}, true}),
+                         [](const auto &row) { return row.param.name; });
 
 class MenuTest : public AppDelegateTest, public ::testing::WithParamInterface<bool> {};
 
@@ -246,7 +205,7 @@ TEST_P(MenuTest, TitlesFollowTheSecondReadingAndEntriesReachTheDelegate) {
     launch();
     const int launchReadings = readings();
     write("answers", on ? "0\n1\n" : "1\n0\n");
-    click(InputEvent{Type::rightMouseUp, false});
+    statusBar.made->click({Button::right, false});
     EXPECT_EQ(readings(), launchReadings + 2);
     ASSERT_TRUE(statusBar.made->menu);
     const QList<QAction *> entries = statusBar.made->menu->actions();
@@ -274,51 +233,46 @@ TEST_P(MenuTest, TitlesFollowTheSecondReadingAndEntriesReachTheDelegate) {
     entries[3]->trigger();
     EXPECT_EQ(about.shown.size(), 1u);
     entries[5]->trigger();
-    EXPECT_EQ(journal.back(), "terminate");
+    EXPECT_EQ(quits, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(ForEitherState, MenuTest, ::testing::Bool());
 
-TEST_F(AppDelegateTest, UpdatingTitlesTouchesOnlyTheFirstTwoEntriesThatExist) {
-    QMenu empty;
-    AppDelegate::updateMenuTitles(empty, true);
-    EXPECT_TRUE(empty.actions().isEmpty());
-
-    QMenu single;
-    single.addAction(QStringLiteral("x"));
-    AppDelegate::updateMenuTitles(single, true);
-    EXPECT_EQ(single.actions()[0]->text(), QStringLiteral("Current: Standard F1, F2, etc."));
-
+TEST_F(AppDelegateTest, MenuEntriesChosenAfterTheDelegateIsGoneDoNothing) {
     launch();
-    auto menu = AppDelegate::buildMenu(false, &AppDelegate::toggleAction, &AppDelegate::showAbout,
-                                       &AppDelegate::quit, delegate.get());
-    AppDelegate::updateMenuTitles(*menu, true);
-    EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Switch to Hardware Keys"));
-    EXPECT_EQ(menu->actions()[3]->text(), QStringLiteral("About Vantel…"));
+    statusBar.made->click({Button::right, false});
+    const std::unique_ptr<QMenu> menu = std::move(statusBar.made->menu);
+    ASSERT_TRUE(menu);
+    delegate.reset();
+    for (QAction *entry : menu->actions())
+        entry->trigger();
+    EXPECT_TRUE(work.background.empty());
+    EXPECT_TRUE(about.shown.empty());
+    EXPECT_EQ(quits, 0);
 }
 
 TEST_F(AppDelegateTest, WithoutAButtonTheMenuIsReadButNotShown) {
     statusBar.withButton = false;
     launch();
-    click(InputEvent{Type::rightMouseUp, false});
+    statusBar.made->click({Button::right, false});
     EXPECT_EQ(statusBar.made->popUps, 0);
     EXPECT_EQ(readings(), 2);
 }
 
 struct VersionCase {
     const char *name;
-    QVariantMap info;
+    BundleInfo bundle;
     const char *line;
 };
 
 class AboutTest : public AppDelegateTest, public ::testing::WithParamInterface<VersionCase> {};
 
-TEST_P(AboutTest, ShowsTheVersionLineAndTheCreditsAfterActivating) {
-    bundle.values = GetParam().info;
+TEST_P(AboutTest, ShowsTheVersionLineAndTheCredits) {
+    bundle = GetParam().bundle;
     launch();
     journal.clear();
     delegate->showAbout();
-    EXPECT_THAT(journal, ElementsAre("activate", "orderFront"));
+    EXPECT_THAT(journal, ElementsAre("orderFront"));
     ASSERT_EQ(about.shown.size(), 1u);
     const AboutPanelOptions &options = about.shown[0];
     EXPECT_EQ(options.applicationVersion, QString::fromUtf8(GetParam().line));
@@ -331,17 +285,17 @@ TEST_P(AboutTest, ShowsTheVersionLineAndTheCreditsAfterActivating) {
     EXPECT_EQ(options.creditsFont.pointSizeF(), 12.0);
 }
 
-const QString shortKey = QStringLiteral("CFBundleShortVersionString");
-const QString buildKey = QStringLiteral("CFBundleVersion");
-INSTANTIATE_TEST_SUITE_P(
-    Versions, AboutTest,
-    ::testing::Values(
-        VersionCase{"Both", {{shortKey, "1.4"}, {buildKey, "12"}}, "Version 1.4 (12)"},
-        VersionCase{"NoBuild", {{shortKey, "1.4"}}, "Version 1.4"},
-        VersionCase{"EmptyBuild", {{shortKey, "1.4"}, {buildKey, ""}}, "Version 1.4"},
-        VersionCase{"NumericBuild", {{shortKey, "1.4"}, {buildKey, 12}}, "Version 1.4"},
-        VersionCase{"BuildOnly", {{buildKey, "12"}}, "Version  (12)"},
-        VersionCase{"Neither", {}, "Version "}),
-    [](const auto &row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Versions, AboutTest,
+                         ::testing::Values(VersionCase{"Both", {"1.4", "12"}, "Version 1.4 (12)"},
+                                           VersionCase{"NoBuild", {"1.4", ""}, "Version 1.4"},
+                                           VersionCase{"BuildOnly", {"", "12"}, "Version  (12)"},
+                                           VersionCase{"Neither", {}, "Version "}),
+                         [](const auto &row) { return row.param.name; });
+
+TEST(BundleInfoTest, CarriesTheProjectVersionAndTheConfiguredBuildNumber) {
+    const BundleInfo info = builtInBundleInfo();
+    EXPECT_EQ(info.shortVersion, QStringLiteral(VANTEL_TEST_PROJECT_VERSION));
+    EXPECT_EQ(info.buildNumber, QStringLiteral(VANTEL_TEST_BUILD_NUMBER));
+}
 
 } // namespace

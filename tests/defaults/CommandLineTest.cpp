@@ -150,6 +150,12 @@ const Golden goldens[] = {
     {"TypeWithoutValue", {}, {"write", "-g", fn, "-bool"}, 1, "", "", "looks like a type"},
     {"ControlCharacters", {}, {"write", "a.b", "k", "bell\a"}, 1, "", "", "control"},
     {"BadHost", {}, {"-host", "../x", "read", "a.b"}, 1, "", "", "-host needs"},
+    // With a dot, org.x.a on host b and org.x on host a.b would share one file.
+    {"DottedHost", {}, {"-host", "a.b", "write", "a.b", "k", "v"}, 1, "", "", "-host needs"},
+    {"BareDashIsNoType", {}, {"write", "a.b", "k", "-", "x"}, 1, "", "", "expected a type"},
+    {"KeyWithLineFeed", {}, {"write", "a.b", "k\nx", "v"}, 1, "", "", "Invalid key"},
+    {"KeyWithTab", {}, {"write", "a.b", "k\tx", "v"}, 1, "", "", "Invalid key"},
+    {"KeyWithCarriageReturn", {}, {"write", "a.b", "k\rx", "v"}, 1, "", "", "Invalid key"},
 };
 
 class GoldenCommandLine : public ::testing::TestWithParam<Golden> {};
@@ -179,6 +185,46 @@ TEST_P(GoldenCommandLine, PrintsAndExitsAsExpected) {
 
 INSTANTIATE_TEST_SUITE_P(Defaults, GoldenCommandLine, ::testing::ValuesIn(goldens),
                          [](const auto &test) { return std::string(test.param.name); });
+
+struct Listing {
+    const char *name;
+    std::string file; // the dictionary's entries
+    std::string out;  // what `read` prints for the whole domain
+};
+
+class HandWrittenFile : public ::testing::TestWithParam<Listing> {};
+
+// Files the tool did not write itself: values of every kind print in full, and nothing in
+// them reaches the terminal as a raw control character.
+TEST_P(HandWrittenFile, PrintsAsExpected) {
+    PrivateStore store;
+    writeFile(store.root() + "/org.example.file.plist",
+              "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict>" + GetParam().file +
+                  "</dict></plist>");
+    const ToolRun run = runTool(store, {"read", "org.example.file"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "{\n" + GetParam().out + "}\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Defaults, HandWrittenFile,
+    ::testing::Values(
+        // Past the range of 32-bit seconds on either side, and its edges.
+        Listing{"Dates",
+                "<key>a</key><date>2100-01-01T00:00:00Z</date>"
+                "<key>b</key><date>1900-06-01T12:30:00Z</date>"
+                "<key>c</key><date>2038-01-19T03:14:08Z</date>"
+                "<key>d</key><date>1901-12-13T20:45:51Z</date>",
+                "    a = \"2100-01-01 00:00:00 +0000\";\n    b = \"1900-06-01 12:30:00 +0000\";\n"
+                "    c = \"2038-01-19 03:14:08 +0000\";\n    d = \"1901-12-13 20:45:51 +0000\";\n"},
+        Listing{"ControlCharacters", "<key>a\rb</key><string>x\ry</string><key>e&#27;</key><true/>",
+                "    \"a\\rb\" = \"x\\ry\";\n    \"e\\x1b\" = 1;\n"},
+        Listing{"Containers",
+                "<key>l</key><array><integer>1</integer><dict><key>n</key><real>2.5</real>"
+                "</dict></array><key>raw</key><data>AAH/</data>",
+                "    l = (\n        1,\n        {\n            n = 2.5;\n        }\n    );\n"
+                "    raw = <0001ff>;\n"}),
+    [](const auto &test) { return std::string(test.param.name); });
 
 // Every spelling -bool accepts, and what it reads back as.
 class BoolSpelling : public ::testing::TestWithParam<std::pair<const char *, const char *>> {};

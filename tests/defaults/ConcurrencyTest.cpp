@@ -1,10 +1,9 @@
 // Writers racing one another and writers killed mid-write: no update is lost and the file is
 // always whole.
-#include "PlistFile.h"
+#include "Store.h"
 #include "ToolProcess.h"
 
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
 #include <chrono>
 #include <csignal>
@@ -31,28 +30,26 @@ TEST(ConcurrentWriters, EightProcessesKeepAllEightHundredKeys) {
         shell.join();
     for (int status : statuses)
         EXPECT_EQ(status, 0);
-    const Result<Plist> dict = loadDictionary(store.root() + "/org.example.race.plist");
-    ASSERT_TRUE(dict);
-    EXPECT_EQ(plist_dict_get_size(dict->get()), 800u);
+    const Result<std::string> listing =
+        PreferenceStore(store.root(), "").read(Domain{"org.example.race"});
+    ASSERT_TRUE(listing) << listing.failure().message;
     for (int n = 0; n < 8; ++n)
-        for (int i = 0; i < 100; ++i)
-            EXPECT_TRUE(plist_dict_get_item(
-                dict->get(), ("w" + std::to_string(n) + "k" + std::to_string(i)).c_str()))
-                << n << "/" << i;
+        for (int i = 0; i < 100; ++i) {
+            const std::string k = "w" + std::to_string(n) + "k" + std::to_string(i);
+            EXPECT_NE(listing->find("\n    " + k + " = " + std::to_string(i) + ";\n"),
+                      std::string::npos)
+                << k;
+        }
 }
 
-std::string storedValue(const std::string &path) {
-    const Result<Plist> dict = loadDictionary(path);
-    if (!dict)
-        return "<unreadable: " + dict.failure().message + ">";
-    plist_t item = plist_dict_get_item(dict->get(), "v");
-    const char *text = item ? plist_get_string_ptr(item, nullptr) : nullptr;
-    return text ? text : "<missing>";
+std::string storedValue(const PrivateStore &store) {
+    const Result<StoredValue> value =
+        PreferenceStore(store.root(), "").read(Domain{"org.example.crash"}, "v");
+    return value ? value->text : "<unreadable: " + value.failure().message + ">";
 }
 
 TEST(KilledWriters, AlwaysLeaveTheOldOrTheNewFile) {
     PrivateStore store;
-    const std::string path = store.root() + "/org.example.crash.plist";
     // Large values make each write long enough to be interrupted in every phase.
     const std::string values[2] = {std::string(100000, 'a'), std::string(100000, 'b')};
     ASSERT_EQ(runTool(store, {"write", "org.example.crash", "keep", "-int", "7"}).status, 0);
@@ -60,13 +57,13 @@ TEST(KilledWriters, AlwaysLeaveTheOldOrTheNewFile) {
     std::mt19937 random(7);
     int killed = 0;
     for (int round = 0; round < 120; ++round) {
-        const std::string old = storedValue(path);
+        const std::string old = storedValue(store);
         const std::string &next = values[round % 2];
         const pid_t writer = startTool(store, {"write", "org.example.crash", "v", next});
         std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
         ::kill(writer, SIGKILL);
         killed += waitFor(writer) == 128 + SIGKILL;
-        const std::string now = storedValue(path);
+        const std::string now = storedValue(store);
         ASSERT_TRUE(now == old || now == next) << "round " << round << ": " << now.substr(0, 80);
     }
     EXPECT_GT(killed, 10); // otherwise the test proved nothing

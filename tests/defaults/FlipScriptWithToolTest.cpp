@@ -1,13 +1,12 @@
 // The program's own flip script, run by the real login shell against this tool, and the
 // switcher reading what it wrote.
 #include "Domain.h"
-#include "FnKeyToggler.h"
 #include "Store.h"
 #include "ToolProcess.h"
+#include "fnkey/FnKeyToggler.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
-#include <plist/plist.h>
 
 #include <filesystem>
 
@@ -33,15 +32,12 @@ protected:
 
     // The stored boolean, or -1 when the file or key is missing or not a boolean.
     int stored(const std::string &hostId) const {
-        const Result<Plist> dict =
-            PreferenceStore(store_.root(), hostId).load(Domain{"NSGlobalDomain", true});
-        plist_t item =
-            dict ? plist_dict_get_item(dict->get(), "com.apple.keyboard.fnState") : nullptr;
-        if (!item || plist_get_node_type(item) != PLIST_BOOLEAN)
+        const Result<StoredValue> value =
+            PreferenceStore(store_.root(), hostId)
+                .read(Domain{"NSGlobalDomain", true}, "com.apple.keyboard.fnState");
+        if (!value || value->type != "boolean")
             return -1;
-        std::uint8_t on = 0;
-        plist_get_bool_val(item, &on);
-        return on;
+        return value->text == "1";
     }
 
     PrivateStore store_;

@@ -3,10 +3,12 @@
 #include "Domain.h"
 #include "PlistFile.h"
 #include "Sha256.h"
-#include "ValueText.h"
+#include "ToolProcess.h"
+#include "Value.h"
 
 #include <gtest/gtest.h>
-#include <plist/plist.h>
+
+#include <optional>
 
 namespace {
 
@@ -58,7 +60,7 @@ TEST(StoreRoot, FollowsXdgRulesAndIgnoresRelativeConfigHome) {
 
 struct DepthCase {
     const char *xml;
-    int depth;
+    std::optional<int> depth; // empty: refused as markup parsers read differently
 };
 
 class NestingDepth : public ::testing::TestWithParam<DepthCase> {};
@@ -76,8 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
         DepthCase{"<plist><dict/><array></array></plist>", 2},
         // Closings hidden in a comment or CDATA must not cancel real openings.
         DepthCase{"<a><!-- </a></a></a> --><b><c>", 3}, DepthCase{"<a><![CDATA[<x><y>]]><b>", 4},
-        // A quoted '/>' is not a self-closing tag.
-        DepthCase{"<dict a=\"/>\"><dict>", 2}, DepthCase{"<a><b", 2}, DepthCase{"", 0}));
+        // "<!-->" opens a comment that a lenient parser might take as closed at once.
+        DepthCase{"<a><!--><b>--><c>", 3},
+        // A quoted '/>' is not a self-closing tag, nor a quoted '>' the end of one.
+        DepthCase{"<dict a=\"/>\"><dict>", 2}, DepthCase{"<a x='>'><b/></a>", 1},
+        DepthCase{"<array x=\"></>\"><array>", std::nullopt}, DepthCase{"<a></b>", std::nullopt},
+        DepthCase{"</a>", std::nullopt}, DepthCase{"<a>1 < 2</a>", std::nullopt},
+        DepthCase{"<a><b", std::nullopt},
+        DepthCase{"<!DOCTYPE p [<!ENTITY e \"<a>\">]><p>&e;</p>", std::nullopt}, DepthCase{"", 0}));
 
 TEST(PlistFile, RefusesDeepAndHugeInputBeforeParsing) {
     std::string opening, closing;
@@ -89,6 +97,17 @@ TEST(PlistFile, RefusesDeepAndHugeInputBeforeParsing) {
     EXPECT_FALSE(parseDictionary(std::string(maxPlistBytes + 1, ' '), "f"));
     const Result<Plist> empty = parseDictionary("<plist><dict/></plist>", "f");
     EXPECT_TRUE(empty);
+    // The cap itself is reachable: plist, the root dictionary and 126 more levels.
+    const auto levels = [](int n) {
+        std::string xml = "<plist><dict><key>k</key>";
+        for (int i = 0; i < n; ++i)
+            xml += "<array>";
+        for (int i = 0; i < n; ++i)
+            xml += "</array>";
+        return xml + "</dict></plist>";
+    };
+    EXPECT_TRUE(parseDictionary(levels(maxPlistDepth - 2), "f"));
+    EXPECT_FALSE(parseDictionary(levels(maxPlistDepth - 1), "f"));
 }
 
 class StorableText : public ::testing::TestWithParam<std::pair<std::string, bool>> {};
@@ -98,7 +117,7 @@ TEST_P(StorableText, AcceptsOnlyTextThatSurvivesXml) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    ValueText, StorableText,
+    Value, StorableText,
     ::testing::Values(std::pair{std::string("plain"), true},
                       std::pair{std::string("tab\tand\nnewline"), true},
                       std::pair{std::string("caf\xc3\xa9 \xe2\x82\xac \xf0\x9f\x98\x80"), true},
@@ -110,15 +129,18 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{std::string("latin1 \xe9t\xe9"), false}));
 
 TEST(ValueText, NumbersRoundTripThroughTheXmlFile) {
-    Plist dict(plist_new_dict());
-    plist_dict_set_item(dict.get(), "real", makeValue("float", "0.1")->release());
-    plist_dict_set_item(dict.get(), "min", makeValue("int", "-9223372036854775808")->release());
-    plist_dict_set_item(dict.get(), "max", makeValue("int", "9223372036854775807")->release());
-    const Result<Plist> back = parseDictionary(*toXml(dict.get()), "f");
-    ASSERT_TRUE(back);
-    EXPECT_EQ(valueText(plist_dict_get_item(back->get(), "real")), "0.1");
-    EXPECT_EQ(valueText(plist_dict_get_item(back->get(), "min")), "-9223372036854775808");
-    EXPECT_EQ(valueText(plist_dict_get_item(back->get(), "max")), "9223372036854775807");
+    PrivateStore scratch;
+    PreferenceStore store(scratch.root(), "");
+    const Domain domain{"org.example.numbers"};
+    const std::pair<const char *, const char *> numbers[] = {
+        {"float", "0.1"}, {"int", "-9223372036854775808"}, {"int", "9223372036854775807"}};
+    for (const auto &[type, text] : numbers) {
+        ASSERT_FALSE(store.write(domain, text, *parseValue(type, text)));
+        const Result<StoredValue> back = store.read(domain, text);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->text, text);
+    }
+    EXPECT_EQ(store.read(domain, "absent").failure().problem, Problem::missingKey);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "FakeExecutable.h"
-#include "FnKeyToggler.h"
+#include "fnkey/FnKeyToggler.h"
+#include "support/FakeExecutable.h"
 
 #include <QDir>
 #include <QFile>

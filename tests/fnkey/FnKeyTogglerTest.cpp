@@ -1,5 +1,5 @@
-#include "FnKeyToggler.h"
-#include "FakeExecutable.h"
+#include "fnkey/FnKeyToggler.h"
+#include "support/FakeExecutable.h"
 
 #include <gtest/gtest.h>
 

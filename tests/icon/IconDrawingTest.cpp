@@ -1,5 +1,6 @@
-#include "IconFakes.h"
-#include "Tint.h"
+#include "icon/IconDrawing.h"
+#include "IconPixels.h"
+#include "support/FakeSymbolLibrary.h"
 
 #include <gtest/gtest.h>
 
@@ -199,19 +200,6 @@ TEST(IconDrawing, BuiltInLibraryKnowsExactlyItsThreeSymbols) {
     }
     for (const char *name : {"", "Function", "arrow", "arrow.triangle.2.circlepath "})
         EXPECT_FALSE(symbols.symbol(QLatin1String(name), QStringLiteral("Vantel"))) << name;
-}
-
-TEST(IconDrawing, TintKeepsCoverageAndReplacesColour) {
-    const QImage image = onImage({}, 2)->image;
-    const QImage red = tinted(image, QColor(200, 0, 0));
-    EXPECT_EQ(red.devicePixelRatio(), 2);
-    forEachPixel(image, [&](QPointF p) {
-        const QColor before = pixelAt(image, p), after = pixelAt(red, p);
-        ASSERT_EQ(after.alpha(), before.alpha());
-        if (after.alpha() == 255) {
-            ASSERT_EQ(after.rgb() & 0xffffff, 0xc80000u);
-        }
-    });
 }
 
 } // namespace

@@ -1,5 +1,8 @@
-#include "StatusIconController.h"
-#include "IconFakes.h"
+#include "status/StatusIconController.h"
+
+#include "icon/IconDrawing.h"
+#include "support/FakeStatusBar.h"
+#include "support/FakeSymbolLibrary.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -23,6 +26,32 @@ void runFor(int ms) {
 // 300 ticks a second keeps the tests short; 10 turns a second makes that 12 degrees a tick.
 constexpr IconStyle fastSpin{.spinsPerSecond = 10, .frameRate = 300};
 
+IconStyle withSpeed(IconStyle style, double spinsPerSecond) {
+    style.spinsPerSecond = spinsPerSecond;
+    return style;
+}
+
+struct DirectionCase {
+    double given;
+    SpinDirection direction;
+    double kept;
+};
+
+class SpinDirectionTest : public ::testing::TestWithParam<DirectionCase> {};
+
+// The sign is set, not flipped: a style already turning the asked way keeps its value.
+TEST_P(SpinDirectionTest, TheDirectionSetsTheSignAndKeepsTheMagnitude) {
+    const StatusIconController icons(withSpeed(fastSpin, GetParam().given), GetParam().direction);
+    EXPECT_EQ(icons.style().spinsPerSecond, GetParam().kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(Speeds, SpinDirectionTest,
+                         ::testing::Values(DirectionCase{1, SpinDirection::clockwise, -1},
+                                           DirectionCase{-2, SpinDirection::clockwise, -2},
+                                           DirectionCase{0.5, SpinDirection::clockwise, -0.5},
+                                           DirectionCase{-3, SpinDirection::counterclockwise, 3},
+                                           DirectionCase{4, SpinDirection::counterclockwise, 4}));
+
 class SpinningController : public ::testing::Test {
 protected:
     SpinningController() {
@@ -39,7 +68,7 @@ protected:
         return {angles.begin(), angles.begin() + std::min(count, angles.size())};
     }
 
-    StatusIconController icons{fastSpin};
+    StatusIconController icons{fastSpin, SpinDirection::counterclockwise};
     FakeButton button;
     std::vector<double> angles;
 };
@@ -78,19 +107,19 @@ TEST_F(SpinningController, SecondWorkingStateLeavesOneTimerAndRestartsTheAngle) 
     waitForImages(3);
     EXPECT_EQ(firstAngles(3), std::vector<double>({12, 24, 36}));
 
-    icons.style.spinsPerSecond = 20;
+    icons.setStyle(withSpeed(fastSpin, 20));
     icons.show(IconState::workingFromOn, &button);
     EXPECT_EQ(icons.angle(), 0);
     angles.clear();
     const size_t firstCall = button.calls.size();
     waitForImages(6);
     EXPECT_EQ(firstAngles(6), std::vector<double>({24, 48, 72, 96, 120, 144}));
-    EXPECT_EQ(button.calls[firstCall + 5].images[0], workingFromOnImage(icons.style, 144).image);
+    EXPECT_EQ(button.calls[firstCall + 5].images[0], workingFromOnImage(icons.style(), 144).image);
     EXPECT_EQ(icons.animatedState(), IconState::workingFromOn);
 }
 
 TEST_F(SpinningController, ThirtyClockwiseTicksComeBackToNegativeZero) {
-    icons.style.spinsPerSecond = -10;
+    icons.setStyle(withSpeed(fastSpin, -10));
     icons.show(IconState::workingFromOff, &button);
     waitForImages(31);
     icons.show(IconState::off, &button);
@@ -105,8 +134,10 @@ TEST_F(SpinningController, ThirtyClockwiseTicksComeBackToNegativeZero) {
 TEST_F(SpinningController, StyleChangesTakeEffectWhenDue) {
     icons.show(IconState::workingFromOff, &button);
     waitForImages(2);
-    icons.style.spinsPerSecond = -1;                // only at the next start of a spin
-    icons.style.size = {.width = 30, .height = 25}; // at the next image
+    // The speed only at the next start of a spin, the size at the next image.
+    IconStyle changed = withSpeed(fastSpin, -1);
+    changed.size = {.width = 30, .height = 25};
+    icons.setStyle(changed);
     waitForImages(2);
     for (size_t tick = 0; tick < angles.size(); ++tick)
         EXPECT_EQ(angles[tick], 12.0 * double(tick + 1));
@@ -116,11 +147,11 @@ TEST_F(SpinningController, StyleChangesTakeEffectWhenDue) {
 
 // At one tick a second or slower every tick adds a whole turn: the arrows stand still.
 TEST_F(SpinningController, SlowFrameRateDrawsEveryFrameAtZero) {
-    icons.style = {.spinsPerSecond = -1, .frameRate = 0.5};
+    icons.setStyle({.spinsPerSecond = -1, .frameRate = 0.5});
     icons.show(IconState::workingFromOn, &button);
     waitForImages(2);
     EXPECT_EQ(firstAngles(2), std::vector<double>({0, 0}));
-    EXPECT_EQ(button.calls.back().images[0], workingFromOnImage(icons.style, 0).image);
+    EXPECT_EQ(button.calls.back().images[0], workingFromOnImage(icons.style(), 0).image);
 }
 
 TEST_F(SpinningController, DestroyedButtonOrControllerMakesTicksDoNothing) {
@@ -134,7 +165,8 @@ TEST_F(SpinningController, DestroyedButtonOrControllerMakesTicksDoNothing) {
     icons.show(IconState::off, &button);
     EXPECT_EQ(button.calls.size(), 1u);
 
-    auto shortLived = std::make_unique<StatusIconController>(fastSpin);
+    auto shortLived =
+        std::make_unique<StatusIconController>(fastSpin, SpinDirection::counterclockwise);
     shortLived->show(IconState::workingFromOn, &button);
     shortLived.reset();
     runFor(60);
@@ -143,7 +175,7 @@ TEST_F(SpinningController, DestroyedButtonOrControllerMakesTicksDoNothing) {
 
 TEST(StatusIconController, MissingGlyphClearsTheButtonButSpinsKeepTheFrame) {
     FakeSymbolLibrary none;
-    StatusIconController icons(fastSpin, none, {1});
+    StatusIconController icons(fastSpin, SpinDirection::counterclockwise, none, {1});
     FakeButton button;
     icons.show(IconState::off, &button);
     ASSERT_EQ(button.calls.size(), 1u);

@@ -1,8 +1,9 @@
-#include "BusFakes.h"
-#include "DBusNotificationCenter.h"
 #include "PrivateBus.h"
-#include "SingleInstance.h"
-#include "TrayAvailability.h"
+#include "platform/DBusNotificationCenter.h"
+#include "platform/SingleInstance.h"
+#include "platform/TrayAvailability.h"
+#include "support/FakeNotificationServer.h"
+#include "support/FakeTrayWatcher.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

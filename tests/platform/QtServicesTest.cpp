@@ -1,8 +1,7 @@
-#include "AboutWindow.h"
-#include "BundleInfo.h"
-#include "DisplayCheck.h"
-#include "TerminationSignals.h"
-#include "ThreadPoolWorkQueue.h"
+#include "platform/AboutWindow.h"
+#include "platform/DisplayCheck.h"
+#include "platform/TerminationSignals.h"
+#include "platform/ThreadPoolWorkQueue.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -99,16 +98,6 @@ TEST(AboutWindowTest, OneWindowIsReusedWhileOpenAndClosingItEndsNothing) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(window);
     EXPECT_TRUE(lastClosed.isEmpty());
-}
-
-TEST(BuiltInBundleInfoTest, CarriesTheProjectVersionAndAnOptionalBuildNumber) {
-    const BuiltInBundleInfo info;
-    EXPECT_EQ(info.objectForInfoDictionaryKey(QStringLiteral("CFBundleShortVersionString")),
-              QVariant(QStringLiteral(VANTEL_TEST_PROJECT_VERSION)));
-    const QString build = QStringLiteral(VANTEL_TEST_BUILD_NUMBER);
-    EXPECT_EQ(info.objectForInfoDictionaryKey(QStringLiteral("CFBundleVersion")),
-              build.isEmpty() ? QVariant() : QVariant(build));
-    EXPECT_FALSE(info.objectForInfoDictionaryKey(QStringLiteral("CFBundleName")).isValid());
 }
 
 TEST(TerminationSignalsTest, EachSignalBecomesOneQuitOnTheMainThread) {

@@ -1,6 +1,6 @@
-#include "QtApplication.h"
-#include "StatusButton.h"
-#include "TrayStatusBar.h"
+#include "platform/StatusButton.h"
+#include "platform/Tint.h"
+#include "platform/TrayStatusBar.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -14,33 +14,48 @@ namespace {
 struct ActivationCase {
     QSystemTrayIcon::ActivationReason reason;
     Qt::KeyboardModifiers modifiers;
-    std::optional<InputEvent> click;
+    std::optional<Click> click;
 };
 
 class ActivationTest : public ::testing::TestWithParam<ActivationCase> {};
 
 TEST_P(ActivationTest, MapsTrayActivationsToClicks) {
-    const auto click = clickForActivation(GetParam().reason, GetParam().modifiers);
-    ASSERT_EQ(click.has_value(), GetParam().click.has_value());
-    if (click) {
-        EXPECT_EQ(click->type, GetParam().click->type);
-        EXPECT_EQ(click->controlHeld, GetParam().click->controlHeld);
-    }
+    EXPECT_EQ(clickForActivation(GetParam().reason, GetParam().modifiers), GetParam().click);
 }
 
-using T = InputEvent::Type;
+using B = Click::Button;
 INSTANTIATE_TEST_SUITE_P(
     Reasons, ActivationTest,
     ::testing::Values(
-        ActivationCase{QSystemTrayIcon::Trigger, {}, InputEvent{T::leftMouseUp, false}},
-        ActivationCase{QSystemTrayIcon::Trigger, Qt::ControlModifier,
-                       InputEvent{T::leftMouseUp, true}},
-        ActivationCase{QSystemTrayIcon::Trigger, Qt::ShiftModifier,
-                       InputEvent{T::leftMouseUp, false}},
-        ActivationCase{QSystemTrayIcon::Context, {}, InputEvent{T::rightMouseUp, false}},
+        ActivationCase{QSystemTrayIcon::Trigger, {}, Click{B::left, false}},
+        ActivationCase{QSystemTrayIcon::Trigger, Qt::ControlModifier, Click{B::left, true}},
+        ActivationCase{QSystemTrayIcon::Trigger, Qt::ShiftModifier, Click{B::left, false}},
+        ActivationCase{QSystemTrayIcon::Context, {}, Click{B::right, false}},
         ActivationCase{QSystemTrayIcon::DoubleClick, {}, std::nullopt},
         ActivationCase{QSystemTrayIcon::MiddleClick, {}, std::nullopt},
         ActivationCase{QSystemTrayIcon::Unknown, {}, std::nullopt}));
+
+// Every pixel keeps its coverage; wherever anything shows, the colour is the ink's, scaled by
+// that coverage as premultiplied pixels are.
+TEST(TintTest, KeepsCoverageAndReplacesColour) {
+    QImage image(16, 4, QImage::Format_ARGB32);
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            image.setPixelColor(x, y, QColor(x * 16, y * 60, 90, x * 17));
+    image.setDevicePixelRatio(2);
+    const QImage red = tinted(image, QColor(200, 0, 0));
+    EXPECT_EQ(red.devicePixelRatio(), 2);
+    for (int x = 0; x < image.width(); ++x) {
+        const QColor before = image.pixelColor(x, 1), after = red.pixelColor(x, 1);
+        EXPECT_NEAR(after.alpha(), before.alpha(), 1) << x;
+        if (after.alpha() > 64) {
+            EXPECT_NEAR(after.red(), 200, 4) << x;
+            EXPECT_EQ(after.green(), 0) << x;
+            EXPECT_EQ(after.blue(), 0) << x;
+        }
+    }
+    EXPECT_TRUE(tinted(QImage(), Qt::red).isNull());
+}
 
 QImage blackAt(qreal ratio) {
     QImage image(QSize(24, 20) * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -61,8 +76,7 @@ protected:
     QColor shownColour() { return tray->icon().pixmap(QSize(24, 20)).toImage().pixelColor(12, 10); }
 
     const QPalette original = QApplication::palette();
-    QtApplication application;
-    TrayStatusItem item{application};
+    TrayStatusItem item;
     QSystemTrayIcon *tray = item.findChild<QSystemTrayIcon *>();
 };
 
@@ -82,15 +96,15 @@ TEST_F(TrayStatusItemTest, TemplatePicturesFollowThePaletteAndAppearWithTheFirst
     EXPECT_EQ(shownColour(), QColor(Qt::black));
 }
 
-TEST_F(TrayStatusItemTest, DeliversClicksAsTheCurrentEventAndIgnoresDoubleClicks) {
-    std::vector<std::optional<InputEvent>> seen;
-    item.setAction([&] { seen.push_back(application.currentEvent()); });
+TEST_F(TrayStatusItemTest, DeliversClicksAsValuesAndIgnoresDoubleClicks) {
+    std::vector<Click> seen;
+    item.setAction([&](Click click) { seen.push_back(click); });
     emit tray->activated(QSystemTrayIcon::Context);
     emit tray->activated(QSystemTrayIcon::DoubleClick);
-    ASSERT_EQ(seen.size(), 1u);
-    ASSERT_TRUE(seen[0].has_value());
-    EXPECT_EQ(seen[0]->type, InputEvent::Type::rightMouseUp);
-    EXPECT_FALSE(application.currentEvent().has_value());
+    emit tray->activated(QSystemTrayIcon::Trigger);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].button, Click::Button::right);
+    EXPECT_EQ(seen[1].button, Click::Button::left);
 }
 
 TEST_F(TrayStatusItemTest, AMenuIsShownOnceAndGoesAwayWhenItCloses) {

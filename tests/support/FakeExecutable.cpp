@@ -1,4 +1,4 @@
-#include "FakeExecutable.h"
+#include "support/FakeExecutable.h"
 
 #include <QDir>
 #include <QElapsedTimer>

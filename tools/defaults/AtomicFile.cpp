@@ -53,12 +53,37 @@ Status fillTemporary(int fd, std::string_view bytes, const std::string &path) {
     return std::nullopt;
 }
 
+// Only for a directory just created: the umask may have narrowed its mode. Through a descriptor
+// that refuses symlinks, so that a link swapped in meanwhile cannot redirect the change.
+Status setPrivateMode(const std::string &directory) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return ioFailure("Could not open", directory, errno);
+    const bool changed = ::fchmod(fd, 0700) == 0;
+    const int error = errno;
+    ::close(fd);
+    if (!changed)
+        return ioFailure("Could not set permissions on", directory, error);
+    return std::nullopt;
+}
+
 } // namespace
 
 Result<FileLock> FileLock::acquire(const std::string &path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    // Read-only is enough for flock, and keeps working with a lock file an older version left
+    // without write permission. Non-blocking, so that a FIFO put there cannot stall the tool.
+    const int fd =
+        ::open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0)
         return ioFailure("Could not open the lock file", path, errno);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return Failure{Problem::io, "Could not lock " + path + ": it is not a regular file"};
+    }
+    // The umask may have narrowed the mode it was created with.
+    if (info.st_uid == ::geteuid() && (info.st_mode & 07777) != 0600)
+        ::fchmod(fd, 0600);
     while (::flock(fd, LOCK_EX) != 0) {
         if (errno != EINTR) {
             const int error = errno;
@@ -77,16 +102,18 @@ FileLock::~FileLock() {
 Status makePrivateDirectory(const std::string &directory) {
     for (std::size_t slash = directory.find('/', 1);; slash = directory.find('/', slash + 1)) {
         const std::string part = directory.substr(0, slash);
-        struct stat info {};
-        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+        if (::mkdir(part.c_str(), 0700) == 0) {
+            if (Status failed = setPrivateMode(part))
+                return failed;
+        } else if (errno != EEXIST) {
             return ioFailure("Could not create", part, errno);
+        }
+        struct stat info {};
         if (::stat(part.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
             return Failure{Problem::io, "Could not create " + part + ": not a directory"};
         if (slash == std::string::npos)
             break;
     }
-    if (::chmod(directory.c_str(), 0700) != 0)
-        return ioFailure("Could not set permissions on", directory, errno);
     return std::nullopt;
 }
 

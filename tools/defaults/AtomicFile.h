@@ -19,7 +19,8 @@ private:
     int fd_;
 };
 
-// Creates `directory` and any missing parents with mode 0700; the last one is set to 0700.
+// Creates `directory` and any missing parents with mode 0700 whatever the umask. Directories
+// that already exist keep their mode: they are the user's.
 Status makePrivateDirectory(const std::string &directory);
 
 // Replaces directory/name with `bytes` so that a crash at any instant leaves the old file or the

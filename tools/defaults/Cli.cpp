@@ -1,9 +1,6 @@
 #include "Cli.h"
 
 #include "Store.h"
-#include "ValueText.h"
-
-#include <plist/plist.h>
 
 #include <optional>
 
@@ -46,9 +43,7 @@ private:
     void listDomains();
     void readEverything();
     std::optional<Domain> domain(std::string_view argument);
-    // Looks the key up; reports a missing domain or key and returns null.
-    plist_t lookUp(const Domain &domain, const Plist &dictionary, std::string_view key);
-    std::optional<Plist> loadFor(const Domain &domain, const std::string *key);
+    std::optional<StoredValue> value(const Domain &domain, const std::string &key);
     void fail(const Failure &failure, const Domain *domain = nullptr,
               const std::string *key = nullptr);
     void usage(const std::string &message);
@@ -59,7 +54,9 @@ private:
 
 void Command::fail(const Failure &failure, const Domain *domain, const std::string *key) {
     o_.status = 1;
-    if (failure.problem == Problem::missingDomain && domain && key)
+    const bool missing =
+        failure.problem == Problem::missingDomain || failure.problem == Problem::missingKey;
+    if (missing && domain && key)
         o_.err += "The domain/default pair of (" + domain->pairName() + ", " + *key +
                   ") does not exist\n";
     else if (failure.problem == Problem::missingDomain && domain)
@@ -82,22 +79,13 @@ std::optional<Domain> Command::domain(std::string_view argument) {
     return *parsed;
 }
 
-std::optional<Plist> Command::loadFor(const Domain &domain, const std::string *key) {
-    Result<Plist> loaded = store_.load(domain);
-    if (!loaded) {
-        fail(loaded.failure(), &domain, key);
+std::optional<StoredValue> Command::value(const Domain &domain, const std::string &key) {
+    Result<StoredValue> stored = store_.read(domain, key);
+    if (!stored) {
+        fail(stored.failure(), &domain, &key);
         return std::nullopt;
     }
-    return std::move(*loaded);
-}
-
-plist_t Command::lookUp(const Domain &domain, const Plist &dictionary, std::string_view key) {
-    plist_t item = plist_dict_get_item(dictionary.get(), std::string(key).c_str());
-    if (!item) {
-        const std::string name(key);
-        fail(Failure{Problem::missingDomain, {}}, &domain, &name);
-    }
-    return item;
+    return std::move(*stored);
 }
 
 void Command::read(const Args &args) {
@@ -108,29 +96,24 @@ void Command::read(const Args &args) {
     const std::optional<Domain> target = domain(args[0]);
     if (!target)
         return;
-    const std::string key = args.size() == 2 ? std::string(args[1]) : std::string();
-    const std::optional<Plist> dictionary = loadFor(*target, args.size() == 2 ? &key : nullptr);
-    if (!dictionary)
-        return;
-    if (args.size() == 1) {
-        o_.out += valueText(dictionary->get()) + "\n";
+    if (args.size() == 2) {
+        if (const std::optional<StoredValue> stored = value(*target, std::string(args[1])))
+            o_.out += stored->text + "\n";
         return;
     }
-    if (plist_t item = lookUp(*target, *dictionary, key))
-        o_.out += valueText(item) + "\n";
+    if (const Result<std::string> text = store_.read(*target))
+        o_.out += *text + "\n";
+    else
+        fail(text.failure(), &*target);
 }
 
 void Command::readEverything() {
-    Result<std::vector<std::string>> names = store_.domains();
-    if (!names)
-        return fail(names.failure());
-    Plist all(plist_new_dict());
-    for (const std::string &name : *names) {
-        const Domain each{name, name == "NSGlobalDomain"};
-        if (std::optional<Plist> dictionary = loadFor(each, nullptr))
-            plist_dict_set_item(all.get(), name.c_str(), dictionary->release());
-    }
-    o_.out += valueText(all.get()) + "\n";
+    const Result<Listing> listing = store_.readAll();
+    if (!listing)
+        return fail(listing.failure());
+    for (const Failure &skipped : listing->skipped)
+        fail(skipped);
+    o_.out += listing->text + "\n";
 }
 
 void Command::readType(const Args &args) {
@@ -139,10 +122,8 @@ void Command::readType(const Args &args) {
     const std::optional<Domain> target = domain(args[0]);
     if (!target)
         return;
-    const std::string key(args[1]);
-    if (const std::optional<Plist> dictionary = loadFor(*target, &key))
-        if (plist_t item = lookUp(*target, *dictionary, key))
-            o_.out += "Type is " + typeName(item) + "\n";
+    if (const std::optional<StoredValue> stored = value(*target, std::string(args[1])))
+        o_.out += "Type is " + stored->type + "\n";
 }
 
 void Command::write(const Args &args) {
@@ -153,23 +134,16 @@ void Command::write(const Args &args) {
         return usage("write: " + std::string(args[2]) +
                      " looks like a type without a value (use -string to store text that "
                      "starts with a dash)");
-    if (typed && !args[2].starts_with('-'))
+    if (typed && (args[2].size() < 2 || args[2][0] != '-'))
         return usage("write: expected a type such as -bool before the value");
     const std::optional<Domain> target = domain(args[0]);
     if (!target)
         return;
-    if (args[1].empty() || !isStorableText(args[1]))
-        return fail(Failure{Problem::badInput, "Invalid key: empty, not UTF-8 text or it holds "
-                                               "control characters"});
-    Result<Plist> value = typed ? makeValue(args[2].substr(1), args[3]) : makeValue("", args[2]);
+    const Result<Value> value =
+        typed ? parseValue(args[2].substr(1), args[3]) : parseValue("", args[2]);
     if (!value)
         return fail(value.failure());
-    const std::string key(args[1]);
-    Status failed = store_.update(*target, [&](void *dictionary) -> Status {
-        plist_dict_set_item(dictionary, key.c_str(), value->release());
-        return std::nullopt;
-    });
-    if (failed)
+    if (Status failed = store_.write(*target, std::string(args[1]), *value))
         fail(*failed);
 }
 
@@ -185,14 +159,7 @@ void Command::remove(const Args &args) {
         return;
     }
     const std::string key(args[1]);
-    Status failed = store_.update(*target, [&](void *dictionary) -> Status {
-        if (!plist_dict_get_item(dictionary, key.c_str()))
-            return Failure{Problem::missingDomain, {}};
-        plist_dict_remove_item(dictionary, key.c_str());
-        return std::nullopt;
-    });
-    // A domain that does not exist yet must not be created by deleting from it.
-    if (failed)
+    if (Status failed = store_.remove(*target, key))
         fail(*failed, &*target, &key);
 }
 
@@ -232,12 +199,14 @@ std::optional<std::string> hostFor(Args &args, const ToolContext &context, ToolO
         if (id)
             return *id;
         output.err += id.failure().message + "\n";
-    } else if (!args.empty() && isSafeName(args[0])) {
+    } else if (!args.empty() && isSafeName(args[0]) &&
+               args[0].find('.') == std::string_view::npos) {
         const std::string id(args[0]);
         args.erase(args.begin());
         return id;
     } else {
-        output.err += "-host needs a host identifier made of letters, digits, '.', '_' and '-'\n";
+        // A dot would make DOMAIN.HOSTID ambiguous: org.x.a with host b is org.x with host a.b.
+        output.err += "-host needs a host identifier made of letters, digits, '_' and '-'\n";
     }
     output.status = 1;
     return std::nullopt;

@@ -5,7 +5,7 @@
 #include <utility>
 
 // Why an operation on the store did not succeed; the tool maps each kind to its message.
-enum class Problem { missingDomain, missingKey, badInput, unreadable, io };
+enum class Problem { missingDomain, missingKey, badInput, unreadable, tooLarge, io };
 
 struct Failure {
     Problem problem;

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "Domain.h"
-#include "PlistFile.h"
+#include "Result.h"
+#include "Value.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,9 +14,22 @@ std::string storeRoot(const char *xdgConfigHome, const char *home);
 // This machine's host identifier, from /etc/machine-id (or the D-Bus copy of it).
 Result<std::string> currentHostId();
 
+// One stored value as the tool prints it.
+struct StoredValue {
+    std::string text; // booleans as 1 or 0, containers in the nested form
+    std::string type; // boolean, integer, float, string, dictionary, array, data or date
+};
+
+// Every readable domain as one nested text, and the domains that could not be read.
+struct Listing {
+    std::string text;
+    std::vector<Failure> skipped;
+};
+
 // The per-user preference store: one XML property list per domain, plus by-host copies in
 // ByHost/ named DOMAIN.HOSTID.plist. Reads never lock; writes are serialised by a lock file
 // and replace the domain file atomically, so a reader sees the old file or the new one.
+// Missing things are reported as Problem::missingDomain and Problem::missingKey.
 class PreferenceStore {
 public:
     // An empty `hostId` addresses the ordinary files, any other the by-host files of that host.
@@ -25,20 +38,32 @@ public:
     // The file that holds `domain` for this store's host.
     std::string pathFor(const Domain &domain) const;
 
-    // The stored dictionary; Problem::missingDomain when there is no file.
-    Result<Plist> load(const Domain &domain) const;
+    // The whole domain in the nested form.
+    Result<std::string> read(const Domain &domain) const;
 
-    // Applies `change` to the domain's dictionary (empty when the domain is new) and stores the
-    // result. The file is left untouched when it cannot be parsed or `change` fails.
-    Status update(const Domain &domain, const std::function<Status(void *dictionary)> &change);
+    // One value of the domain.
+    Result<StoredValue> read(const Domain &domain, const std::string &key) const;
 
-    // Removes the whole domain; like update, refuses when the file cannot be parsed.
+    // Every domain of this store's host in one nested text; unreadable ones are skipped.
+    Result<Listing> readAll() const;
+
+    // Stores `value` under `key`, creating the domain when it is new. The file is left
+    // untouched when it cannot be parsed or would grow past what a read accepts.
+    Status write(const Domain &domain, const std::string &key, const Value &value);
+
+    // Removes one key; never creates the domain. Works on a domain grown too large to read.
+    Status remove(const Domain &domain, const std::string &key);
+
+    // Removes the whole domain; like write, refuses when the file cannot be parsed (but not
+    // when it is merely too large to read).
     Status remove(const Domain &domain);
 
     // The names of the stored domains, sorted.
     Result<std::vector<std::string>> domains() const;
 
 private:
+    Status makeDirectories() const;
+    Status checkWritable() const;
     std::string directory() const;
     std::string fileName(const Domain &domain) const;
 

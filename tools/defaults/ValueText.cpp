@@ -1,19 +1,11 @@
 #include "ValueText.h"
 
-#include <plist/plist.h>
-
-#include <cerrno>
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <ctime>
 #include <string>
 
 namespace {
-
-// Seconds from the Unix epoch to the property-list epoch, 2001-01-01 00:00:00 UTC.
-constexpr std::int64_t plistEpoch = 978307200;
 
 std::string realText(plist_t node) {
     double value = 0;
@@ -23,15 +15,21 @@ std::string realText(plist_t node) {
     return std::string(buffer, done.ptr);
 }
 
+// The node's own seconds getter is 32-bit and wraps outside 1901-2038, while its XML form keeps
+// the full date, so the date is taken from there: "2100-01-01T00:00:00Z".
 std::string dateText(plist_t node) {
-    std::int32_t seconds = 0, micro = 0;
-    plist_get_date_val(node, &seconds, &micro);
-    const std::time_t when = std::time_t(plistEpoch + seconds);
-    std::tm parts{};
-    char buffer[64];
-    gmtime_r(&when, &parts);
-    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M:%S +0000", &parts);
-    return buffer;
+    const Result<std::string> xml = toXml(node);
+    const std::size_t open = xml ? xml->find("<date>") : std::string::npos;
+    const std::size_t close = xml ? xml->find("</date>") : std::string::npos;
+    if (open == std::string::npos || close == std::string::npos || close < open)
+        return {};
+    std::string text = xml->substr(open + 6, close - open - 6);
+    const std::size_t t = text.find('T');
+    if (t == std::string::npos || !text.ends_with('Z'))
+        return text;
+    text[t] = ' ';
+    text.pop_back();
+    return text + " +0000";
 }
 
 std::string dataText(plist_t node) {
@@ -47,29 +45,48 @@ std::string dataText(plist_t node) {
     return text + ">";
 }
 
+// Control characters never reach the terminal raw from a listing: a carriage return could
+// make one line pass for another.
+std::string escaped(char c) {
+    static const char hex[] = "0123456789abcdef";
+    switch (c) {
+    case '\n':
+        return "\\n";
+    case '\t':
+        return "\\t";
+    case '\r':
+        return "\\r";
+    default:
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f)
+            return std::string(1, c);
+        return std::string("\\x") + hex[(c >> 4) & 0xf] + hex[c & 0xf];
+    }
+}
+
 // Quotes strings in nested output unless they are a plain word.
-std::string quoted(std::string_view text) {
+void appendQuoted(std::string &out, std::string_view text) {
     bool plain = !text.empty();
     for (char c : text)
         plain = plain && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
                           (c >= '0' && c <= '9') || c == '_');
-    if (plain)
-        return std::string(text);
-    std::string out = "\"";
+    if (plain) {
+        out += text;
+        return;
+    }
+    out += '"';
     for (char c : text) {
         if (c == '"' || c == '\\')
             out += '\\';
-        out += c == '\n' ? std::string("\\n") : c == '\t' ? std::string("\\t") : std::string(1, c);
+        out += escaped(c);
     }
-    return out + "\"";
+    out += '"';
 }
 
-std::string nestedText(plist_t node, int indent);
+void appendNested(std::string &out, plist_t node, int indent);
 
-std::string containerText(plist_t node, int indent) {
-    const std::string inner(std::size_t(indent + 4), ' ');
+void appendContainer(std::string &out, plist_t node, int indent) {
     const bool isDictionary = plist_get_node_type(node) == PLIST_DICT;
-    std::string out = isDictionary ? "{\n" : "(\n";
+    out += isDictionary ? "{\n" : "(\n";
     if (isDictionary) {
         plist_dict_iter it = nullptr;
         plist_dict_new_iter(node, &it);
@@ -77,76 +94,31 @@ std::string containerText(plist_t node, int indent) {
         plist_t item = nullptr;
         for (plist_dict_next_item(node, it, &key, &item); item;
              plist_dict_next_item(node, it, &key, &item)) {
-            out += inner + quoted(key ? key : "") + " = " + nestedText(item, indent + 4) + ";\n";
-            free(key);
+            appendEntry(out, key ? key : "", item, indent + 4);
+            std::free(key);
             key = nullptr;
         }
-        free(it);
+        std::free(it);
     } else {
         const std::uint32_t count = plist_array_get_size(node);
-        for (std::uint32_t i = 0; i < count; ++i)
-            out += inner + nestedText(plist_array_get_item(node, i), indent + 4) +
-                   (i + 1 < count ? ",\n" : "\n");
+        for (std::uint32_t i = 0; i < count; ++i) {
+            out.append(std::size_t(indent + 4), ' ');
+            appendNested(out, plist_array_get_item(node, i), indent + 4);
+            out += i + 1 < count ? ",\n" : "\n";
+        }
     }
-    return out + std::string(std::size_t(indent), ' ') + (isDictionary ? "}" : ")");
+    out.append(std::size_t(indent), ' ');
+    out += isDictionary ? "}" : ")";
 }
 
-std::string nestedText(plist_t node, int indent) {
+void appendNested(std::string &out, plist_t node, int indent) {
     const plist_type type = plist_get_node_type(node);
     if (type == PLIST_DICT || type == PLIST_ARRAY)
-        return containerText(node, indent);
-    if (type == PLIST_STRING || type == PLIST_DATE)
-        return quoted(valueText(node));
-    return valueText(node);
-}
-
-// Rules out overlong forms, UTF-16 surrogates and code points beyond U+10FFFF.
-bool validSecondByte(unsigned char lead, unsigned char second) {
-    if (lead == 0xe0)
-        return second >= 0xa0;
-    if (lead == 0xed)
-        return second < 0xa0;
-    if (lead == 0xf0)
-        return second >= 0x90;
-    if (lead == 0xf4)
-        return second < 0x90;
-    return true;
-}
-
-Failure badValue(std::string_view type, std::string_view value) {
-    return Failure{Problem::badInput,
-                   "Invalid value for -" + std::string(type) + ": \"" + std::string(value) + "\""};
-}
-
-Result<Plist> integerValue(std::string_view type, std::string_view value) {
-    std::int64_t number = 0;
-    const char *first = value.data() + (value.starts_with('+') ? 1 : 0);
-    const auto [end, error] = std::from_chars(first, value.data() + value.size(), number);
-    if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-        value.starts_with("+-"))
-        return badValue(type, value);
-    // Integers are stored as their 64-bit pattern; the file shows them signed.
-    return Plist(plist_new_uint(static_cast<std::uint64_t>(number)));
-}
-
-Result<Plist> floatValue(std::string_view type, std::string_view value) {
-    double number = 0;
-    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), number);
-    if (value.empty() || error != std::errc() || end != value.data() + value.size() ||
-        !std::isfinite(number))
-        return badValue(type, value);
-    return Plist(plist_new_real(number));
-}
-
-Result<Plist> boolValue(std::string_view type, std::string_view value) {
-    std::string lower(value);
-    for (char &c : lower)
-        c = (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-    if (lower == "true" || lower == "yes" || lower == "1")
-        return Plist(plist_new_bool(1));
-    if (lower == "false" || lower == "no" || lower == "0")
-        return Plist(plist_new_bool(0));
-    return badValue(type, value);
+        appendContainer(out, node, indent);
+    else if (type == PLIST_STRING || type == PLIST_DATE)
+        appendQuoted(out, valueText(node));
+    else
+        out += valueText(node);
 }
 
 std::string numberText(plist_t node) {
@@ -161,7 +133,15 @@ std::string numberText(plist_t node) {
 
 } // namespace
 
-std::string valueText(void *node) {
+void appendEntry(std::string &out, std::string_view key, plist_t node, int indent) {
+    out.append(std::size_t(indent), ' ');
+    appendQuoted(out, key);
+    out += " = ";
+    appendNested(out, node, indent);
+    out += ";\n";
+}
+
+std::string valueText(plist_t node) {
     switch (plist_get_node_type(node)) {
     case PLIST_BOOLEAN:
         return plist_bool_val_is_true(node) ? "1" : "0";
@@ -180,14 +160,17 @@ std::string valueText(void *node) {
     case PLIST_DATA:
         return dataText(node);
     case PLIST_DICT:
-    case PLIST_ARRAY:
-        return containerText(node, 0);
+    case PLIST_ARRAY: {
+        std::string out;
+        appendContainer(out, node, 0);
+        return out;
+    }
     default:
         return {};
     }
 }
 
-std::string typeName(void *node) {
+std::string typeName(plist_t node) {
     switch (plist_get_node_type(node)) {
     case PLIST_BOOLEAN:
         return "boolean";
@@ -209,41 +192,15 @@ std::string typeName(void *node) {
     }
 }
 
-Result<Plist> makeValue(std::string_view type, std::string_view value) {
-    if (type.empty() || type == "string") {
-        if (!isStorableText(value))
-            return Failure{Problem::badInput, "Invalid value: not UTF-8 text or it holds control "
-                                              "characters"};
-        return Plist(plist_new_string(std::string(value).c_str()));
-    }
-    if (type == "int" || type == "integer")
-        return integerValue(type, value);
-    if (type == "float")
-        return floatValue(type, value);
-    if (type == "bool" || type == "boolean")
-        return boolValue(type, value);
-    return Failure{Problem::badInput, "Unsupported value type -" + std::string(type) +
-                                          " (use -string, -int, -float or -bool)"};
-}
-
-bool isStorableText(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x20 && lead != '\t' && lead != '\n' && lead != '\r')
-            return false;
-        const std::size_t length = lead < 0x80                   ? 1
-                                   : lead >= 0xf0 && lead < 0xf5 ? 4
-                                   : lead >= 0xe0                ? 3
-                                   : lead >= 0xc2                ? 2
-                                                                 : 0;
-        if (length == 0 || lead == 0x7f || i + length > text.size())
-            return false;
-        if (!validSecondByte(lead, static_cast<unsigned char>(text[i + (length > 1)])))
-            return false;
-        for (std::size_t k = 1; k < length; ++k)
-            if ((static_cast<unsigned char>(text[i + k]) & 0xc0) != 0x80)
-                return false;
-        i += length;
-    }
-    return true;
+Plist nodeFor(const Value &value) {
+    struct Maker {
+        plist_t operator()(bool on) const { return plist_new_bool(on); }
+        // Integers are stored as their 64-bit pattern; the file shows them signed.
+        plist_t operator()(std::int64_t n) const {
+            return plist_new_uint(static_cast<std::uint64_t>(n));
+        }
+        plist_t operator()(double x) const { return plist_new_real(x); }
+        plist_t operator()(const std::string &s) const { return plist_new_string(s.c_str()); }
+    };
+    return Plist(std::visit(Maker{}, value));
 }

@@ -1,24 +1,22 @@
 // Writes every picture the running program can show, untinted, as PNG files: the two steady
 // states and the first thirty spin frames of each working state, at 1x and 2x.
-#include "IconDrawing.h"
+#include "icon/IconDrawing.h"
+
+#include "logging/LoggingCategories.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QLoggingCategory>
 #include <cmath>
 #include <cstdio>
 
-Q_LOGGING_CATEGORY(lcRender, "vantel.render-icons")
-
 namespace {
-
 constexpr int framesPerState = 30;
 
 bool write(const QDir &dir, const QString &name, const QImage &image) {
     const QString path = dir.filePath(name);
     if (image.save(path, "PNG"))
         return true;
-    qCCritical(lcRender, "cannot write %s", qUtf8Printable(path));
+    qCCritical(lcRenderIcons, "cannot write %s", qUtf8Printable(path));
     return false;
 }
 
@@ -31,7 +29,7 @@ bool renderSteady(const QDir &dir, const IconStyle &style, int scale) {
     for (const auto &[state, name] : {std::pair{IconState::off, "off"}, {IconState::on, "on"}}) {
         const auto image = makeImage(style, state, 0, scale);
         if (!image) {
-            qCCritical(lcRender, "no %s image: the mode glyph is missing", name);
+            qCCritical(lcRenderIcons, "no %s image: the mode glyph is missing", name);
             ok = false;
             continue;
         }
@@ -66,7 +64,7 @@ int main(int argc, char **argv) {
     }
     QDir dir(args.at(1));
     if (!dir.mkpath(QStringLiteral("."))) {
-        qCCritical(lcRender, "cannot create %s", qUtf8Printable(args.at(1)));
+        qCCritical(lcRenderIcons, "cannot create %s", qUtf8Printable(args.at(1)));
         return 1;
     }
 

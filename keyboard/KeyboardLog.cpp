@@ -1,3 +1,0 @@
-#include "keyboard/KeyboardLog.h"
-
-Q_LOGGING_CATEGORY(lcKeyboard, "vantel.keyboard", QtInfoMsg)

@@ -1,0 +1,11 @@
+#include "platform/none/NoShortcutBackend.h"
+
+bool NoShortcutBackend::grabKey(const QString &, const QString &, Qt::Key, Qt::KeyboardModifiers,
+                                QString *error) {
+    if (error != nullptr) {
+        *error = QStringLiteral("no global shortcut service in this session");
+    }
+    return false;
+}
+
+void NoShortcutBackend::ungrabKey(const QString &) {}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/StatusBar.h"
+#include "platform/StatusButton.h"
+#include "support/Journal.h"
+
+#include <QMenu>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+// Records what is done to the button: every picture (or clearing) and every tooltip.
+class FakeButton final : public StatusButton {
+public:
+    struct Call {
+        QList<QImage> images; // empty for a cleared image
+        bool isTemplate = false;
+    };
+
+    explicit FakeButton(Journal *journal = nullptr) : journal_(journal) {}
+
+    void setImage(const QList<QImage> &representations, bool isTemplate) override {
+        note(journal_, "setImage");
+        calls.push_back({representations, isTemplate});
+        if (onImage)
+            onImage();
+    }
+    void clearImage() override {
+        note(journal_, "clearImage");
+        calls.push_back({});
+    }
+    void setToolTip(const QString &text) override {
+        note(journal_, "setToolTip");
+        toolTips.push_back(text);
+    }
+    QRect bounds() const override { return geometry; }
+
+    // The first representation of the last picture; a null image when there is none.
+    QImage lastImage() const { return calls.empty() ? QImage() : calls.back().images.value(0); }
+
+    std::vector<Call> calls;
+    QStringList toolTips;
+    // Runs after every picture, as a tray would repaint.
+    std::function<void()> onImage;
+    QRect geometry;
+
+private:
+    Journal *journal_;
+};
+
+// Keeps the menu it is asked to show instead of showing it.
+class FakeStatusItem final : public StatusItem {
+public:
+    FakeStatusItem(Journal *journal, bool withButton)
+        : button_(withButton ? std::make_unique<FakeButton>(journal) : nullptr) {
+        if (button_)
+            button_->geometry = {1000, 0, 22, 24};
+    }
+
+    StatusButton *button() override { return button_.get(); }
+    void setAction(std::function<void(Click)> action) override { action_ = std::move(action); }
+    void popUpMenu(std::unique_ptr<QMenu> shown, QPoint at) override {
+        menu = std::move(shown);
+        location = at;
+        ++popUps;
+    }
+
+    // A click on the item, as the panel would deliver it.
+    void click(Click click) {
+        if (action_)
+            action_(click);
+    }
+    FakeButton *fakeButton() { return button_.get(); }
+
+    std::unique_ptr<QMenu> menu;
+    QPoint location;
+    int popUps = 0;
+
+private:
+    std::unique_ptr<FakeButton> button_;
+    std::function<void(Click)> action_;
+};
+
+class FakeStatusBar final : public StatusBar {
+public:
+    explicit FakeStatusBar(Journal *journal = nullptr) : journal_(journal) {}
+
+    std::unique_ptr<StatusItem> makeStatusItem() override {
+        note(journal_, "makeStatusItem");
+        auto item = std::make_unique<FakeStatusItem>(journal_, withButton);
+        made = item.get();
+        return item;
+    }
+
+    bool withButton = true;
+    // The last item made; it belongs to whoever asked for it.
+    FakeStatusItem *made = nullptr;
+
+private:
+    Journal *journal_;
+};

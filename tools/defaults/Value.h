@@ -1,0 +1,24 @@
+#pragma once
+
+#include "Result.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <variant>
+
+// A value the command line can store: the kinds `write -TYPE` knows. Values of other kinds
+// (dictionaries, arrays, dates, data) are only ever read from files.
+using Value = std::variant<bool, std::int64_t, double, std::string>;
+
+// Builds the value for `write ... -TYPE VALUE`; `type` is the flag without its dash, or empty
+// for a plain string. A value that does not fit the type is a Problem::badInput failure.
+Result<Value> parseValue(std::string_view type, std::string_view text);
+
+// True when `text` is UTF-8 without control characters other than tab and line breaks, so
+// that it survives the trip through an XML file.
+bool isStorableText(std::string_view text);
+
+// True when `key` can name a value: storable text that is not empty and holds no tab or line
+// break, so that every key prints on one line of a domain listing.
+bool isValidKey(std::string_view key);
