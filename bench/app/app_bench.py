@@ -13,6 +13,7 @@ import os
 import statistics
 import subprocess
 import sys
+import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -162,6 +163,47 @@ class Bench:
             raise RuntimeError('the icon reader did not start')
         return proc
 
+    def keyboard_latency(self):
+        """From Activate to the keyboard's switch written by the keyboard service (on this bus,
+        with a fake sysfs tree and a polkit authority that says yes), against Activate to the
+        notification of the same toggle."""
+        sysfs = tempfile.mkdtemp(dir=self.scene.root, prefix='sysfs-')
+        fnmode = os.path.join(sysfs, 'module/hid_apple/parameters/fnmode')
+        os.makedirs(os.path.dirname(fnmode))
+        with open(fnmode, 'w', encoding='utf-8') as f:
+            f.write('3\n')
+        self.scene.start_polkit()
+        self.scene.spawn('keyboard-service', [
+            os.path.join(self.bin_dir, 'vantel-keyboard-service'), '--session', '--sysfs-root',
+            sysfs, '--state-dir', tempfile.mkdtemp(dir=self.scene.root), '--idle-exit', '0'])
+        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10, 'the service')
+
+        def value():
+            with open(fnmode, encoding='utf-8') as f:
+                return f.read().strip()
+        self.scene.slow_flips(0)
+        self.runs += 1
+        app = self.scene.launch(os.path.join(self.bin_dir, 'vantel'), name=f'vantel-{self.runs}',
+                                VANTEL_KEYBOARD_BUS='session')
+        row = wait_until(lambda: [r for r in self.scene.registrations() if r['pid'] == app.pid],
+                         30, 'the icon')[0]
+        item = self.item(row)
+        wait_until(lambda: value() != '3', 10, 'the launch to switch the keyboard')
+        written, notified = [], []
+        for _ in range(RUNS + 1):
+            notes = len(self.scene.notifications())
+            before = value()
+            started = time.monotonic()
+            item.activate()
+            wait_until(lambda: value() != before, 30, 'the switch', interval=0.001)
+            written.append(time.monotonic() - started)
+            self.wait_for_notes(notes + 1)
+            notified.append(self.scene.notifications()[notes]['time'] - started)
+            time.sleep(0.2)
+        app.stop()
+        self.scene.stop('keyboard-service')
+        return statistics.median(written[1:]), statistics.median(notified[1:])
+
     def cpu_while_spinning(self):
         """The program's share of one core while the icon spins, and the reading host's."""
         reader = self.start_icon_reader()
@@ -195,6 +237,7 @@ def main(argv):
         latency = bench.toggle_latency()
         flip = bench.flip_script_alone()
         spinning, host = bench.cpu_while_spinning()
+        written, notified = bench.keyboard_latency()
     finally:
         bench.close()
 
@@ -214,6 +257,10 @@ def main(argv):
     print(f'peak memory        {peaks["vantel"] / 1024:7.1f} MB  vs a minimal tray program '
           f'{peaks["bench_minimal_tray"] / 1024:6.1f} MB: {ratio:.2f}x (aim <= 1.15x)  '
           f'{verdict(ratio <= 1.15)}')
+    ratio = written / notified
+    print(f'click to keyboard  {written * 1e3:7.1f} ms  vs click to notification '
+          f'{notified * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.5x: the keys follow about as soon '
+          f'as the user is told)  {verdict(ratio <= 1.5)}')
     print(f'(medians of {RUNS} runs each)')
     return 0
 

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "platform/AboutPanel.h"
+#include "platform/KeyboardModes.h"
 
 #include <QFontDatabase>
 
@@ -17,6 +18,28 @@ const QString credits = QStringLiteral(
     "Choose Standard F1–F12 (send F1, F2, etc. to apps), or Hardware Keys (control brightness "
     "and volume).\n\n"
     "Click the menu bar icon to toggle, or press ⌘⌥F. Right-click the icon for options.");
+
+QString keyboardLine(const KeyboardReport &report) {
+    switch (report.outcome) {
+    case KeyboardReport::Outcome::switched:
+        if (!report.switched.isEmpty())
+            return QStringLiteral("Keyboards switched: ") +
+                   report.switched.join(QStringLiteral(", ")) + QLatin1Char('.');
+        [[fallthrough]];
+    case KeyboardReport::Outcome::noKeyboard:
+        return QStringLiteral("No keyboard that Vantel can switch was found (see \"Which "
+                              "keyboards Vantel switches\" in the README).");
+    case KeyboardReport::Outcome::refused:
+        return QStringLiteral("Vantel was not allowed to switch the keyboards.");
+    case KeyboardReport::Outcome::unavailable:
+        return QStringLiteral("The keyboard service is not installed; no keyboard was switched.");
+    case KeyboardReport::Outcome::failed:
+        return QStringLiteral("Some keyboards could not be switched: ") + report.detail;
+    case KeyboardReport::Outcome::notAsked:
+        break;
+    }
+    return {};
+}
 } // namespace
 
 // The About window raises and activates itself; there is no application to bring forward first.
@@ -27,5 +50,6 @@ void AppDelegate::showAbout() {
     font.setPointSizeF(12.0);
     options.credits = credits;
     options.creditsFont = font;
+    options.keyboards = keyboardLine(services_.keyboards.report());
     services_.aboutPanel.orderFront(options);
 }

@@ -3,6 +3,7 @@
 #include "app/StatusMenu.h"
 #include "hotkey/GlobalHotKey.h"
 #include "icon/IconState.h"
+#include "platform/KeyboardModes.h"
 #include "platform/NotificationCenter.h"
 #include "platform/StatusButton.h"
 #include "platform/WorkQueue.h"
@@ -43,10 +44,18 @@ void AppDelegate::start() {
         if (weakSelf)
             weakSelf->toggleAction();
     });
-    if (StatusButton *statusButton = button()) {
-        icons_.show(steadyState(toggler_.readFnState()), statusButton);
+    // The keyboards follow the reading the icon shows; without a button they need one of their own.
+    StatusButton *statusButton = button();
+    const bool fnState = toggler_.readFnState();
+    if (statusButton) {
+        icons_.show(steadyState(fnState), statusButton);
         refreshTooltip();
     }
+    services_.keyboards.apply(fnState);
+}
+
+void AppDelegate::preferenceChanged() {
+    services_.keyboards.apply(toggler_.readFnState());
 }
 
 void AppDelegate::stop() {
@@ -134,6 +143,8 @@ void AppDelegate::finishToggle(bool newFnState) {
         icons_.show(steadyState(newFnState), statusButton);
     refreshTooltip();
     postToggleNotification(newFnState);
+    // Asynchronous: the keyboards follow without holding up anything above.
+    services_.keyboards.apply(newFnState);
 }
 
 void AppDelegate::refreshTooltip() {

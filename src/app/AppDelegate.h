@@ -37,6 +37,8 @@ public:
     void showAbout();
     // Ends the application.
     void quit();
+    // The preference changed on disk (someone else wrote it): the keyboards follow.
+    void preferenceChanged();
 
     // Whether a flip is running.
     bool isWorking() const { return isWorking_; }

@@ -6,6 +6,7 @@
 
 class AboutPanel;
 class GlobalHotKey;
+class KeyboardModes;
 class NotificationCenter;
 class StatusBar;
 class WorkQueue;
@@ -21,4 +22,5 @@ struct AppServices {
     GlobalHotKey &hotKey;
     // Ends the run: the about-to-quit handlers run, then the event loop returns.
     std::function<void()> quit;
+    KeyboardModes &keyboards;
 };

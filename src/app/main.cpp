@@ -6,9 +6,11 @@
 #include "icon/IconDrawing.h"
 #include "logging/LoggingCategories.h"
 #include "platform/AboutWindow.h"
+#include "platform/DBusKeyboardModes.h"
 #include "platform/DBusNotificationCenter.h"
 #include "platform/DisplayCheck.h"
 #include "platform/PanelIcon.h"
+#include "platform/PreferenceFileWatcher.h"
 #include "platform/ShortcutBackends.h"
 #include "platform/SingleInstance.h"
 #include "platform/TerminationSignals.h"
@@ -70,8 +72,12 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     const std::unique_ptr<GlobalShortcutBackend> shortcuts = createShortcutBackend(bus);
     GlobalHotKey hotKey(*shortcuts);
     const auto quit = [] { QCoreApplication::quit(); };
-    AppDelegate delegate(
-        AppServices{statusBar, notifications, about, builtInBundleInfo(), work, hotKey, quit});
+    DBusKeyboardModes keyboards(DBusKeyboardModes::busFromEnvironment());
+    AppDelegate delegate(AppServices{statusBar, notifications, about, builtInBundleInfo(), work,
+                                     hotKey, quit, keyboards});
+    PreferenceFileWatcher preferences(PreferenceFileWatcher::globalDomainPath());
+    QObject::connect(&preferences, &PreferenceFileWatcher::changed, &delegate,
+                     &AppDelegate::preferenceChanged);
 
     ToggleService toggleService;
     QObject::connect(&toggleService, &ToggleService::toggleRequested, &delegate,

@@ -8,6 +8,8 @@ struct AboutPanelOptions {
     QString applicationVersion;
     QString credits;
     QFont creditsFont;
+    // Which keyboards follow the mode, or why none does; empty to show nothing.
+    QString keyboards;
 };
 
 // The standard About panel.

@@ -32,6 +32,8 @@ void AboutWindow::orderFront(const AboutPanelOptions &options) {
     version_->setText(options.applicationVersion);
     credits_->setFont(options.creditsFont);
     credits_->setText(options.credits);
+    keyboards_->setText(options.keyboards);
+    keyboards_->setVisible(!options.keyboards.isEmpty());
     window_->adjustSize();
     window_->show();
     window_->raise();
@@ -65,6 +67,10 @@ void AboutWindow::makeWindow() {
     credits->setObjectName(QStringLiteral("credits"));
     credits->setWordWrap(true);
     credits->setFixedWidth(textWidth);
+    auto *keyboards = centredLabel(window);
+    keyboards->setObjectName(QStringLiteral("keyboards"));
+    keyboards->setWordWrap(true);
+    keyboards->setFixedWidth(textWidth);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
     buttons->setCenterButtons(true);
@@ -75,9 +81,10 @@ void AboutWindow::makeWindow() {
     auto *layout = new QVBoxLayout(window);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     for (QWidget *part :
-         std::initializer_list<QWidget *>{picture, title, version, credits, buttons})
+         std::initializer_list<QWidget *>{picture, title, version, credits, keyboards, buttons})
         layout->addWidget(part);
     version_ = version;
     credits_ = credits;
+    keyboards_ = keyboards;
     window_ = window;
 }

@@ -32,4 +32,5 @@ private:
     QPointer<QWidget> window_;
     QPointer<QLabel> version_;
     QPointer<QLabel> credits_;
+    QPointer<QLabel> keyboards_;
 };

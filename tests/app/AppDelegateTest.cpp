@@ -3,6 +3,7 @@
 #include "icon/IconDrawing.h"
 #include "support/FakeAboutPanel.h"
 #include "support/FakeExecutable.h"
+#include "support/FakeKeyboardModes.h"
 #include "support/FakeNotificationCenter.h"
 #include "support/FakeShortcutBackend.h"
 #include "support/FakeStatusBar.h"
@@ -51,7 +52,8 @@ else echo 1 > "$d/state"; echo true; fi)sh");
 
     AppDelegate &launch(const QString &flipShell = {}) {
         delegate = std::make_unique<AppDelegate>(
-            AppServices{statusBar, notifications, about, bundle, work, hotKey, [this] { ++quits; }},
+            AppServices{statusBar, notifications, about, bundle, work, hotKey, [this] { ++quits; },
+                        keyboards},
             FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell));
         delegate->start();
         return *delegate;
@@ -74,6 +76,7 @@ else echo 1 > "$d/state"; echo true; fi)sh");
     int quits = 0;
     FakeShortcutBackend shortcuts{&journal};
     GlobalHotKey hotKey{shortcuts};
+    FakeKeyboardModes keyboards;
     std::unique_ptr<AppDelegate> delegate;
 };
 
@@ -136,10 +139,10 @@ TEST_F(AppDelegateTest, AFlipThatCannotStartShowsHardwareKeysAndTheTooltipFollow
 TEST_F(AppDelegateTest, WithoutAButtonTheFlowStillFlipsAndReports) {
     statusBar.withButton = false;
     AppDelegate &app = launch();
-    EXPECT_EQ(readings(), 0);
+    EXPECT_EQ(readings(), 1) << "the one the keyboards follow";
     app.toggleAction();
     work.drain();
-    EXPECT_EQ(readings(), 1);
+    EXPECT_EQ(readings(), 2);
     EXPECT_EQ(flips(), 1);
     EXPECT_FALSE(app.isWorking());
     EXPECT_EQ(notifications.requests.size(), 1u);
@@ -276,7 +279,7 @@ TEST_F(AppDelegateTest, WithoutAButtonTheMenuIsReadButNotShown) {
     launch();
     statusBar.made->click({Button::right, false});
     EXPECT_EQ(statusBar.made->popUps, 0);
-    EXPECT_EQ(readings(), 2);
+    EXPECT_EQ(readings(), 3);
 }
 
 struct VersionCase {
@@ -311,6 +314,55 @@ INSTANTIATE_TEST_SUITE_P(Versions, AboutTest,
                                            VersionCase{"BuildOnly", {"", "12"}, "Version  (12)"},
                                            VersionCase{"Neither", {}, "Version "}),
                          [](const auto &row) { return row.param.name; });
+
+TEST_F(AppDelegateTest, KeyboardsFollowTheLaunchEverySwitchAndChangesMadeOutside) {
+    setFnState(true);
+    AppDelegate &app = launch();
+    EXPECT_THAT(keyboards.applied, ElementsAre(true));
+    app.toggleAction();
+    EXPECT_THAT(keyboards.applied, ElementsAre(true)) << "asked before the flip ended";
+    work.drain();
+    EXPECT_THAT(keyboards.applied, ElementsAre(true, false));
+    setFnState(true);
+    app.preferenceChanged();
+    EXPECT_THAT(keyboards.applied, ElementsAre(true, false, true));
+    EXPECT_EQ(notifications.requests.size(), 1u) << "no notification of its own";
+}
+
+struct KeyboardLineCase {
+    const char *name;
+    KeyboardReport report;
+    QString line;
+};
+
+class AboutKeyboardsTest : public AppDelegateTest,
+                           public ::testing::WithParamInterface<KeyboardLineCase> {};
+
+TEST_P(AboutKeyboardsTest, SaysWhichKeyboardsFollow) {
+    keyboards.reported = GetParam().report;
+    launch().showAbout();
+    ASSERT_EQ(about.shown.size(), 1u);
+    EXPECT_EQ(about.shown[0].keyboards, GetParam().line);
+}
+
+const QString noKeyboard = QStringLiteral("No keyboard that Vantel can switch was found (see "
+                                          "\"Which keyboards Vantel switches\" in the README).");
+
+INSTANTIATE_TEST_SUITE_P(
+    Reports, AboutKeyboardsTest,
+    ::testing::Values(
+        KeyboardLineCase{"NotAskedYet", {}, QString()},
+        KeyboardLineCase{"Switched",
+                         {KeyboardReport::Outcome::switched, {"Apple keyboard", "TrackPoint"}, {}},
+                         QStringLiteral("Keyboards switched: Apple keyboard, TrackPoint.")},
+        KeyboardLineCase{"NoneFound", {KeyboardReport::Outcome::noKeyboard, {}, {}}, noKeyboard},
+        KeyboardLineCase{
+            "SwitchedButNoneNamed", {KeyboardReport::Outcome::switched, {}, {}}, noKeyboard},
+        KeyboardLineCase{"NoService",
+                         {KeyboardReport::Outcome::unavailable, {}, {}},
+                         QStringLiteral("The keyboard service is not installed; no keyboard was "
+                                        "switched.")}),
+    [](const auto &row) { return row.param.name; });
 
 TEST(BundleInfoTest, CarriesTheProjectVersionAndTheConfiguredBuildNumber) {
     const BundleInfo info = builtInBundleInfo();

@@ -249,6 +249,10 @@ class Desktop:
         """Lets the tests read the program's menus and windows as a screen reader would."""
         self._start_service('accessibility')
 
+    def start_polkit(self):
+        """A polkit authority that allows everything, for the keyboard service."""
+        self._start_service('polkit')
+
     def start_watcher(self):
         self._start_service('watcher')
 

@@ -4,6 +4,7 @@
     services.py notifications LOG   owns org.freedesktop.Notifications, logs every Notify call
     services.py watcher LOG         owns org.kde.StatusNotifierWatcher with a host registered
     services.py accessibility LOG   owns org.a11y.Bus and hands out this same bus
+    services.py polkit LOG          owns org.freedesktop.PolicyKit1 and allows every check
 
 Each logs one JSON object per line (with a CLOCK_MONOTONIC time stamp) and prints "ready" on
 standard output once its name is owned, so that a starter can wait for it.
@@ -190,9 +191,25 @@ class AccessibilityBus(dbus.service.Object):
         return {'IsEnabled': dbus.Boolean(True), 'ScreenReaderEnabled': dbus.Boolean(True)}
 
 
+class PolkitAuthority(dbus.service.Object):
+    """polkit's authority for the keyboard service: says yes to everyone and logs who asked."""
+
+    def __init__(self, bus, log):
+        super().__init__(bus, '/org/freedesktop/PolicyKit1/Authority')
+        self.log = log
+
+    @dbus.service.method('org.freedesktop.PolicyKit1.Authority',
+                         in_signature='(sa{sv})sa{ss}us', out_signature='(bba{ss})')
+    def CheckAuthorization(self, subject, action_id, details, flags, cancellation_id):
+        self.log.write(event='check', kind=str(subject[0]), name=str(subject[1].get('name', '')),
+                       action=str(action_id), flags=int(flags))
+        return (True, False, dbus.Dictionary({}, signature='ss'))
+
+
 SERVICES = {
     'accessibility': (AccessibilityBus, 'org.a11y.Bus'),
     'notifications': (Notifications, 'org.freedesktop.Notifications'),
+    'polkit': (PolkitAuthority, 'org.freedesktop.PolicyKit1'),
     'watcher': (Watcher, 'org.kde.StatusNotifierWatcher'),
 }
 

@@ -1,0 +1,39 @@
+# Component `keyboard`: the service, its tool and everything the system needs to start, allow and
+# re-apply it. The system paths are where Debian's dbus, systemd, polkit and udev look, whatever
+# the prefix; packagers may point them elsewhere.
+set(VANTEL_DBUS_SYSTEM_SERVICES_DIR /usr/share/dbus-1/system-services CACHE PATH
+  "Where the system bus finds activatable services")
+set(VANTEL_DBUS_SYSTEM_POLICY_DIR /usr/share/dbus-1/system.d CACHE PATH
+  "Where the system bus finds its policies")
+set(VANTEL_SYSTEMD_UNIT_DIR /lib/systemd/system CACHE PATH "Where systemd finds system units")
+set(VANTEL_SYSTEMD_SLEEP_DIR /lib/systemd/system-sleep CACHE PATH
+  "Where systemd finds hooks run around suspend")
+set(VANTEL_POLKIT_ACTIONS_DIR /usr/share/polkit-1/actions CACHE PATH
+  "Where polkit finds action definitions")
+set(VANTEL_UDEV_RULES_DIR /lib/udev/rules.d CACHE PATH "Where udev finds rules")
+
+set(VANTEL_KEYBOARD_SERVICE_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vantel)
+set(VANTEL_KEYBOARD_SERVICE_PATH ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vantel/vantel-keyboard-service)
+
+set(generated ${CMAKE_CURRENT_BINARY_DIR}/data)
+foreach(file org.vantel.Keyboard1.service vantel-keyboard.service 70-vantel-keyboard.rules
+    vantel-keyboard)
+  configure_file(data/${file}.in ${generated}/${file} @ONLY)
+endforeach()
+
+install(TARGETS vantel-keyboard-service RUNTIME DESTINATION ${VANTEL_KEYBOARD_SERVICE_DIR}
+  COMPONENT keyboard)
+install(TARGETS vantel-keyboard RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT keyboard)
+install(FILES data/vantel-keyboard.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT keyboard)
+install(FILES ${generated}/org.vantel.Keyboard1.service
+  DESTINATION ${VANTEL_DBUS_SYSTEM_SERVICES_DIR} COMPONENT keyboard)
+install(FILES data/org.vantel.Keyboard1.conf DESTINATION ${VANTEL_DBUS_SYSTEM_POLICY_DIR}
+  COMPONENT keyboard)
+install(FILES ${generated}/vantel-keyboard.service DESTINATION ${VANTEL_SYSTEMD_UNIT_DIR}
+  COMPONENT keyboard)
+install(PROGRAMS ${generated}/vantel-keyboard DESTINATION ${VANTEL_SYSTEMD_SLEEP_DIR}
+  COMPONENT keyboard)
+install(FILES data/org.vantel.keyboard.policy DESTINATION ${VANTEL_POLKIT_ACTIONS_DIR}
+  COMPONENT keyboard)
+install(FILES ${generated}/70-vantel-keyboard.rules DESTINATION ${VANTEL_UDEV_RULES_DIR}
+  COMPONENT keyboard)

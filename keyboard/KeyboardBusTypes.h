@@ -1,0 +1,34 @@
+#pragma once
+
+// The service's names on the bus and the one structured type it sends, shared by the service,
+// its command-line tool and the program's client. Include from .cpp files only.
+
+#include <QDBusArgument>
+#include <QList>
+#include <QMetaType>
+#include <QString>
+
+namespace KeyboardBus {
+inline const QString service = QStringLiteral("org.vantel.Keyboard1");
+inline const QString path = QStringLiteral("/org/vantel/Keyboard1");
+inline const QString interface = QStringLiteral("org.vantel.Keyboard1");
+inline const QString noKeyboardError = QStringLiteral("org.vantel.Keyboard1.Error.NoKeyboard");
+inline const QString writeFailedError = QStringLiteral("org.vantel.Keyboard1.Error.WriteFailed");
+} // namespace KeyboardBus
+
+// One entry of the Keyboards property: (id, name, driver, mode).
+struct KeyboardEntry {
+    QString id;
+    QString name;
+    QString driver;
+    QString mode;
+};
+using KeyboardEntries = QList<KeyboardEntry>;
+
+QDBusArgument &operator<<(QDBusArgument &argument, const KeyboardEntry &entry);
+const QDBusArgument &operator>>(const QDBusArgument &argument, KeyboardEntry &entry);
+
+// Call once before the types are sent or received.
+void registerKeyboardBusTypes();
+
+Q_DECLARE_METATYPE(KeyboardEntry)

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// How a keyboard's top row behaves. Only the first two are ever written; the others are what a
+// driver may report on its own (a boot default, a disabled Fn key, a value nobody knows).
+enum class KeyboardMode { functionKeys, hardwareKeys, automatic, fnDisabled, unknown };
+
+// The names used on the bus, in the state file and on the command line.
+QString modeName(KeyboardMode mode);
+
+// Only the two modes a caller may ask for; anything else (also "auto") is not a request.
+std::optional<KeyboardMode> requestedMode(const QString &name);

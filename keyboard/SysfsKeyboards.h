@@ -1,0 +1,48 @@
+#pragma once
+
+#include "keyboard/DriverTable.h"
+#include "keyboard/KeyboardMode.h"
+#include "keyboard/SysfsTree.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One switch found under the sysfs root.
+struct Keyboard {
+    QString id; // the attribute's path below the sysfs root: unique and says what is written
+    QString name;
+    QString driver;
+    KeyboardMode mode = KeyboardMode::unknown;
+
+    bool operator==(const Keyboard &) const = default;
+};
+
+// What writing a mode to every switch did.
+struct WriteReport {
+    int found = 0;
+    int switched = 0;
+    QStringList failures; // one line per attribute that could not be written, naming it
+};
+
+// Finds the keyboards the driver table lists under a sysfs root, reads their modes and writes
+// only the table's values to them.
+class SysfsKeyboards {
+public:
+    explicit SysfsKeyboards(const QString &root, QList<KeyboardDriver> drivers = keyboardDrivers());
+
+    QList<Keyboard> scan() const;
+    // Every switch is tried, also after one has failed.
+    WriteReport write(KeyboardMode mode) const;
+
+private:
+    struct Switch {
+        const KeyboardDriver *driver;
+        QString attribute;
+    };
+    QList<Switch> switches() const;
+    QString nameOf(const Switch &found) const;
+
+    SysfsTree tree_;
+    QList<KeyboardDriver> drivers_;
+};

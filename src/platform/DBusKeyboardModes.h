@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/KeyboardModes.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+class QDBusConnection;
+class QDBusPendingCallWatcher;
+
+// Asks the keyboard service on the system bus (or, for tests, the session bus). One request at a
+// time: a request made meanwhile waits and only the newest is sent, so the keyboards end in the
+// mode asked for last, whatever order polkit answers in.
+class DBusKeyboardModes final : public KeyboardModes {
+public:
+    enum class Bus { system, session };
+    explicit DBusKeyboardModes(Bus bus);
+    ~DBusKeyboardModes() override;
+
+    void apply(bool fnState) override;
+    KeyboardReport report() const override { return report_; }
+
+    // The bus named by VANTEL_KEYBOARD_BUS ("session" for tests; the system bus otherwise).
+    static Bus busFromEnvironment();
+
+private:
+    void send(bool fnState);
+    void answered(QDBusPendingCallWatcher *watcher, bool fnState);
+    void readNames(bool fnState);
+
+    std::unique_ptr<QDBusConnection> bus_;
+    QObject context_;
+    std::optional<bool> inFlight_;
+    std::optional<bool> waiting_;
+    KeyboardReport report_;
+};

@@ -1,0 +1,94 @@
+"""The switch reaches the keyboard: the program asks the keyboard service, run on the private
+session bus against a fake sysfs tree, to follow the preference."""
+
+import os
+import subprocess
+import tempfile
+import unittest
+
+from harness import BIN_DIR, DesktopTest
+from desktop import wait_until
+
+SERVICE = os.path.join(BIN_DIR, 'vantel-keyboard-service')
+FNMODE = 'module/hid_apple/parameters/fnmode'
+# hid_apple's values: 2 sends function keys first, 1 hardware keys first, 3 is the boot default.
+VALUE = {True: '2', False: '1'}
+
+
+class KeyboardTest(DesktopTest):
+    TRAY = 'sni'
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        try:
+            cls.desktop.start_polkit()
+        except BaseException:
+            cls.tearDownClass()
+            raise
+
+    def setUp(self):
+        super().setUp()
+        self.sysfs = tempfile.mkdtemp(dir=self.desktop.root, prefix='sysfs-')
+        self.state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
+        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FNMODE)))
+        self.write_fnmode('3')
+        self.desktop.spawn('keyboard-service', [
+            SERVICE, '--session', '--sysfs-root', self.sysfs, '--state-dir', self.state,
+            '--idle-exit', '0'])
+        self.addCleanup(self.desktop.stop, 'keyboard-service')
+        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10,
+                   'the keyboard service to own its name')
+
+    def write_fnmode(self, value):
+        with open(os.path.join(self.sysfs, FNMODE), 'w', encoding='utf-8') as f:
+            f.write(value + '\n')
+
+    def fnmode(self):
+        with open(os.path.join(self.sysfs, FNMODE), encoding='utf-8') as f:
+            return f.read().strip()
+
+    def launch_switching(self, fn_state):
+        return self.launch(fn_state, VANTEL_KEYBOARD_BUS='session')
+
+    def wait_fnmode(self, fn_state, app, what):
+        self.wait(lambda: self.fnmode() == VALUE[fn_state], what, 10, app)
+
+    def test_launch_applies_the_stored_preference(self):
+        for fn_state in (True, False):
+            with self.subTest(fn_state=fn_state):
+                self.write_fnmode('3')
+                app = self.launch_switching(fn_state)
+                self.wait_fnmode(fn_state, app, 'the launch to switch the keyboard')
+                app.stop()
+
+    def test_each_click_switches_the_keyboard(self):
+        app = self.launch_switching(False)
+        item = self.status_item(app)
+        self.wait_fnmode(False, app, 'the launch to switch the keyboard')
+        for new_state in (True, False):
+            self.notes_seen = len(self.desktop.notifications())
+            item.activate()
+            self.assert_toggled_once(app, new_state, settle=0.2)
+            self.wait_fnmode(new_state, app, 'the click to switch the keyboard')
+
+    def test_a_change_made_outside_is_applied(self):
+        app = self.launch_switching(False)
+        self.status_item(app)
+        self.wait_fnmode(False, app, 'the launch to switch the keyboard')
+        self.desktop.set_fn_state(True)
+        self.wait_fnmode(True, app, 'defaults write -g to switch the keyboard')
+        self.assertEqual([], self.new_notifications())
+
+    def test_without_the_service_the_toggle_still_works(self):
+        self.desktop.stop('keyboard-service')
+        app = self.launch_switching(False)
+        item = self.status_item(app)
+        item.activate()
+        self.assert_toggled_once(app, True)
+        self.assertEqual('3', self.fnmode())
+        self.assertIn('vantel.keyboard', app.stderr())
+
+
+if __name__ == '__main__':
+    unittest.main()

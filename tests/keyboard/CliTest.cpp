@@ -1,0 +1,108 @@
+#include "ServiceFixture.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <functional>
+
+namespace {
+
+struct CliCase {
+    const char *name;
+    std::function<void(ServiceFixture &)> setUp;
+    QStringList arguments;
+    int exitCode;
+    QString says;
+};
+
+void PrintTo(const CliCase &tested, std::ostream *out) {
+    *out << tested.name;
+}
+
+class CliTest : public ServiceFixture, public ::testing::WithParamInterface<CliCase> {
+public:
+    FakeSysfs &sysfs() { return sysfs_; }
+    std::unique_ptr<FakePolkitAuthority> &authority() { return authority_; }
+    void restartBus(bool activatable) { startBus(0, activatable); }
+};
+
+void twoKeyboards(ServiceFixture &fixture) {
+    auto &test = static_cast<CliTest &>(fixture);
+    test.sysfs().addSwitch(QStringLiteral("hid_apple"), "3");
+    test.sysfs().addSwitch(QStringLiteral("hid-lenovo"), "1");
+}
+
+void nothing(ServiceFixture &) {}
+
+TEST_P(CliTest, AnswersAndExitsAsDocumented) {
+    GetParam().setUp(*this);
+    const Run result = run(QStringLiteral("vantel-keyboard"),
+                           QStringList{QStringLiteral("--session")} + GetParam().arguments);
+    EXPECT_EQ(result.exitCode, GetParam().exitCode) << qPrintable(result.output);
+    EXPECT_TRUE(result.output.contains(GetParam().says)) << qPrintable(result.output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CliTest,
+    ::testing::Values(
+        CliCase{"ListsEachKeyboard", twoKeyboards, {"list"}, 0, "function-keys  hid-lenovo"},
+        CliCase{"ListsAuto", twoKeyboards, {"list"}, 0, "auto           hid_apple"},
+        CliCase{"ListSaysWhenNothingCanBeSwitched",
+                nothing,
+                {"list"},
+                2,
+                "No keyboard that Vantel can switch was found on this machine."},
+        CliCase{"GetBeforeAnySet", nothing, {"get"}, 0, "none"},
+        CliCase{"Set", twoKeyboards, {"set", "hardware-keys"}, 0, "Switched 2 keyboards."},
+        CliCase{"SetWithoutKeyboards",
+                nothing,
+                {"set", "function-keys"},
+                2,
+                "no keyboard that Vantel can switch was found"},
+        CliCase{"SetRefused",
+                [](ServiceFixture &fixture) {
+                    twoKeyboards(fixture);
+                    static_cast<CliTest &>(fixture).authority()->setAnswer(false);
+                },
+                {"set", "function-keys"},
+                4,
+                "not authorised to change the keyboard mode"},
+        CliCase{"SetFailedWriteNamesTheSwitch",
+                [](ServiceFixture &fixture) {
+                    auto &test = static_cast<CliTest &>(fixture);
+                    const QString path = test.sysfs().root() + "/" +
+                                         test.sysfs().addSwitch(QStringLiteral("lg-laptop"), "1");
+                    QFile::remove(path);
+                    QDir().mkdir(path);
+                },
+                {"set", "function-keys"},
+                5,
+                "/devices/platform/lg-laptop/fn_lock: Is a directory"},
+        CliCase{"ApplyWithNothingKept", twoKeyboards, {"apply"}, 0, "No mode has been set yet"},
+        CliCase{"UnknownMode", nothing, {"set", "auto"}, 1, "usage: vantel-keyboard"},
+        CliCase{"UnknownCommand", nothing, {"toggle"}, 1, "usage: vantel-keyboard"},
+        CliCase{"ServiceNotInstalled",
+                [](ServiceFixture &fixture) { static_cast<CliTest &>(fixture).restartBus(false); },
+                {"list"},
+                3,
+                "the keyboard service is not installed"}),
+    [](const ::testing::TestParamInfo<CliCase> &tested) { return std::string(tested.param.name); });
+
+// The command's whole round: set, then get and list show it, and apply writes it again.
+TEST_F(ServiceFixture, CliSetThenGetListAndApply) {
+    const QString id = sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
+    EXPECT_EQ(
+        run(QStringLiteral("vantel-keyboard"), {"--session", "set", "function-keys"}).exitCode, 0);
+    EXPECT_EQ(run(QStringLiteral("vantel-keyboard"), {"--session", "get"}).output,
+              QStringLiteral("function-keys\n"));
+    EXPECT_TRUE(run(QStringLiteral("vantel-keyboard"), {"--session", "list"})
+                    .output.startsWith(QStringLiteral("function-keys  hid_apple")));
+    QFile attribute(sysfs_.root() + QLatin1Char('/') + id);
+    ASSERT_TRUE(attribute.open(QIODevice::WriteOnly) && attribute.write("3\n") == 2);
+    attribute.close();
+    const Run applied = run(QStringLiteral("vantel-keyboard"), {"--session", "apply"});
+    EXPECT_EQ(applied.output, QStringLiteral("Switched 1 keyboard.\n"));
+    EXPECT_EQ(sysfs_.value(id), "2");
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+// polkit's authority as the tests' own: owns org.freedesktop.PolicyKit1 on a private bus and
+// answers CheckAuthorization with a yes or no chosen by the test, or holds the answer back the
+// way a password prompt does.
+class FakePolkitAuthority : public QObject {
+public:
+    struct Request {
+        QString subjectKind;
+        QString subjectName;
+        QString action;
+        uint flags = 0;
+    };
+
+    explicit FakePolkitAuthority(const QDBusConnection &bus);
+    ~FakePolkitAuthority() override;
+
+    bool isRegistered() const { return registered_; }
+    void setAnswer(bool allow) { allow_ = allow; }
+    // While holding, requests wait until release().
+    void hold() { holding_ = true; }
+    void release();
+    const QList<Request> &requests() const { return requests_; }
+    int waiting() const { return int(held_.size()); }
+
+    void handle(const QDBusMessage &call);
+
+private:
+    void answer(const QDBusMessage &call);
+
+    QDBusConnection bus_;
+    bool registered_ = false;
+    bool allow_ = true;
+    bool holding_ = false;
+    QList<QDBusMessage> held_;
+    QList<Request> requests_;
+};
