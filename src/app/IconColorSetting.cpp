@@ -43,13 +43,13 @@ void IconColorSetting::watch() {
 
 void IconColorSetting::reread() {
     const ProcessResult result = runProcess(
-        defaultsTool_, {QStringLiteral("read"), QStringLiteral("org.vantel.Vantel"),
-                        QStringLiteral("IconColor")},
+        defaultsTool_,
+        {QStringLiteral("read"), QStringLiteral("org.vantel.Vantel"), QStringLiteral("IconColor")},
         5s);
     // A missing key or domain fails the read: that is the default, automatic.
-    const IconColorPreference preference =
-        result.status == 0 && result.output ? iconColorPreference(*result.output)
-                                            : IconColorPreference::automatic;
+    const IconColorPreference preference = result.status == 0 && result.output
+                                               ? iconColorPreference(*result.output)
+                                               : IconColorPreference::automatic;
     if (preference == preference_)
         return;
     preference_ = preference;

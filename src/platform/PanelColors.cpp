@@ -9,7 +9,8 @@
 #include <QPalette>
 
 PanelColors::PanelColors(QObject *parent)
-    : QObject(parent), tray_(new X11TrayColors(this)), desktop_(new DesktopColorScheme(DesktopColorScheme::sessionBusName(), this)) {
+    : QObject(parent), tray_(new X11TrayColors(this)),
+      desktop_(new DesktopColorScheme(DesktopColorScheme::sessionBusName(), this)) {
     connect(tray_, &X11TrayColors::changed, this, &PanelColors::update);
     connect(desktop_, &DesktopColorScheme::changed, this, &PanelColors::update);
     // The palette is the last resort; a theme change brings a new one.

@@ -1,6 +1,6 @@
+#include "platform/TintedPixmaps.h"
 #include "icon/FrameCache.h"
 #include "icon/IconDrawing.h"
-#include "platform/TintedPixmaps.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
