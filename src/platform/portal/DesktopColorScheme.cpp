@@ -63,8 +63,13 @@ DesktopColorScheme::DesktopColorScheme(const QString &busName, QObject *parent)
     QDBusConnection bus(busName_);
     if (!bus.isConnected())
         return;
-    bus.connect(service, path, settings, QStringLiteral("SettingChanged"), new SettingsSignal(this),
-                SLOT(settingChanged(QString, QString, QDBusVariant)));
+    // A string-signature connect fails quietly while the slot's argument types are unknown to
+    // the meta-type system, which they are until something first registers them.
+    qRegisterMetaType<QDBusVariant>();
+    if (!bus.connect(service, path, settings, QStringLiteral("SettingChanged"),
+                     new SettingsSignal(this),
+                     SLOT(settingChanged(QString, QString, QDBusVariant))))
+        qCInfo(lcPortal) << "cannot follow the desktop colour scheme:" << bus.lastError().message();
     connect(this, &DesktopColorScheme::settingChanged, this,
             [this](const QString &changedGroup, const QString &changedKey, const QVariant &value) {
                 if (changedGroup != group || changedKey != key)
