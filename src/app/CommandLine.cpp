@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "logging/LoggingCategories.h"
+#include "platform/BusTypes.h"
 #include "platform/SingleInstance.h"
 #include "platform/ToggleService.h"
 
@@ -88,8 +89,14 @@ int runCommand(int argc, char **argv, const CommandLine &command) {
     }
     // The bus needs an application object, but the toggle needs no display.
     const QCoreApplication app(argc, argv);
-    const QString problem = ToggleService::requestToggle(
-        QDBusConnection::sessionBus(), QString::fromLatin1(SingleInstance::busName));
+    registerBusTypes();
+    // A connection of its own, closed before the application goes: the shared one outlives it,
+    // and its bus thread then warns about types already torn down.
+    const QString connectionName = QStringLiteral("vantel-toggle");
+    QString problem = ToggleService::requestToggle(
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName),
+        QString::fromLatin1(SingleInstance::busName));
+    QDBusConnection::disconnectFromBus(connectionName);
     if (problem.isEmpty())
         return 0;
     qCCritical(lcVantel).noquote() << problem;

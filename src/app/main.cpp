@@ -6,6 +6,7 @@
 #include "icon/IconDrawing.h"
 #include "logging/LoggingCategories.h"
 #include "platform/AboutWindow.h"
+#include "platform/BusTypes.h"
 #include "platform/DBusKeyboardModes.h"
 #include "platform/DBusNotificationCenter.h"
 #include "platform/DisplayCheck.h"
@@ -57,6 +58,7 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     // The About window is the only window; closing it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    registerBusTypes();
     const QDBusConnection bus = QDBusConnection::sessionBus();
     SingleInstance instance(bus, SingleInstance::defaultLockFile());
     if (!instance.claimed()) {

@@ -55,7 +55,7 @@ void PanelColors::update() {
     if (chosen == appearance_)
         return;
     appearance_ = chosen;
-    qCInfo(lcTray) << "icon colour" << chosen.color.name()
+    qCDebug(lcTray) << "icon colour" << chosen.color.name()
                    << (chosen.symbolic ? "with a symbolic name" : "as pixmaps");
     emit changed();
 }

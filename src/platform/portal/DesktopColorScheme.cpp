@@ -91,7 +91,7 @@ void DesktopColorScheme::ask(const QString &method) {
             // Portals before version 2 of the interface know only the older Read.
             if (method == u"ReadOne" && reply.error().type() == QDBusError::UnknownMethod)
                 return ask(QStringLiteral("Read"));
-            qCInfo(lcPortal) << "no desktop colour scheme:" << reply.error().message();
+            qCDebug(lcPortal) << "no desktop colour scheme:" << reply.error().message();
             return;
         }
         if (!heardChange_)
@@ -104,7 +104,7 @@ void DesktopColorScheme::take(const QVariant &value) {
     if (scheme == scheme_)
         return;
     scheme_ = scheme;
-    qCInfo(lcPortal) << "desktop colour scheme" << scheme;
+    qCDebug(lcPortal) << "desktop colour scheme" << scheme;
     emit changed(scheme);
 }
 
