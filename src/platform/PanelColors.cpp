@@ -56,6 +56,6 @@ void PanelColors::update() {
         return;
     appearance_ = chosen;
     qCDebug(lcTray) << "icon colour" << chosen.color.name()
-                   << (chosen.symbolic ? "with a symbolic name" : "as pixmaps");
+                    << (chosen.symbolic ? "with a symbolic name" : "as pixmaps");
     emit changed();
 }
