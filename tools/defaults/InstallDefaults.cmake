@@ -8,6 +8,8 @@ configure_file(CheckDefaultsTarget.cmake.in CheckDefaultsTarget.cmake @ONLY)
 install(SCRIPT ${CMAKE_CURRENT_BINARY_DIR}/CheckDefaultsTarget.cmake COMPONENT defaults)
 # Copied beside its place and renamed over it, never unlinked and rewritten in place: a program
 # that runs the tool during an install finds the old one or the new one, not none or half of one.
+# The strip tool is known only here, at configure time; packaging asks for stripped files.
+install(CODE "set(vantel_strip \"${CMAKE_STRIP}\")" COMPONENT defaults)
 install(CODE [[
   set(vantel_target "$ENV{DESTDIR}/usr/bin/defaults")
   set(vantel_staged "$ENV{DESTDIR}/usr/bin/.defaults.installing")
@@ -16,6 +18,9 @@ install(CODE [[
   file(COPY_FILE "$<TARGET_FILE:defaults>" "${vantel_staged}")
   file(CHMOD "${vantel_staged}" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
        GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  if(CMAKE_INSTALL_DO_STRIP AND vantel_strip)
+    execute_process(COMMAND "${vantel_strip}" "${vantel_staged}")
+  endif()
   file(RENAME "${vantel_staged}" "${vantel_target}")
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${vantel_target}")
 ]] COMPONENT defaults)
