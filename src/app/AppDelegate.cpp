@@ -48,7 +48,7 @@ void AppDelegate::start() {
     StatusButton *statusButton = button();
     const bool fnState = toggler_.readFnState();
     if (statusButton) {
-        icons_.show(steadyState(fnState), statusButton);
+        showSteady(fnState, statusButton);
         refreshTooltip();
     }
     services_.keyboards.apply(fnState);
@@ -72,7 +72,7 @@ void AppDelegate::setupStatusItem() {
     const bool fnState = statusButton && toggler_.readFnState();
     statusItem_->setMenu(panelMenu(fnState));
     if (statusButton) {
-        icons_.show(steadyState(fnState), statusButton);
+        showSteady(fnState, statusButton);
         refreshTooltip();
     }
 }
@@ -140,11 +140,17 @@ void AppDelegate::toggleAction() {
 void AppDelegate::finishToggle(bool newFnState) {
     isWorking_ = false;
     if (StatusButton *statusButton = button())
-        icons_.show(steadyState(newFnState), statusButton);
+        showSteady(newFnState, statusButton);
     refreshTooltip();
     postToggleNotification(newFnState);
     // Asynchronous: the keyboards follow without holding up anything above.
     services_.keyboards.apply(newFnState);
+}
+
+void AppDelegate::showSteady(bool fnState, StatusButton *statusButton) {
+    icons_.show(steadyState(fnState), statusButton);
+    // The next click spins from here: its frames are made now, while nothing else happens.
+    icons_.prepareSpin(workingState(fnState), statusButton);
 }
 
 void AppDelegate::refreshTooltip() {

@@ -53,6 +53,8 @@ private:
     // The menu panels show themselves, with titles read afresh at each opening.
     std::unique_ptr<QMenu> panelMenu(bool fnState);
     void finishToggle(bool newFnState);
+    // Shows the steady icon of `fnState` and prepares the spin a click would start from it.
+    void showSteady(bool fnState, StatusButton *statusButton);
     void refreshTooltip();
     void postToggleNotification(bool newFnState);
     StatusButton *button() const;

@@ -37,7 +37,10 @@ public:
     IconImage finish(bool isTemplate) {
         if (painter_.isActive())
             painter_.end();
-        return {std::move(image_), isTemplate};
+        // An image that has been painted on keeps its paint engine, tens of kilobytes of
+        // buffers, for as long as it lives; frames are kept for reuse, so they are kept as
+        // copies without one.
+        return {image_.copy(), isTemplate};
     }
 
 private:

@@ -1,74 +1,91 @@
 #include "platform/NamedPixmapIcon.h"
 
+#include <QHash>
 #include <QIconEngine>
+#include <QMap>
 #include <QPainter>
-
-#include <algorithm>
 
 namespace {
 
+// `picture` centred in a transparent box of `size`, scaled down (or up) to fit when it does not
+// fit one side exactly. Device pixels throughout, so that Qt never has to copy a pixmap to reset
+// its ratio.
+QPixmap boxed(const QPixmap &picture, const QSize &size) {
+    QImage image = picture.toImage();
+    if (image.size().scaled(size, Qt::KeepAspectRatio) != image.size())
+        image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(1);
+    QImage box(size, QImage::Format_ARGB32_Premultiplied);
+    box.fill(Qt::transparent);
+    QPainter painter(&box);
+    painter.drawImage((size.width() - image.width()) / 2, (size.height() - image.height()) / 2,
+                      image);
+    painter.end();
+    // The copy leaves the paint engine and its buffers behind: the pixmap is kept.
+    return QPixmap::fromImage(box.copy());
+}
+
+// Holds a picture as squares, the shape panels show icons in, and hands out pixmaps of exactly
+// the size asked for, each made once. A StatusNotifierItem host re-reads the icon on every frame
+// of a spin, and Qt reads the same few square sizes each time: pixmaps ready at those sizes spare
+// it the scaling and letterboxing it would otherwise repeat per reading.
 class NamedPixmapEngine final : public QIconEngine {
 public:
-    NamedPixmapEngine(QString name, QList<QPixmap> pixmaps)
-        : name_(std::move(name)), pixmaps_(std::move(pixmaps)) {}
+    NamedPixmapEngine(QString name, const QList<QPixmap> &pixmaps) : name_(std::move(name)) {
+        for (const QPixmap &pixmap : pixmaps) {
+            const int side = std::max(pixmap.width(), pixmap.height());
+            if (side > 0)
+                squares_.insert(side, boxed(pixmap, QSize(side, side)));
+        }
+    }
 
     QString iconName() override { return name_; }
     QString key() const override { return QStringLiteral("vantel-named-pixmap"); }
-    QIconEngine *clone() const override { return new NamedPixmapEngine(name_, pixmaps_); }
-    bool isNull() override { return pixmaps_.isEmpty(); }
+    QIconEngine *clone() const override { return new NamedPixmapEngine(*this); }
+    bool isNull() override { return squares_.isEmpty(); }
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
         QList<QSize> sizes;
-        for (const QPixmap &pixmap : pixmaps_)
-            sizes.append(pixmap.size());
+        for (const int side : squares_.keys())
+            sizes.append(QSize(side, side));
         return sizes;
     }
 
     QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override {
-        const QPixmap *best = closest(size);
-        return best ? best->size().scaled(size, Qt::KeepAspectRatio) : QSize();
+        return squares_.isEmpty() ? QSize() : size;
     }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override {
-        const QPixmap *best = closest(size);
-        if (!best)
+        if (squares_.isEmpty() || size.isEmpty())
             return {};
-        if (best->size() == size)
-            return *best;
-        return best->scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        if (size.width() == size.height() && squares_.contains(size.width()))
+            return squares_.value(size.width());
+        if (const auto kept = others_.constFind(size); kept != others_.constEnd())
+            return *kept;
+        QPixmap made = boxed(squares_.last(), size);
+        // Hosts ask for one or two sizes more; anything beyond is made each time, not kept.
+        if (others_.size() < maxOtherSizes)
+            others_.insert(size, made);
+        return made;
     }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
                QIcon::State state) override {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1;
         const QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
-        if (drawn.isNull())
-            return;
-        const QSize shown = drawn.size() / ratio;
-        painter->drawPixmap(QRect(rect.topLeft() + QPoint((rect.width() - shown.width()) / 2,
-                                                          (rect.height() - shown.height()) / 2),
-                                  shown),
-                            drawn);
+        if (!drawn.isNull())
+            painter->drawPixmap(rect, drawn);
     }
 
 private:
-    // The smallest pixmap at least as large as `size`, else the largest there is.
-    const QPixmap *closest(const QSize &size) const {
-        const QPixmap *best = nullptr;
-        for (const QPixmap &candidate : pixmaps_) {
-            const bool covers =
-                candidate.width() >= size.width() && candidate.height() >= size.height();
-            const bool bestCovers =
-                best && best->width() >= size.width() && best->height() >= size.height();
-            if (!best || (covers && (!bestCovers || candidate.width() < best->width())) ||
-                (!covers && !bestCovers && candidate.width() > best->width()))
-                best = &candidate;
-        }
-        return best;
-    }
+    NamedPixmapEngine(const NamedPixmapEngine &) = default;
+
+    static constexpr int maxOtherSizes = 4;
 
     QString name_;
-    QList<QPixmap> pixmaps_;
+    // By side, smallest first.
+    QMap<int, QPixmap> squares_;
+    QHash<QSize, QPixmap> others_;
 };
 
 } // namespace

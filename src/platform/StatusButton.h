@@ -37,6 +37,9 @@ public:
     virtual void setImage(const PanelPicture &picture) = 0;
     // Leaves the button without a picture.
     virtual void clearImage() = 0;
+    // Makes ready what showing `picture` would take, without showing it: the frames of a spin
+    // are prepared while the program idles, so that the spin itself only hands them out.
+    virtual void prepareImage(const PanelPicture &picture) { Q_UNUSED(picture); }
     // Replaces the tooltip text.
     virtual void setToolTip(const QString &text) = 0;
     // The button's rectangle in screen coordinates, or an empty rectangle when the host keeps it

@@ -10,5 +10,7 @@ QImage tinted(const QImage &image, const QColor &color) {
     // Source-in scales the colour by the alpha already there and drops the old colour.
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(QRectF(QPointF(0, 0), result.deviceIndependentSize()), color);
-    return result;
+    painter.end();
+    // The copy leaves the paint engine and its buffers behind: panels' pictures are kept.
+    return result.copy();
 }

@@ -3,6 +3,7 @@
 #include "platform/MenuPlacement.h"
 #include "platform/NamedPixmapIcon.h"
 #include "platform/PanelColors.h"
+#include "platform/Tint.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -71,7 +72,7 @@ void TrayButton::setAppearance(const IconAppearance &appearance) {
 }
 
 void TrayButton::applyImage() {
-    const QIcon icon = panelIcon();
+    const QIcon icon = panelIcon(picture_);
     tray_.setIcon(icon);
     // Shown only once there is a picture: an icon without one would be an empty slot.
     if (!tray_.isVisible() && !icon.isNull()) {
@@ -80,19 +81,30 @@ void TrayButton::applyImage() {
     }
 }
 
-QIcon TrayButton::panelIcon() {
+void TrayButton::prepareImage(const PanelPicture &picture) {
+    const QIcon icon = panelIcon(picture);
+    // The sizes Qt reads for a StatusNotifierItem host; an XEmbed tray asks for its own later.
+    for (const QSize &size : icon.availableSizes())
+        icon.pixmap(size);
+}
+
+QIcon TrayButton::panelIcon(const PanelPicture &picture) {
+    return icons_.icon(picture, appearance_, [this, &picture] { return makePanelIcon(picture); });
+}
+
+QIcon TrayButton::makePanelIcon(const PanelPicture &picture) {
     QList<QPixmap> pixmaps;
-    for (const QImage &image : std::as_const(picture_.representations))
-        pixmaps.append(picture_.isTemplate ? tinted_.pixmap(image, appearance_.color)
-                                           : QPixmap::fromImage(image));
+    for (const QImage &image : std::as_const(picture.representations))
+        pixmaps.append(
+            QPixmap::fromImage(picture.isTemplate ? tinted(image, appearance_.color) : image));
     // Hosts that recolour symbolic names get one as well; they find it only as a file of their
     // icon theme. A forced colour (no symbolic appearance) must not be recoloured.
-    if (appearance_.symbolic && picture_.isTemplate && !picture_.name.isEmpty() && picture_.shape) {
-        const QString name = picture_.name + QLatin1Char('-') +
+    if (appearance_.symbolic && picture.isTemplate && !picture.name.isEmpty() && picture.shape) {
+        const QString name = picture.name + QLatin1Char('-') +
                              appearance_.color.name(QColor::HexRgb).mid(1) +
                              QStringLiteral("-symbolic");
         if (files_.has(name) ||
-            files_.provide(name, symbolicSvg(picture_.shape(), picture_.size, appearance_.color)))
+            files_.provide(name, symbolicSvg(picture.shape(), picture.size, appearance_.color)))
             return namedPixmapIcon(name, pixmaps);
     }
     return namedPixmapIcon(QString(), pixmaps);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "platform/IconAppearance.h"
+#include "platform/PanelIconCache.h"
 #include "platform/StatusBar.h"
 #include "platform/StatusButton.h"
 #include "platform/SymbolicIconFiles.h"
-#include "platform/TintedPixmaps.h"
 
 #include <QList>
 #include <QPointer>
@@ -31,6 +31,7 @@ public:
 
     void setImage(const PanelPicture &picture) override;
     void clearImage() override;
+    void prepareImage(const PanelPicture &picture) override;
     void setToolTip(const QString &text) override;
     QRect bounds() const override;
 
@@ -43,12 +44,13 @@ signals:
 
 private:
     void applyImage();
-    QIcon panelIcon();
+    QIcon panelIcon(const PanelPicture &picture);
+    QIcon makePanelIcon(const PanelPicture &picture);
 
     QSystemTrayIcon &tray_;
     PanelPicture picture_;
     IconAppearance appearance_;
-    TintedPixmaps tinted_;
+    PanelIconCache icons_;
     SymbolicIconFiles files_;
 };
 

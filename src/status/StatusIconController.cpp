@@ -49,21 +49,14 @@ StatusIconController::StatusIconController(IconStyle style, SpinDirection direct
       images_([this](IconState state, double angle, qreal scale) {
           return makeImage(style_, state, angle, scale, symbols_);
       }),
-      shapes_(makeShapes()) {}
-
-std::shared_ptr<FrameCache<QPainterPath>> StatusIconController::makeShapes() const {
-    // A picture may outlive the controller in a panel button, so the outlines it can ask for
-    // hold their own copy of the style.
-    return std::make_shared<FrameCache<QPainterPath>>(
-        [style = style_, &symbols = symbols_](IconState state, double angle, qreal) {
-            return iconShape(style, state, angle, symbols);
-        });
-}
+      shapeStyle_(std::make_shared<const IconStyle>(style_)) {}
 
 void StatusIconController::setStyle(const IconStyle &style) {
     style_ = style;
+    // Frames prepared from here on would be counted for the old step.
+    preparer_.reset();
     images_.clear();
-    shapes_ = makeShapes();
+    shapeStyle_ = std::make_shared<const IconStyle>(style_);
 }
 
 // The timer goes with the controller: its later ticks would find no controller anyway.
@@ -114,20 +107,65 @@ void StatusIconController::setButtonImage(StatusButton *button, IconState state,
                                           double imageAngle) {
     if (!button)
         return;
-    PanelPicture picture;
+    if (const std::optional<PanelPicture> shown = picture(state, imageAngle))
+        button->setImage(*shown);
+    else
+        button->clearImage();
+}
+
+std::optional<PanelPicture> StatusIconController::picture(IconState state, double imageAngle) {
+    PanelPicture made;
     for (const qreal scale : scales_) {
         std::optional<IconImage> drawn = images_.frame(state, imageAngle, scale);
-        if (!drawn) {
-            button->clearImage();
-            return;
-        }
-        picture.representations.append(drawn->image);
-        picture.isTemplate = drawn->isTemplate;
+        if (!drawn)
+            return std::nullopt;
+        made.representations.append(drawn->image);
+        made.isTemplate = drawn->isTemplate;
     }
-    picture.name = frameName(state, imageAngle);
-    picture.size = QSizeF(style_.size.width, style_.size.height);
-    picture.shape = [shapes = shapes_, state, imageAngle] {
-        return shapes->frame(state, imageAngle, 0).value_or(QPainterPath());
+    made.name = frameName(state, imageAngle);
+    made.size = QSizeF(style_.size.width, style_.size.height);
+    // Outlines are not kept: a panel that takes them asks once per frame and colour, and
+    // they weigh far more than the frame's pixels. A picture may outlive the controller in a
+    // panel button, so it holds the style it was drawn in.
+    made.shape = [style = shapeStyle_, &symbols = symbols_, state, imageAngle] {
+        return iconShape(*style, state, imageAngle, symbols).value_or(QPainterPath());
     };
-    button->setImage(picture);
+    return made;
+}
+
+void StatusIconController::prepareSpin(IconState state, StatusButton *button) {
+    preparer_.reset();
+    const double step = degreesPerTick(style_);
+    if (!isWorking(state) || !button || step == 0)
+        return;
+    preparedState_ = state;
+    preparedButton_ = button;
+    // The angles a spin reaches, added up as its ticks add them: one turn, or as many frames as
+    // the cache keeps when the step does not divide the circle.
+    preparedAngle_ = 0;
+    framesToPrepare_ = int(std::min(std::ceil(360.0 / std::fabs(step) - 1e-9), 256.0));
+    preparer_ = std::make_unique<QTimer>();
+    std::weak_ptr<int> controller = alive_;
+    QObject::connect(preparer_.get(), &QTimer::timeout, preparer_.get(), [this, controller] {
+        if (!controller.expired())
+            prepareNextFrame();
+    });
+    // A zero interval runs once per pass of the event loop: clicks and the panel come between.
+    preparer_->start(0);
+}
+
+bool StatusIconController::isPreparing() const {
+    return preparer_ && preparer_->isActive();
+}
+
+void StatusIconController::prepareNextFrame() {
+    if (!preparedButton_ || framesToPrepare_ <= 0) {
+        // Stopped, not deleted: this runs inside the timer's own signal.
+        preparer_->stop();
+        return;
+    }
+    --framesToPrepare_;
+    preparedAngle_ = std::fmod(preparedAngle_ + degreesPerTick(style_), 360.0);
+    if (const std::optional<PanelPicture> made = picture(preparedState_, preparedAngle_))
+        preparedButton_->prepareImage(*made);
 }

@@ -4,6 +4,7 @@
 #include "icon/IconDrawing.h"
 #include "icon/IconState.h"
 #include "icon/IconStyle.h"
+#include "platform/StatusButton.h"
 
 #include <QList>
 #include <QPointer>
@@ -11,7 +12,6 @@
 #include <optional>
 
 class QTimer;
-class StatusButton;
 class SymbolLibrary;
 
 // Which way the working arrows turn, as seen on the panel.
@@ -34,6 +34,10 @@ public:
 
     // Shows `state` on `button`; the button is held weakly.
     void show(IconState state, StatusButton *button);
+    // Draws the frames of the working state `state` and has `button` make them ready, one frame
+    // per pass of the event loop, so that the spin that comes next only hands them out.
+    void prepareSpin(IconState state, StatusButton *button);
+    bool isPreparing() const;
 
     const IconStyle &style() const { return style_; }
     // Taken as given, sign included: a new size shows at the next image, a new speed or frame
@@ -50,21 +54,27 @@ public:
 private:
     void startSpin();
     void spinTick(double degreesPerTick);
+    void prepareNextFrame();
     // Hands the button one picture at every scale, or clears it when there is none.
     void setButtonImage(StatusButton *button, IconState state, double angle);
-    std::shared_ptr<FrameCache<QPainterPath>> makeShapes() const;
+    // The picture of `state` at `angle` at every scale; none when one of them cannot be drawn.
+    std::optional<PanelPicture> picture(IconState state, double angle);
 
     IconStyle style_;
     std::unique_ptr<QTimer> timer_;
     double rotationAngle_ = 0;
     QPointer<StatusButton> rotatingButton_;
     std::optional<IconState> workingState_;
+    std::unique_ptr<QTimer> preparer_;
+    QPointer<StatusButton> preparedButton_;
+    IconState preparedState_ = IconState::workingFromOff;
+    double preparedAngle_ = 0;
+    int framesToPrepare_ = 0;
     const SymbolLibrary &symbols_;
     QList<qreal> scales_;
-    // Every frame is drawn once and handed out again at later turns; outlines only when a panel
-    // asks for one, and shared with the pictures that carry them.
+    // Every frame is drawn once and handed out again at later turns.
     FrameCache<IconImage> images_;
-    std::shared_ptr<FrameCache<QPainterPath>> shapes_;
+    std::shared_ptr<const IconStyle> shapeStyle_;
     // The timer's action holds this weakly, so a tick never reaches a controller that is gone.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
 };

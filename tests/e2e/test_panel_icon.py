@@ -92,8 +92,11 @@ class NotifierHostTest(DesktopTest):
         self.assertEqual(TOOLTIP[False], item.tooltip())
 
     def icon_form(self, item):
-        name = str(item._get('IconName'))
-        return name, symbol_colour(argb_pixels(item.icon()))
+        """The name and the marks' colour, read in one call: two reads could straddle a change."""
+        props = item.proxy.GetAll(item.IFACE, dbus_interface='org.freedesktop.DBus.Properties')
+        pixmaps = [(int(w), int(h), bytes(data)) for w, h, data in props['IconPixmap']]
+        largest = max(pixmaps, key=lambda p: p[0] * p[1])
+        return str(props['IconName']), symbol_colour(argb_pixels(largest))
 
     def svg_for(self, name):
         path = os.path.join(self.desktop.env.get('XDG_DATA_HOME',

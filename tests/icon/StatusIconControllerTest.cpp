@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QSet>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -129,6 +130,37 @@ TEST_F(SpinningController, ThirtyClockwiseTicksComeBackToNegativeZero) {
     EXPECT_TRUE(std::signbit(angles[29])) << "fmod keeps the dividend's sign";
     EXPECT_EQ(angles[30], -12);
     EXPECT_EQ(icons.angle(), 0);
+}
+
+// Prepared ahead, a spin only hands out what is ready: the frames it shows are the ones made
+// ready, in the same order, and none is drawn again.
+TEST_F(SpinningController, APreparedSpinDrawsNothingNew) {
+    icons.prepareSpin(IconState::workingFromOff, &button);
+    EXPECT_TRUE(button.calls.empty()) << "preparing shows nothing";
+    ASSERT_TRUE(runUntil([&] { return !icons.isPreparing(); }));
+    ASSERT_EQ(button.prepared.size(), 30);
+    EXPECT_EQ(QSet<QString>(button.prepared.begin(), button.prepared.end()).size(), 30);
+    const int drawn = icons.drawCount();
+    EXPECT_EQ(drawn, 60) << "one turn at two scales";
+
+    icons.show(IconState::workingFromOff, &button);
+    waitForImages(60);
+    icons.show(IconState::off, &button);
+    EXPECT_EQ(icons.drawCount(), drawn + 2) << "only the steady picture is new";
+    for (int tick = 0; tick < 30; ++tick)
+        EXPECT_EQ(button.calls[tick].name, button.prepared[tick]) << tick;
+
+    // Steady states, a button that has gone, and a style change all end the preparing.
+    icons.prepareSpin(IconState::on, &button);
+    EXPECT_FALSE(icons.isPreparing());
+    auto gone = std::make_unique<FakeButton>();
+    icons.prepareSpin(IconState::workingFromOn, gone.get());
+    gone.reset();
+    runFor(50);
+    EXPECT_FALSE(icons.isPreparing());
+    icons.prepareSpin(IconState::workingFromOn, &button);
+    icons.setStyle(fastSpin);
+    EXPECT_FALSE(icons.isPreparing());
 }
 
 TEST_F(SpinningController, StyleChangesTakeEffectWhenDue) {

@@ -75,16 +75,35 @@ TEST(IconColourPreference, ReadsLightAndDarkAndTreatsEverythingElseAsAutomatic) 
         EXPECT_EQ(iconColorPreference(QString::fromLatin1(other)), P::automatic) << other;
 }
 
-TEST(NamedPixmapIcon, CarriesItsNameAndPaintsItsOwnPixmaps) {
+// Qt hands a StatusNotifierItem host squares and re-reads them on every frame of a spin: the
+// icon has them ready, each made once, the picture centred and never scaled where it fits.
+TEST(NamedPixmapIcon, CarriesItsNameAndHandsOutSquaresMadeOnce) {
     QPixmap small(24, 20), large(48, 40);
     small.fill(Qt::red);
     large.fill(Qt::blue);
     const QIcon icon = namedPixmapIcon(QStringLiteral("vantel-on-symbolic"), {small, large});
     EXPECT_EQ(icon.name(), u"vantel-on-symbolic");
-    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{24, 20}, {48, 40}}));
-    EXPECT_EQ(icon.pixmap(QSize(48, 40)).toImage().pixel(5, 5), QColor(Qt::blue).rgb());
-    EXPECT_EQ(icon.pixmap(QSize(24, 20)).toImage().pixel(5, 5), QColor(Qt::red).rgb());
     EXPECT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{{24, 24}, {48, 48}}));
+
+    struct Case {
+        QSize size;
+        QPoint inside, outside;
+        QRgb colour;
+    };
+    const Case cases[] = {{{24, 24}, {12, 2}, {12, 1}, QColor(Qt::red).rgba()},
+                          {{48, 48}, {24, 4}, {24, 3}, QColor(Qt::blue).rgba()},
+                          // Scaled down from the largest square.
+                          {{22, 22}, {11, 11}, {11, 0}, QColor(Qt::blue).rgba()}};
+    for (const Case &c : cases) {
+        const QPixmap first = icon.pixmap(c.size);
+        ASSERT_EQ(first.size(), c.size);
+        EXPECT_EQ(first.devicePixelRatio(), 1);
+        const QImage image = first.toImage();
+        EXPECT_EQ(image.pixel(c.inside), c.colour) << c.size.width();
+        EXPECT_EQ(qAlpha(image.pixel(c.outside)), 0) << c.size.width();
+        EXPECT_EQ(icon.pixmap(c.size).cacheKey(), first.cacheKey()) << "made once";
+    }
 }
 
 TEST(SymbolicIconFiles, WritesEachFileOnceAndReportsAFailure) {

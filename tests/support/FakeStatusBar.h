@@ -32,6 +32,7 @@ public:
         note(journal_, "clearImage");
         calls.push_back({});
     }
+    void prepareImage(const PanelPicture &picture) override { prepared.append(picture.name); }
     void setToolTip(const QString &text) override {
         note(journal_, "setToolTip");
         toolTips.push_back(text);
@@ -43,6 +44,8 @@ public:
 
     std::vector<Call> calls;
     PanelPicture lastPicture;
+    // The names of the pictures made ready, in order.
+    QStringList prepared;
     QStringList toolTips;
     // Runs after every picture, as a tray would repaint.
     std::function<void()> onImage;

@@ -1,0 +1,17 @@
+#include "platform/PanelIconCache.h"
+
+QIcon PanelIconCache::icon(const PanelPicture &picture, const IconAppearance &appearance,
+                           const Make &make) {
+    Key key{{}, picture.name, appearance.color.rgba(), appearance.symbolic};
+    key.images.reserve(picture.representations.size());
+    for (const QImage &image : picture.representations)
+        key.images.append(image.cacheKey());
+    if (const auto kept = icons_.constFind(key); kept != icons_.constEnd())
+        return *kept;
+    if (icons_.size() >= capacity)
+        icons_.clear();
+    ++makeCount_;
+    QIcon made = make();
+    icons_.insert(key, made);
+    return made;
+}
