@@ -15,11 +15,9 @@ import sys
 import time
 
 import dbus
-import dbus.mainloop.glib
 import dbus.service
-from gi.repository import GLib
 
-from services import Log
+from services import Log, serve, session_bus
 
 ITEM = 'org.kde.StatusNotifierItem'
 DBUSMENU = 'com.canonical.dbusmenu'
@@ -152,23 +150,11 @@ def main():
     if kind not in ('portal', 'reader'):
         print(f'unknown service {kind}', file=sys.stderr)
         return 2
-    dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
+    bus = session_bus()
     if kind == 'reader':
-        reader = IconReader(bus, Log(log_path))
-        print('ready', flush=True)
-        GLib.MainLoop().run()
-        del reader
-        return 0
-    service = SettingsPortal(bus, Log(log_path), int(sys.argv[3]))
-    reply = bus.request_name('org.freedesktop.portal.Desktop', dbus.bus.NAME_FLAG_DO_NOT_QUEUE)
-    if reply != dbus.bus.REQUEST_NAME_REPLY_PRIMARY_OWNER:
-        print('org.freedesktop.portal.Desktop is already owned', file=sys.stderr)
-        return 1
-    print('ready', flush=True)
-    GLib.MainLoop().run()
-    del service
-    return 0
+        return serve(bus, IconReader(bus, Log(log_path)))
+    return serve(bus, SettingsPortal(bus, Log(log_path), int(sys.argv[3])),
+                 'org.freedesktop.portal.Desktop')
 
 
 if __name__ == '__main__':

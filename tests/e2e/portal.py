@@ -27,9 +27,10 @@ import time
 
 import dbus
 import dbus.lowlevel
-import dbus.mainloop.glib
 import dbus.service
 from gi.repository import GLib
+
+from services import serve, session_bus
 
 PORTAL = 'org.freedesktop.portal.Desktop'
 PATH = '/org/freedesktop/portal/desktop'
@@ -186,17 +187,8 @@ class Portal(dbus.service.Object):
 
 
 def main():
-    dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    portal = Portal(bus, '--no-shortcuts' not in sys.argv[1:])
-    if bus.request_name(PORTAL, dbus.bus.NAME_FLAG_DO_NOT_QUEUE) != \
-            dbus.bus.REQUEST_NAME_REPLY_PRIMARY_OWNER:
-        print(f'{PORTAL} is already owned', file=sys.stderr)
-        return 1
-    print('ready', flush=True)
-    GLib.MainLoop().run()
-    del portal
-    return 0
+    bus = session_bus()
+    return serve(bus, Portal(bus, '--no-shortcuts' not in sys.argv[1:]), PORTAL)
 
 
 if __name__ == '__main__':

@@ -214,20 +214,30 @@ SERVICES = {
 }
 
 
-def main():
-    kind, log_path = sys.argv[1], sys.argv[2]
+def session_bus():
     dbus.mainloop.glib.DBusGMainLoop(set_as_default=True)
-    bus = dbus.SessionBus()
-    cls, bus_name = SERVICES[kind]
-    service = cls(bus, Log(log_path))
-    reply = bus.request_name(bus_name, dbus.bus.NAME_FLAG_DO_NOT_QUEUE)
-    if reply != dbus.bus.REQUEST_NAME_REPLY_PRIMARY_OWNER:
-        print(f'{bus_name} is already owned', file=sys.stderr)
-        return 1
+    return dbus.SessionBus()
+
+
+def serve(bus, service, bus_name=None):
+    """Takes `bus_name` (if any), tells the starter 'ready' and runs until killed; 1 when the
+    name is already owned."""
+    if bus_name is not None:
+        reply = bus.request_name(bus_name, dbus.bus.NAME_FLAG_DO_NOT_QUEUE)
+        if reply != dbus.bus.REQUEST_NAME_REPLY_PRIMARY_OWNER:
+            print(f'{bus_name} is already owned', file=sys.stderr)
+            return 1
     print('ready', flush=True)
     GLib.MainLoop().run()
     del service
     return 0
+
+
+def main():
+    kind, log_path = sys.argv[1], sys.argv[2]
+    bus = session_bus()
+    cls, bus_name = SERVICES[kind]
+    return serve(bus, cls(bus, Log(log_path)), bus_name)
 
 
 if __name__ == '__main__':

@@ -1,7 +1,7 @@
 #include "AppIcon.h"
 
-#include "ShapeRecorder.h"
 #include "icon/IconDrawing.h"
+#include "icon/IconShape.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -16,18 +16,6 @@ constexpr double coverage = 15.0 / 16.0;
 
 double scaleFor(const IconStyle &style, double side) {
     return side * coverage / std::max(style.size.width, style.size.height);
-}
-
-// The glyph the panel icon shows for the mode, with the same fallback.
-std::optional<ConfiguredSymbol> modeGlyph(const IconStyle &style) {
-    const SymbolLibrary &symbols = builtInSymbols();
-    const QString description = QStringLiteral("Vantel");
-    auto glyph = symbols.symbol(QStringLiteral("function"), description);
-    if (!glyph)
-        glyph = symbols.symbol(QStringLiteral("fx"), description);
-    if (!glyph)
-        return std::nullopt;
-    return symbols.configured(*glyph, style.glyphPointSize, SymbolWeight::regular);
 }
 
 } // namespace
@@ -55,22 +43,7 @@ QImage appIconImage(int pixels) {
 }
 
 QPainterPath appIconShape() {
-    const IconStyle style;
-    const auto glyph = modeGlyph(style);
-    if (!glyph)
-        return {};
-    ShapeRecorder recorder(QSize(qCeil(style.size.width), qCeil(style.size.height)));
-    QPainter painter(&recorder);
-    // The same y-up space the panel icon is drawn in.
-    painter.translate(0, qCeil(style.size.height));
-    painter.scale(1, -1);
-    QPainterPath frame;
-    frame.addRoundedRect(fillRect(style), style.cornerRadius, style.cornerRadius);
-    painter.fillPath(frame, Qt::black);
-    drawSymbol(painter, *glyph, QPainter::CompositionMode_DestinationOut,
-               aspectFitRect(glyph->size, contentBox(style)));
-    painter.end();
-    return recorder.shape().simplified();
+    return iconShape(IconStyle{}, IconState::on, 0).value_or(QPainterPath());
 }
 
 QByteArray appIconSvg(int side) {

@@ -1,4 +1,4 @@
-#include "ShapeRecorder.h"
+#include "icon/ShapeRecorder.h"
 
 #include <QPaintEngine>
 #include <QPainterPathStroker>
