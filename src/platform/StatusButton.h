@@ -45,4 +45,9 @@ public:
     // The button's rectangle in screen coordinates, or an empty rectangle when the host keeps it
     // to itself.
     virtual QRect bounds() const = 0;
+
+signals:
+    // What the pictures made ready so far turned into no longer fits the panel (its colours
+    // changed): they are worth preparing again.
+    void preparedImagesOutdated();
 };

@@ -69,6 +69,7 @@ void TrayButton::setAppearance(const IconAppearance &appearance) {
     appearance_ = appearance;
     if (!picture_.representations.isEmpty())
         applyImage();
+    emit preparedImagesOutdated();
 }
 
 void TrayButton::applyImage() {

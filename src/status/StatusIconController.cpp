@@ -135,21 +135,31 @@ std::optional<PanelPicture> StatusIconController::picture(IconState state, doubl
 
 void StatusIconController::prepareSpin(IconState state, StatusButton *button) {
     preparer_.reset();
-    const double step = degreesPerTick(style_);
-    if (!isWorking(state) || !button || step == 0)
+    if (!isWorking(state) || !button || degreesPerTick(style_) == 0)
         return;
     preparedState_ = state;
     preparedButton_ = button;
-    // The angles a spin reaches, added up as its ticks add them: one turn, or as many frames as
-    // the cache keeps when the step does not divide the circle.
-    preparedAngle_ = 0;
-    framesToPrepare_ = int(std::min(std::ceil(360.0 / std::fabs(step) - 1e-9), 256.0));
     preparer_ = std::make_unique<QTimer>();
     std::weak_ptr<int> controller = alive_;
     QObject::connect(preparer_.get(), &QTimer::timeout, preparer_.get(), [this, controller] {
         if (!controller.expired())
             prepareNextFrame();
     });
+    // The panel's colours often arrive just after start: the frames are made again for them.
+    QObject::connect(button, &StatusButton::preparedImagesOutdated, preparer_.get(),
+                     [this, controller] {
+                         if (!controller.expired())
+                             startPreparing();
+                     });
+    startPreparing();
+}
+
+void StatusIconController::startPreparing() {
+    // The angles a spin reaches, added up as its ticks add them: one turn, or as many frames as
+    // the cache keeps when the step does not divide the circle.
+    preparedAngle_ = 0;
+    framesToPrepare_ =
+        int(std::min(std::ceil(360.0 / std::fabs(degreesPerTick(style_)) - 1e-9), 256.0));
     // A zero interval runs once per pass of the event loop: clicks and the panel come between.
     preparer_->start(0);
 }

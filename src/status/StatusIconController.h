@@ -54,6 +54,7 @@ public:
 private:
     void startSpin();
     void spinTick(double degreesPerTick);
+    void startPreparing();
     void prepareNextFrame();
     // Hands the button one picture at every scale, or clears it when there is none.
     void setButtonImage(StatusButton *button, IconState state, double angle);

@@ -150,6 +150,12 @@ TEST_F(SpinningController, APreparedSpinDrawsNothingNew) {
     for (int tick = 0; tick < 30; ++tick)
         EXPECT_EQ(button.calls[tick].name, button.prepared[tick]) << tick;
 
+    // New panel colours: the same frames are made ready again, for the button to redo.
+    button.prepared.clear();
+    emit button.preparedImagesOutdated();
+    ASSERT_TRUE(runUntil([&] { return button.prepared.size() == 30 && !icons.isPreparing(); }));
+    EXPECT_EQ(icons.drawCount(), drawn + 2) << "the drawings themselves are kept";
+
     // Steady states, a button that has gone, and a style change all end the preparing.
     icons.prepareSpin(IconState::on, &button);
     EXPECT_FALSE(icons.isPreparing());
