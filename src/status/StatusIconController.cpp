@@ -155,11 +155,11 @@ void StatusIconController::prepareSpin(IconState state, StatusButton *button) {
 }
 
 void StatusIconController::startPreparing() {
-    // The angles a spin reaches, added up as its ticks add them: one turn, or as many frames as
-    // the cache keeps when the step does not divide the circle.
+    // The angles a spin reaches, added up as its ticks add them: one turn, or when the step does
+    // not divide the circle, no more frames than the caches keep at two scales.
     preparedAngle_ = 0;
     framesToPrepare_ =
-        int(std::min(std::ceil(360.0 / std::fabs(degreesPerTick(style_)) - 1e-9), 256.0));
+        int(std::min(std::ceil(360.0 / std::fabs(degreesPerTick(style_)) - 1e-9), 120.0));
     // A zero interval runs once per pass of the event loop: clicks and the panel come between.
     preparer_->start(0);
 }
