@@ -83,10 +83,8 @@ void TrayButton::applyImage() {
 }
 
 void TrayButton::prepareImage(const PanelPicture &picture) {
-    const QIcon icon = panelIcon(picture);
-    // The sizes Qt reads for a StatusNotifierItem host; an XEmbed tray asks for its own later.
-    for (const QSize &size : icon.availableSizes())
-        icon.pixmap(size);
+    // Making the icon makes its squares, the sizes Qt reads for a StatusNotifierItem host.
+    panelIcon(picture);
 }
 
 QIcon TrayButton::panelIcon(const PanelPicture &picture) {
