@@ -13,6 +13,12 @@ VANTEL_DESKTOP_PACKAGES=(
   xvfb x11-utils x11-xkb-utils xdotool trayer dbus imagemagick python3 python3-dbus python3-gi
   qt6-qpa-plugins libqt6dbus6 weston
 )
+# The real panels, portals and notification servers the end-to-end tests run, each privately.
+VANTEL_REAL_DESKTOP_PACKAGES=(
+  xfce4-panel xfconf lxqt-panel dunst
+  plasma-workspace kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde qtwayland5
+  sway waybar wtype grim
+)
 # What scripts/package and its test need to make, check, install and remove the Debian package.
 VANTEL_PACKAGING_PACKAGES=(
   dpkg-dev fakeroot lintian appstream desktop-file-utils
