@@ -15,7 +15,8 @@ VANTEL_DESKTOP_PACKAGES=(
 )
 # The real panels, portals and notification servers the end-to-end tests run, each privately.
 VANTEL_REAL_DESKTOP_PACKAGES=(
-  xfce4-panel xfconf lxqt-panel dunst
+  xfce4-panel xfconf lxqt-panel dunst xdg-desktop-portal-gtk dconf-service dconf-gsettings-backend
+  gsettings-desktop-schemas libglib2.0-bin
   plasma-workspace kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde qtwayland5
   sway waybar wtype grim
 )

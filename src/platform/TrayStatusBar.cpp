@@ -4,6 +4,7 @@
 #include "platform/NamedPixmapIcon.h"
 #include "platform/PanelColors.h"
 #include "platform/Tint.h"
+#include "platform/x11/X11PointerWindow.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -21,6 +22,29 @@ namespace {
 // Qt's window for an icon in an XEmbed tray; it only exists while such a tray holds the icon.
 bool isEmbeddedIcon(const QObject *object) {
     return object->isWidgetType() && object->inherits("QSystemTrayIconSys");
+}
+
+QScreen *screenAtOrPrimary(QPoint point) {
+    QScreen *screen = QGuiApplication::screenAt(point);
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// Beside the icon at `bounds`. A notifier host tells nothing of its icon but that it was
+// clicked, so the pointer stands for it, and the panel under it for the icon's rows.
+QPoint menuPoint(const QRect &bounds, QSize menuSize) {
+    if (!bounds.isEmpty()) {
+        const QScreen *screen = screenAtOrPrimary(bounds.center());
+        return screen
+                   ? menuPosition(bounds, screen->geometry(), screen->availableGeometry(), menuSize)
+                   : bounds.bottomLeft();
+    }
+    const QPoint pointer = QCursor::pos();
+    const QScreen *screen = screenAtOrPrimary(pointer);
+    if (!screen)
+        return pointer;
+    const PointerSpot spot = pointerSpot(pointer, topLevelWindowUnderPointer(), screen->geometry(),
+                                         screen->availableGeometry());
+    return menuBeside(spot.icon, spot.edge, screen->geometry(), menuSize);
 }
 
 } // namespace
@@ -185,17 +209,8 @@ void TrayStatusItem::popUpMenu(std::unique_ptr<QMenu> menu, QPoint) {
     shownMenu_ = shown;
     // Deleted once back in the event loop, after a chosen entry's action has run.
     connect(shown, &QMenu::aboutToHide, shown, &QObject::deleteLater);
-    // Under a notifier host the icon's place is unknown; the click was where the pointer is.
-    const QRect bounds = button_.bounds();
-    const QRect icon = bounds.isEmpty() ? QRect(QCursor::pos(), QSize(1, 1)) : bounds;
-    const QScreen *screen = QGuiApplication::screenAt(icon.center());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
     shown->ensurePolished();
-    // Below a top panel this is the point the button asks for; other edges get their own.
-    shown->popup(screen ? menuPosition(icon, screen->geometry(), screen->availableGeometry(),
-                                       shown->sizeHint())
-                        : icon.bottomLeft());
+    shown->popup(menuPoint(button_.bounds(), shown->sizeHint()));
 }
 
 void TrayStatusItem::setMenu(std::unique_ptr<QMenu> menu) {

@@ -91,14 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
                       menu,
                       PanelEdge::right,
                       QPoint(996 - 3 - 220, 608)},
-        // A click position from a notifier host, near the bottom: the menu opens above it.
-        PlacementCase{"clickNearBottom",
-                      {700, 760, 1, 1},
-                      screen,
-                      screen,
-                      menu,
-                      PanelEdge::bottom,
-                      QPoint(700, 597)},
         // A menu too tall for the space under the icon goes above it.
         PlacementCase{"tooTallBelow",
                       {500, 600, 24, 24},
@@ -129,6 +121,94 @@ INSTANTIATE_TEST_SUITE_P(
                       menu,
                       PanelEdge::right,
                       QPoint(2057, 500)}),
+    [](const auto &param) { return std::string(param.param.name); });
+
+// A notifier host's click: only the pointer is known; the menu must clear the real icon.
+struct PointerCase {
+    const char *name;
+    QPoint pointer;
+    std::optional<QRect> window;
+    QRect available;
+    QRect icon;
+    PanelEdge edge;
+};
+
+void PrintTo(const PointerCase &c, std::ostream *os) {
+    *os << c.name;
+}
+
+class PointerPlacement : public ::testing::TestWithParam<PointerCase> {};
+
+TEST_P(PointerPlacement, OpensBesideThePanelUnderThePointer) {
+    const PointerCase &c = GetParam();
+    const PointerSpot spot = pointerSpot(c.pointer, c.window, screen, c.available);
+    EXPECT_EQ(spot.edge, c.edge);
+    const QRect placed(menuBeside(spot.icon, spot.edge, screen, menu), menu);
+    EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y();
+    EXPECT_FALSE(placed.intersects(c.icon)) << placed.x() << "," << placed.y();
+    EXPECT_FALSE(placed.contains(c.pointer));
+}
+
+const QRect bottomPanel(0, 740, 1024, 28);
+const QRect topPanel(0, 0, 1024, 28);
+
+INSTANTIATE_TEST_SUITE_P(
+    Pointer, PointerPlacement,
+    ::testing::Values(
+        // The icon's lowest row clicked on a bottom panel that reserves nothing.
+        PointerCase{"bottomPanelLowRow",
+                    {700, 765},
+                    bottomPanel,
+                    screen,
+                    {690, 743, 22, 22},
+                    PanelEdge::bottom},
+        PointerCase{"bottomPanelCorner",
+                    {1020, 750},
+                    bottomPanel,
+                    screen,
+                    {1000, 743, 22, 22},
+                    PanelEdge::bottom},
+        PointerCase{
+            "topPanelCorner", {1015, 3}, topPanel, screen, {1000, 3, 22, 22}, PanelEdge::top},
+        PointerCase{"leftPanelLow",
+                    {10, 760},
+                    QRect(0, 0, 28, 768),
+                    screen,
+                    {3, 740, 22, 22},
+                    PanelEdge::left},
+        // No window known (Wayland): the work area tells the strip.
+        PointerCase{"bottomReserved",
+                    {1020, 766},
+                    std::nullopt,
+                    {0, 0, 1024, 720},
+                    {1000, 723, 22, 45},
+                    PanelEdge::bottom},
+        PointerCase{"rightReserved",
+                    {1010, 384},
+                    std::nullopt,
+                    {0, 0, 996, 768},
+                    {996, 370, 28, 28},
+                    PanelEdge::right},
+        // Nothing known: a common panel at the nearest edge.
+        PointerCase{"bottomUnknown",
+                    {700, 764},
+                    std::nullopt,
+                    screen,
+                    {690, 742, 22, 22},
+                    PanelEdge::bottom},
+        PointerCase{"cornerUnknown",
+                    {1020, 750},
+                    std::nullopt,
+                    screen,
+                    {1002, 740, 22, 24},
+                    PanelEdge::bottom},
+        // An ordinary window under a pointer far from the edges is no panel.
+        PointerCase{"midScreenWindow",
+                    {500, 400},
+                    QRect(0, 0, 1024, 740),
+                    screen,
+                    {500, 400, 1, 1},
+                    PanelEdge::bottom}),
     [](const auto &param) { return std::string(param.param.name); });
 
 } // namespace
