@@ -21,6 +21,9 @@ inline const QColor darkIconColor{0x00, 0x00, 0x00};
 struct IconAppearance {
     QColor color;
     bool symbolic = false;
+    // Some hosts recolour a named icon once, as they receive it, and never again when their own
+    // look changes: the name then switches to its other spelling, which they look up afresh.
+    bool otherName = false;
     friend bool operator==(const IconAppearance &, const IconAppearance &) = default;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/PanelColors.h"
 
 #include "logging/LoggingCategories.h"
+#include "platform/PanelModeWatch.h"
 #include "platform/portal/DesktopColorScheme.h"
 #include "platform/x11/X11TrayColors.h"
 
@@ -10,9 +11,11 @@
 
 PanelColors::PanelColors(QObject *parent)
     : QObject(parent), tray_(new X11TrayColors(this)),
-      desktop_(new DesktopColorScheme(DesktopColorScheme::sessionBusName(), this)) {
+      desktop_(new DesktopColorScheme(DesktopColorScheme::sessionBusName(), this)),
+      panelMode_(new PanelModeWatch(DesktopColorScheme::sessionBusName(), this)) {
     connect(tray_, &X11TrayColors::changed, this, &PanelColors::update);
     connect(desktop_, &DesktopColorScheme::changed, this, &PanelColors::update);
+    connect(panelMode_, &PanelModeWatch::changed, this, &PanelColors::panelLookChanged);
     // The palette is the last resort; a theme change brings a new one.
     qGuiApp->installEventFilter(this);
     update();
@@ -51,11 +54,21 @@ void PanelColors::update() {
         break;
     }
     hints.paletteText = QGuiApplication::palette().color(QPalette::WindowText);
-    const IconAppearance chosen = chooseIconAppearance(preference_, hints);
+    IconAppearance chosen = chooseIconAppearance(preference_, hints);
+    chosen.otherName = appearance_.otherName;
     if (chosen == appearance_)
         return;
     appearance_ = chosen;
     qCDebug(lcTray) << "icon colour" << chosen.color.name()
                     << (chosen.symbolic ? "with a symbolic name" : "as pixmaps");
+    emit changed();
+}
+
+void PanelColors::panelLookChanged() {
+    // Pixmaps are shown as sent whatever the panel looks like; only a named icon is worth
+    // handing over again.
+    if (!appearance_.symbolic)
+        return;
+    appearance_.otherName = !appearance_.otherName;
     emit changed();
 }

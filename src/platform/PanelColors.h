@@ -5,6 +5,7 @@
 #include <QObject>
 
 class DesktopColorScheme;
+class PanelModeWatch;
 class X11TrayColors;
 
 // Everything that decides the icon's colour, gathered in one place and followed while the
@@ -30,9 +31,11 @@ protected:
 
 private:
     void update();
+    void panelLookChanged();
 
     X11TrayColors *tray_;
     DesktopColorScheme *desktop_;
+    PanelModeWatch *panelMode_;
     IconColorPreference preference_ = IconColorPreference::automatic;
     bool notifierItem_ = false;
     IconAppearance appearance_;

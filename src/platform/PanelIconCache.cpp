@@ -2,7 +2,7 @@
 
 QIcon PanelIconCache::icon(const PanelPicture &picture, const IconAppearance &appearance,
                            const Make &make) {
-    Key key{{}, picture.name, appearance.color.rgba(), appearance.symbolic};
+    Key key{{}, picture.name, appearance.color.rgba(), appearance.symbolic, appearance.otherName};
     key.images.reserve(picture.representations.size());
     for (const QImage &image : picture.representations)
         key.images.append(image.cacheKey());

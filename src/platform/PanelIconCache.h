@@ -28,9 +28,10 @@ private:
         QString name;
         QRgb color = 0;
         bool symbolic = false;
+        bool otherName = false;
         friend bool operator==(const Key &, const Key &) = default;
         friend size_t qHash(const Key &key, size_t seed) {
-            return qHashMulti(seed, key.images, key.name, key.color, key.symbolic);
+            return qHashMulti(seed, key.images, key.name, key.color, key.symbolic, key.otherName);
         }
     };
 

@@ -47,6 +47,12 @@ QPoint menuPoint(const QRect &bounds, QSize menuSize) {
     return menuBeside(spot.icon, spot.edge, screen->geometry(), menuSize);
 }
 
+// The picture's name in a colour, in one of its two spellings.
+QString symbolicName(const QString &picture, const QColor &color, bool other) {
+    return picture + QLatin1Char('-') + color.name(QColor::HexRgb).mid(1) +
+           (other ? QStringLiteral("-b") : QString()) + QStringLiteral("-symbolic");
+}
+
 } // namespace
 
 std::optional<Click> clickForActivation(QSystemTrayIcon::ActivationReason reason,
@@ -123,11 +129,14 @@ QIcon TrayButton::makePanelIcon(const PanelPicture &picture) {
     // Hosts that recolour symbolic names get one as well; they find it only as a file of their
     // icon theme. A forced colour (no symbolic appearance) must not be recoloured.
     if (appearance_.symbolic && picture.isTemplate && !picture.name.isEmpty() && picture.shape) {
-        const QString name = picture.name + QLatin1Char('-') +
-                             appearance_.color.name(QColor::HexRgb).mid(1) +
-                             QStringLiteral("-symbolic");
-        if (files_.has(name) ||
-            files_.provide(name, symbolicSvg(picture.shape(), picture.size, appearance_.color)))
+        const QString name = symbolicName(picture.name, appearance_.color, appearance_.otherName);
+        const QString other = symbolicName(picture.name, appearance_.color, !appearance_.otherName);
+        if (files_.has(name) && files_.has(other))
+            return namedPixmapIcon(name, pixmaps);
+        // Both spellings at once: a host finds a file written while it runs only at its next
+        // look at the folder, and the other spelling is asked for when the panel's look changes.
+        const QByteArray svg = symbolicSvg(picture.shape(), picture.size, appearance_.color);
+        if (files_.provide(name, svg) && files_.provide(other, svg))
             return namedPixmapIcon(name, pixmaps);
     }
     return namedPixmapIcon(QString(), pixmaps);

@@ -1,5 +1,6 @@
 #include "platform/portal/DesktopColorScheme.h"
 #include "PrivateBus.h"
+#include "platform/PanelModeWatch.h"
 
 #include <QDBusContext>
 #include <QDBusMessage>
@@ -117,3 +118,28 @@ TEST(ColorScheme, ValuesAreUnwrappedAsEachPortalWrapsThem) {
 } // namespace
 
 #include "DesktopColorSchemeTest.moc"
+
+// Xfce's panel: the store announces the mode, then the panel hands it to its plugins' processes.
+TEST(PanelModeWatch, HearsTheModeSwitchAndWhatThePanelHandsItsPlugins) {
+    PrivateBus bus;
+    PanelModeWatch watch(bus.connect(QStringLiteral("watching")).name());
+    QSignalSpy changes(&watch, &PanelModeWatch::changed);
+    QDBusConnection panel = bus.connect(QStringLiteral("panel"));
+    const auto stored = [&](const QString &channel, const QString &property) {
+        QDBusMessage signal =
+            QDBusMessage::createSignal("/org/xfce/Xfconf", "org.xfce.Xfconf", "PropertyChanged");
+        signal << channel << property << QVariant::fromValue(QDBusVariant(true));
+        panel.send(signal);
+    };
+    stored("xfce4-panel", "/panels/panel-1/size");
+    stored("xsettings", "/panels/dark-mode");
+    stored("xfce4-panel", "/panels/dark-mode");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() == 1; }, 10000));
+    QDBusMessage handed =
+        QDBusMessage::createSignal("/org/xfce/Panel/Wrapper/2", "org.xfce.Panel.Wrapper", "Set");
+    handed << QVariant::fromValue(QDBusVariant(2u));
+    panel.send(handed);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() == 2; }, 10000));
+    QTest::qWait(100);
+    EXPECT_EQ(changes.count(), 2);
+}
