@@ -20,8 +20,17 @@ IconAppearance chooseIconAppearance(IconColorPreference preference, const PanelC
     }
     if (!hints.notifierItem && hints.trayForeground)
         return {*hints.trayForeground, false};
-    QColor color = hints.paletteText;
     if (hints.desktopIsDark)
-        color = *hints.desktopIsDark ? lightIconColor : darkIconColor;
-    return {color, hints.notifierItem};
+        return {*hints.desktopIsDark ? lightIconColor : darkIconColor, hints.notifierItem};
+    // The palette belongs to the program's theme, which need not be the panel's.
+    IconAppearance guessed{hints.paletteText, hints.notifierItem};
+    guessed.edge = contrastingEdge(hints.paletteText);
+    return guessed;
+}
+
+QColor contrastingEdge(const QColor &color) {
+    // Relative luminance: a mid grey counts as light when it is.
+    const qreal luminance =
+        0.2126 * color.redF() + 0.7152 * color.greenF() + 0.0722 * color.blueF();
+    return luminance < 0.5 ? lightIconColor : darkIconColor;
 }

@@ -24,6 +24,9 @@ struct IconAppearance {
     // Some hosts recolour a named icon once, as they receive it, and never again when their own
     // look changes: the name then switches to its other spelling, which they look up afresh.
     bool otherName = false;
+    // Where nothing tells the panel's colour: an edge in this colour rings the marks, so that
+    // they stand out on dark and light panels alike. Invalid where a colour is told.
+    QColor edge;
     friend bool operator==(const IconAppearance &, const IconAppearance &) = default;
 };
 
@@ -42,5 +45,9 @@ struct PanelColorHints {
 
 // A forced colour wins and is sent as plain pixmaps, so that no host recolours it. Otherwise an
 // XEmbed tray's own foreground, then the desktop's scheme, then the palette; a StatusNotifierItem
-// host also gets the symbolic name.
+// host also gets the symbolic name. Where nothing tells the colour at all, the palette's text
+// colour gets a contrasting edge.
 IconAppearance chooseIconAppearance(IconColorPreference preference, const PanelColorHints &hints);
+
+// The edge that stands out from `color`: white around dark marks, black around light ones.
+QColor contrastingEdge(const QColor &color);

@@ -2,7 +2,12 @@
 
 QIcon PanelIconCache::icon(const PanelPicture &picture, const IconAppearance &appearance,
                            const Make &make) {
-    Key key{{}, picture.name, appearance.color.rgba(), appearance.symbolic, appearance.otherName};
+    Key key{{},
+            picture.name,
+            appearance.color.rgba(),
+            appearance.symbolic,
+            appearance.otherName,
+            appearance.edge.isValid() ? appearance.edge.rgba() : 0};
     key.images.reserve(picture.representations.size());
     for (const QImage &image : picture.representations)
         key.images.append(image.cacheKey());

@@ -29,9 +29,11 @@ private:
         QRgb color = 0;
         bool symbolic = false;
         bool otherName = false;
+        QRgb edge = 0;
         friend bool operator==(const Key &, const Key &) = default;
         friend size_t qHash(const Key &key, size_t seed) {
-            return qHashMulti(seed, key.images, key.name, key.color, key.symbolic, key.otherName);
+            return qHashMulti(seed, key.images, key.name, key.color, key.symbolic, key.otherName,
+                              key.edge);
         }
     };
 

@@ -46,8 +46,8 @@ PanelModeWatch::PanelModeWatch(const QString &busName, QObject *parent) : QObjec
     // yet would never fire.
     auto *receiver = new XfconfSignal(this);
     // One wrapper object per plugin, each under a path of its own.
-    if (!bus.connect(QString(), QStringLiteral("/org/xfce/Xfconf"), QStringLiteral("org.xfce.Xfconf"),
-                     QStringLiteral("PropertyChanged"), receiver,
+    if (!bus.connect(QString(), QStringLiteral("/org/xfce/Xfconf"),
+                     QStringLiteral("org.xfce.Xfconf"), QStringLiteral("PropertyChanged"), receiver,
                      SLOT(propertyChanged(QString, QString, QDBusVariant))) ||
         !bus.connect(QString(), QString(), QStringLiteral("org.xfce.Panel.Wrapper"),
                      QStringLiteral("Set"), receiver, SLOT(pluginSettings(QDBusMessage))))

@@ -1,6 +1,7 @@
 #include "platform/SymbolicIconFiles.h"
 
 #include "logging/LoggingCategories.h"
+#include "platform/Tint.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,19 +67,33 @@ bool SymbolicIconFiles::provide(const QString &name, const QByteArray &svg) {
     return true;
 }
 
-QByteArray symbolicSvg(const QPainterPath &shape, QSizeF size, const QColor &color) {
+QByteArray symbolicSvg(const QPainterPath &shape, QSizeF size, const QColor &color,
+                       const QColor &edge) {
     const QString hex = color.name(QColor::HexRgb);
     const QString rule =
         shape.fillRule() == Qt::WindingFill ? QStringLiteral("nonzero") : QStringLiteral("evenodd");
+    const qreal margin = edge.isValid() ? tintEdgeWidth : 0;
+    const QString data = pathData(shape.translated(margin, margin));
+    QString sheet = QStringLiteral(".ColorScheme-Text { color:%1; }").arg(hex);
+    QString ring;
+    if (edge.isValid()) {
+        sheet +=
+            QStringLiteral(" .ColorScheme-Background { color:%1; }").arg(edge.name(QColor::HexRgb));
+        ring = QStringLiteral("<style type=\"text/css\">svg svg .edge { display:none; }</style>\n"
+                              "<path class=\"ColorScheme-Background edge\" fill=\"none\" "
+                              "stroke=\"currentColor\" stroke-width=\"%1\" "
+                              "stroke-linejoin=\"round\" d=\"%2\"/>\n")
+                   .arg(number(2 * margin), data);
+    }
     // The colour sits in a presentation attribute, the weakest kind of style, so that a host's
     // own stylesheet for the class wins over it.
     const QString svg =
         QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
                        "viewBox=\"0 0 %1 %2\" color=\"%3\">\n"
-                       "<style id=\"current-color-scheme\" type=\"text/css\">"
-                       ".ColorScheme-Text { color:%3; }</style>\n"
+                       "<style id=\"current-color-scheme\" type=\"text/css\">%4</style>\n%5"
                        "<path class=\"ColorScheme-Text\" fill=\"currentColor\" "
-                       "fill-rule=\"%4\" d=\"%5\"/>\n</svg>\n")
-            .arg(number(size.width()), number(size.height()), hex, rule, pathData(shape));
+                       "fill-rule=\"%6\" d=\"%7\"/>\n</svg>\n")
+            .arg(number(size.width() + 2 * margin), number(size.height() + 2 * margin), hex, sheet,
+                 ring, rule, data);
     return svg.toUtf8();
 }

@@ -34,4 +34,9 @@ private:
 // symbolic icons: one filled path in `color`, marked as the text colour for hosts that restyle by
 // class. Hosts built on GTK recolour by restyling the fill of every shape, so the picture must be
 // fills only, no strokes.
-QByteArray symbolicSvg(const QPainterPath &shape, QSizeF size, const QColor &color);
+// With a valid `edge`, the shape is ringed by a stroke in that colour (as wide as the pixmaps'
+// edge, the picture growing by it on every side) for hosts that show the file as it is. Hosts
+// that recolour it hide the ring: GTK's hosts wrap the file in a document of their own, where a
+// rule for a document nested in another hides it, and KDE's paint it in their background colour.
+QByteArray symbolicSvg(const QPainterPath &shape, QSizeF size, const QColor &color,
+                       const QColor &edge = QColor());

@@ -47,10 +47,12 @@ QPoint menuPoint(const QRect &bounds, QSize menuSize) {
     return menuBeside(spot.icon, spot.edge, screen->geometry(), menuSize);
 }
 
-// The picture's name in a colour, in one of its two spellings.
-QString symbolicName(const QString &picture, const QColor &color, bool other) {
-    return picture + QLatin1Char('-') + color.name(QColor::HexRgb).mid(1) +
-           (other ? QStringLiteral("-b") : QString()) + QStringLiteral("-symbolic");
+// The picture's name in an appearance, in one of its two spellings.
+QString symbolicName(const QString &picture, const IconAppearance &appearance, bool other) {
+    QString name = picture + QLatin1Char('-') + appearance.color.name(QColor::HexRgb).mid(1);
+    if (appearance.edge.isValid())
+        name += QStringLiteral("-edge-") + appearance.edge.name(QColor::HexRgb).mid(1);
+    return name + (other ? QStringLiteral("-b") : QString()) + QStringLiteral("-symbolic");
 }
 
 } // namespace
@@ -123,19 +125,26 @@ QIcon TrayButton::panelIcon(const PanelPicture &picture) {
 
 QIcon TrayButton::makePanelIcon(const PanelPicture &picture) {
     QList<QPixmap> pixmaps;
-    for (const QImage &image : std::as_const(picture.representations))
-        pixmaps.append(
-            QPixmap::fromImage(picture.isTemplate ? tinted(image, appearance_.color) : image));
+    const QColor &edge = appearance_.edge;
+    for (const QImage &image : std::as_const(picture.representations)) {
+        if (!picture.isTemplate)
+            pixmaps.append(QPixmap::fromImage(image));
+        else
+            pixmaps.append(QPixmap::fromImage(edge.isValid()
+                                                  ? tintedWithEdge(image, appearance_.color, edge)
+                                                  : tinted(image, appearance_.color)));
+    }
     // Hosts that recolour symbolic names get one as well; they find it only as a file of their
     // icon theme. A forced colour (no symbolic appearance) must not be recoloured.
     if (appearance_.symbolic && picture.isTemplate && !picture.name.isEmpty() && picture.shape) {
-        const QString name = symbolicName(picture.name, appearance_.color, appearance_.otherName);
-        const QString other = symbolicName(picture.name, appearance_.color, !appearance_.otherName);
+        const QString name = symbolicName(picture.name, appearance_, appearance_.otherName);
+        const QString other = symbolicName(picture.name, appearance_, !appearance_.otherName);
         if (files_.has(name) && files_.has(other))
             return namedPixmapIcon(name, pixmaps);
         // Both spellings at once: a host finds a file written while it runs only at its next
         // look at the folder, and the other spelling is asked for when the panel's look changes.
-        const QByteArray svg = symbolicSvg(picture.shape(), picture.size, appearance_.color);
+        const QByteArray svg =
+            symbolicSvg(picture.shape(), picture.size, appearance_.color, appearance_.edge);
         if (files_.provide(name, svg) && files_.provide(other, svg))
             return namedPixmapIcon(name, pixmaps);
     }
