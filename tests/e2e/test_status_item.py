@@ -90,9 +90,10 @@ class StatusItemTest(DesktopTest):
                 item.context_menu(300, 10)
                 menu = self.shown_menu(reader, app)
                 self.assert_menu(menu, state)
-                # The host keeps the icon's place to itself, so the pointer stands for the icon:
-                # near the top of the screen the menu opens three pixels below it.
-                self.assertEqual((300, 10 + 1 + 3), menu.extents()[:2])
+                # The host keeps the icon's place to itself and no panel window is under the
+                # pointer: it stands for an icon in a top panel of common thickness (32 pixels),
+                # and the menu opens three pixels below that, never over the icon.
+                self.assertEqual((300, 32 + 3), menu.extents()[:2])
                 self.close_menu(reader, app)
         self.assert_nothing_toggled(False, wait=0.2)
 
