@@ -2,6 +2,7 @@
 icon stands out on a black panel and on a white one alike."""
 
 import os
+import shutil
 import unittest
 
 import harness
@@ -53,6 +54,10 @@ class WaybarTest(harness.DesktopTest):
         try:
             cls.desktop.start_bus()
             cls.desktop.start_sway()
+            # The build may sit where the unprivileged user cannot reach (a root's home).
+            cls.program = os.path.join(cls.desktop.root, 'vantel')
+            shutil.copy2(harness.PROGRAM, cls.program)
+            os.chmod(cls.program, 0o755)
             cls.bus = None
         except BaseException:
             cls.desktop.close()
@@ -61,6 +66,13 @@ class WaybarTest(harness.DesktopTest):
     @classmethod
     def tearDownClass(cls):
         cls.desktop.close(remove=not os.environ.get('VANTEL_E2E_KEEP'))
+
+    def launch(self, fn_state=None, **env):
+        if fn_state is not None:
+            self.desktop.set_fn_state(fn_state)
+        app = self.desktop.launch(self.program, name=f'vantel-{harness.next_run()}', **env)
+        self.apps.append(app)
+        return app
 
     def test_the_icon_stands_out_on_the_bar(self):
         strip = (0, 0, sway.desktop.SCREEN[0], sway.BAR_HEIGHT)
