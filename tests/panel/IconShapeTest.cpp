@@ -131,8 +131,8 @@ TEST(SymbolicSvg, RendersAsTheDrawnIcon) {
 TEST(EdgedIcon, PixmapAndFileShowTheMarksRingedAlike) {
     const auto drawn = makeImage({}, IconState::off, 0, 2);
     ASSERT_TRUE(drawn);
-    const QImage pixmap = tintedWithEdge(drawn->image, Qt::black, Qt::white)
-                              .convertToFormat(QImage::Format_ARGB32);
+    const QImage pixmap =
+        tintedWithEdge(drawn->image, Qt::black, Qt::white).convertToFormat(QImage::Format_ARGB32);
     const int margin = 2;
     ASSERT_EQ(pixmap.size(), drawn->image.size() + QSize(2 * margin, 2 * margin));
     EXPECT_EQ(pixmap.devicePixelRatio(), 2);
@@ -150,9 +150,8 @@ TEST(EdgedIcon, PixmapAndFileShowTheMarksRingedAlike) {
         for (int x = 0; x < pixmap.width(); ++x) {
             const QRgb pixel = pixmap.pixel(x, y);
             const QRect inside = drawn->image.rect().translated(margin, margin);
-            const int marks = inside.contains(x, y)
-                                  ? qAlpha(drawn->image.pixel(x - margin, y - margin))
-                                  : 0;
+            const int marks =
+                inside.contains(x, y) ? qAlpha(drawn->image.pixel(x - margin, y - margin)) : 0;
             if (marks == 255)
                 ASSERT_EQ(QColor(pixel), QColor(Qt::black)) << x << "," << y;
             if (qAlpha(pixel) == 255 && qGray(pixel) > 200)
