@@ -6,10 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QLoggingCategory>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -57,12 +58,18 @@ bool SymbolicIconFiles::provide(const QString &name, const QByteArray &svg) {
         return true;
     }
     // A host may read the file at any moment: it sees the old file or the new one, never half.
-    QSaveFile file(path);
-    if (!QDir().mkpath(directory_) || !file.open(QIODevice::WriteOnly) ||
-        file.write(svg) != svg.size() || !file.commit()) {
+    // Not synced to the disk (the icon waits for it at start): a file lost in a crash is written
+    // again at the next run.
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    if (!QDir().mkpath(directory_) || !file.open() || file.write(svg) != svg.size() ||
+        !file.flush() ||
+        std::rename(QFile::encodeName(file.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0) {
         qCWarning(lcTray) << "cannot write the icon file" << path << file.errorString();
         return false;
     }
+    // Renamed away: nothing is left for the temporary file to remove.
+    file.setAutoRemove(false);
     ready_.insert(name);
     return true;
 }

@@ -42,7 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{"trayWithoutColoursNoHints",
                                  P::automatic,
                                  {false, std::nullopt, std::nullopt, paletteBlack},
-                                 {paletteBlack, false}},
+                                 {paletteBlack, false, false, lightIconColor}},
+                      // Nothing tells: the palette's colour, ringed by its opposite.
+                      ChoiceCase{"nothingTellsLightText",
+                                 P::automatic,
+                                 {false, std::nullopt, std::nullopt, QColor(0xee, 0xee, 0xec)},
+                                 {QColor(0xee, 0xee, 0xec), false, false, darkIconColor}},
                       // A notifier host: the symbolic name, pictures in the scheme's colour; the
                       // XEmbed tray's colours do not concern it.
                       ChoiceCase{"notifierDark",
@@ -56,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{"notifierNoPreference",
                                  P::automatic,
                                  {true, std::nullopt, std::nullopt, paletteBlack},
-                                 {paletteBlack, true}},
+                                 {paletteBlack, true, false, lightIconColor}},
                       // The user's word beats everything and is never recoloured by a host.
                       ChoiceCase{"forcedLightOnTray",
                                  P::light,

@@ -1,6 +1,7 @@
 #include "icon/IconShape.h"
 #include "icon/IconDrawing.h"
 #include "platform/SymbolicIconFiles.h"
+#include "platform/Tint.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
@@ -123,6 +124,46 @@ TEST(SymbolicSvg, RendersAsTheDrawnIcon) {
             }
         EXPECT_LT(differing, rendered.width() * rendered.height() / 100) << int(state);
     }
+}
+
+// Where nothing tells the colour, both forms ring the marks with the edge: the picture grows by
+// the edge on every side, the marks keep their colour and every ringed pixel lies next to them.
+TEST(EdgedIcon, PixmapAndFileShowTheMarksRingedAlike) {
+    const auto drawn = makeImage({}, IconState::off, 0, 2);
+    ASSERT_TRUE(drawn);
+    const QImage pixmap =
+        tintedWithEdge(drawn->image, Qt::black, Qt::white).convertToFormat(QImage::Format_ARGB32);
+    const int margin = 2;
+    ASSERT_EQ(pixmap.size(), drawn->image.size() + QSize(2 * margin, 2 * margin));
+    EXPECT_EQ(pixmap.devicePixelRatio(), 2);
+    QSvgRenderer renderer(
+        symbolicSvg(*iconShape({}, IconState::off, 0), QSizeF(24, 20), Qt::black, Qt::white));
+    ASSERT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.viewBoxF(), QRectF(0, 0, 26, 22));
+    QImage file(pixmap.size(), QImage::Format_ARGB32);
+    file.fill(Qt::transparent);
+    QPainter painter(&file);
+    renderer.render(&painter);
+    painter.end();
+    int ring = 0, differing = 0;
+    for (int y = 0; y < pixmap.height(); ++y)
+        for (int x = 0; x < pixmap.width(); ++x) {
+            const QRgb pixel = pixmap.pixel(x, y);
+            const QRect inside = drawn->image.rect().translated(margin, margin);
+            const int marks =
+                inside.contains(x, y) ? qAlpha(drawn->image.pixel(x - margin, y - margin)) : 0;
+            if (marks == 255)
+                ASSERT_EQ(QColor(pixel), QColor(Qt::black)) << x << "," << y;
+            if (qAlpha(pixel) == 255 && qGray(pixel) > 200)
+                ++ring;
+            // Light where the pixmap is light, dark where it is dark, give or take the
+            // anti-aliasing along the outlines.
+            const QRgb other = file.pixel(x, y);
+            differing += qAlpha(pixel) > 200 &&
+                         (qAlpha(other) < 56 || std::abs(qGray(pixel) - qGray(other)) > 128);
+        }
+    EXPECT_GT(ring, 200);
+    EXPECT_LT(differing, pixmap.width() * pixmap.height() / 50);
 }
 
 } // namespace
