@@ -105,7 +105,7 @@ void TrayButton::setAppearance(const IconAppearance &appearance) {
 }
 
 void TrayButton::applyImage() {
-    const QIcon icon = panelIcon(picture_);
+    const QIcon icon = panelIcon(picture_, true);
     tray_.setIcon(icon);
     // Shown only once there is a picture: an icon without one would be an empty slot.
     if (!tray_.isVisible() && !icon.isNull()) {
@@ -116,14 +116,15 @@ void TrayButton::applyImage() {
 
 void TrayButton::prepareImage(const PanelPicture &picture) {
     // Making the icon makes its squares, the sizes Qt reads for a StatusNotifierItem host.
-    panelIcon(picture);
+    panelIcon(picture, false);
 }
 
-QIcon TrayButton::panelIcon(const PanelPicture &picture) {
-    return icons_.icon(picture, appearance_, [this, &picture] { return makePanelIcon(picture); });
+QIcon TrayButton::panelIcon(const PanelPicture &picture, bool shown) {
+    return icons_.icon(picture, appearance_,
+                       [this, &picture, shown] { return makePanelIcon(picture, shown); });
 }
 
-QIcon TrayButton::makePanelIcon(const PanelPicture &picture) {
+QIcon TrayButton::makePanelIcon(const PanelPicture &picture, bool shown) {
     QList<QPixmap> pixmaps;
     const QColor &edge = appearance_.edge;
     for (const QImage &image : std::as_const(picture.representations)) {
@@ -136,19 +137,30 @@ QIcon TrayButton::makePanelIcon(const PanelPicture &picture) {
     }
     // Hosts that recolour symbolic names get one as well; they find it only as a file of their
     // icon theme. A forced colour (no symbolic appearance) must not be recoloured.
-    if (appearance_.symbolic && picture.isTemplate && !picture.name.isEmpty() && picture.shape) {
-        const QString name = symbolicName(picture.name, appearance_, appearance_.otherName);
-        const QString other = symbolicName(picture.name, appearance_, !appearance_.otherName);
-        if (files_.has(name) && files_.has(other))
-            return namedPixmapIcon(name, pixmaps);
-        // Both spellings at once: a host finds a file written while it runs only at its next
-        // look at the folder, and the other spelling is asked for when the panel's look changes.
-        const QByteArray svg =
-            symbolicSvg(picture.shape(), picture.size, appearance_.color, appearance_.edge);
-        if (files_.provide(name, svg) && files_.provide(other, svg))
-            return namedPixmapIcon(name, pixmaps);
-    }
+    if (appearance_.symbolic && picture.isTemplate && !picture.name.isEmpty() && picture.shape)
+        return namedPixmapIcon(symbolicFiles(picture, shown), pixmaps);
     return namedPixmapIcon(QString(), pixmaps);
+}
+
+QString TrayButton::symbolicFiles(const PanelPicture &picture, bool shown) {
+    const QString name = symbolicName(picture.name, appearance_, appearance_.otherName);
+    const QString other = symbolicName(picture.name, appearance_, !appearance_.otherName);
+    if (files_.has(name) && files_.has(other))
+        return name;
+    // A host finds a file written while it runs only at its next look at the folder, seconds
+    // later, and shows the pixmaps until then. So both spellings are written at once (the other
+    // is asked for when the panel's look changes), and a picture shown also gets the files of
+    // both scheme colours, which a later change of the desktop's scheme asks for.
+    QList<IconAppearance> appearances{appearance_};
+    if (shown)
+        appearances << IconAppearance{lightIconColor, true} << IconAppearance{darkIconColor, true};
+    const QPainterPath shape = picture.shape();
+    for (const IconAppearance &each : std::as_const(appearances)) {
+        const QByteArray svg = symbolicSvg(shape, picture.size, each.color, each.edge);
+        for (const bool spelling : {false, true})
+            files_.provide(symbolicName(picture.name, each, spelling), svg);
+    }
+    return files_.has(name) && files_.has(other) ? name : QString();
 }
 
 TrayStatusItem::TrayStatusItem()

@@ -44,8 +44,11 @@ signals:
 
 private:
     void applyImage();
-    QIcon panelIcon(const PanelPicture &picture);
-    QIcon makePanelIcon(const PanelPicture &picture);
+    // `shown`: the picture goes to the tray now, rather than being made ready for a spin.
+    QIcon panelIcon(const PanelPicture &picture, bool shown);
+    QIcon makePanelIcon(const PanelPicture &picture, bool shown);
+    // The picture's symbolic name once its files are written, else empty.
+    QString symbolicFiles(const PanelPicture &picture, bool shown);
 
     QSystemTrayIcon &tray_;
     PanelPicture picture_;
