@@ -22,6 +22,11 @@ namespace {
 // Blocking, since it runs on the way out; a portal that hangs must not hold the exit for long.
 constexpr int closeTimeoutMs = 1000;
 
+// The same at every start: desktops that know no application id for the caller keep the
+// shortcuts under the session's token, and a token of its own per start would leave each start's
+// binding behind, still holding the keys the next start asks for.
+const QString sessionToken = QStringLiteral("vantel");
+
 // One entry of the a(sa{sv}) lists the portal takes and answers with.
 struct PortalShortcut {
     QString id;
@@ -133,7 +138,7 @@ void PortalSession::startSession() {
         *bus_, [this](uint response, const QVariantMap &results) { created(response, results); },
         this);
     const QVariantMap options{{QStringLiteral("handle_token"), request->token()},
-                              {QStringLiteral("session_handle_token"), request->token()},
+                              {QStringLiteral("session_handle_token"), sessionToken},
                               {QStringLiteral("shortcuts"), shortcutList()}};
     request->call(QStringLiteral("CreateSession"), {options});
 }
