@@ -7,6 +7,7 @@ VANTEL_BUILD_PACKAGES=(
   qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   zsh psmisc git qt6-wayland
+  libwayland-dev plasma-wayland-protocols
 )
 # What the end-to-end tests and the headless desktop need.
 VANTEL_DESKTOP_PACKAGES=(
@@ -17,7 +18,7 @@ VANTEL_DESKTOP_PACKAGES=(
 VANTEL_REAL_DESKTOP_PACKAGES=(
   xfce4-panel xfconf lxqt-panel dunst xdg-desktop-portal-gtk dconf-service dconf-gsettings-backend
   gsettings-desktop-schemas libglib2.0-bin
-  plasma-workspace kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde qtwayland5
+  plasma-workspace plasma-desktop kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde qtwayland5
   sway waybar wtype grim
 )
 # What scripts/package and its test need to make, check, install and remove the Debian package.

@@ -15,8 +15,6 @@
 #include <chrono>
 
 namespace {
-const QString shortcutText = QStringLiteral("⌘⌥F");
-
 // A menu entry runs after the menu has closed, by when the delegate may be gone.
 template <typename Step> std::function<void()> whileAlive(AppDelegate *delegate, Step step) {
     return [self = QPointer<AppDelegate>(delegate), step] {
@@ -52,6 +50,8 @@ void AppDelegate::start() {
         refreshTooltip();
     }
     services_.keyboards.apply(fnState);
+    // Desktops that ask the user first name the shortcut's keys long after the launch.
+    connect(&services_.hotKey, &GlobalHotKey::shortcutChanged, this, &AppDelegate::refreshTooltip);
 }
 
 void AppDelegate::preferenceChanged() {
@@ -59,6 +59,8 @@ void AppDelegate::preferenceChanged() {
 }
 
 void AppDelegate::stop() {
+    // On the way out the tooltip is not worth another reading.
+    disconnect(&services_.hotKey, nullptr, this, nullptr);
     services_.hotKey.unregisterHotKey();
 }
 
@@ -157,11 +159,12 @@ void AppDelegate::refreshTooltip() {
     StatusButton *statusButton = button();
     if (!statusButton)
         return;
-    const QString mode =
-        toggler_.readFnState()
-            ? QStringLiteral("Vantel: Standard F1, F2, etc. (click to switch) • Shortcut: ")
-            : QStringLiteral("Vantel: Hardware Keys (click to switch) • Shortcut: ");
-    statusButton->setToolTip(mode + shortcutText);
+    const QString mode = toggler_.readFnState()
+                             ? QStringLiteral("Vantel: Standard F1, F2, etc. (click to switch)")
+                             : QStringLiteral("Vantel: Hardware Keys (click to switch)");
+    const QString shortcut = services_.hotKey.shortcut();
+    statusButton->setToolTip(
+        shortcut.isEmpty() ? mode : mode + QStringLiteral(" • Shortcut: ") + shortcut);
 }
 
 void AppDelegate::postToggleNotification(bool newFnState) {

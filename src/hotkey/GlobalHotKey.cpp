@@ -17,6 +17,7 @@ GlobalHotKey::GlobalHotKey(GlobalShortcutBackend &backend, QObject *parent)
     : QObject(parent), backend_(backend) {
     connect(&backend_, &GlobalShortcutBackend::triggered, this, &GlobalHotKey::onTriggered);
     connect(&backend_, &GlobalShortcutBackend::grabFailed, this, &GlobalHotKey::onGrabFailed);
+    connect(&backend_, &GlobalShortcutBackend::grabbed, this, &GlobalHotKey::onGrabbed);
 }
 
 GlobalHotKey::~GlobalHotKey() {
@@ -32,6 +33,7 @@ void GlobalHotKey::registerHotKey(std::function<void()> action) {
     if (!backend_.grabKey(toggleId, QStringLiteral("Switch the function keys"), Qt::Key_F,
                           Qt::MetaModifier | Qt::AltModifier, &error)) {
         qCInfo(lcHotKey).noquote() << "The hot key Super+Alt+F is not available:" << error;
+        setShortcut({});
     }
 }
 
@@ -42,6 +44,7 @@ void GlobalHotKey::unregisterHotKey() {
     backend_.ungrabKey(toggleId);
     action_ = nullptr;
     registered_ = false;
+    setShortcut({});
 }
 
 void GlobalHotKey::onTriggered(const QString &id) {
@@ -58,5 +61,19 @@ void GlobalHotKey::onTriggered(const QString &id) {
 void GlobalHotKey::onGrabFailed(const QString &id, const QString &error) {
     if (id == toggleId && registered_) {
         qCInfo(lcHotKey).noquote() << "The hot key Super+Alt+F was taken away:" << error;
+        setShortcut({});
+    }
+}
+
+void GlobalHotKey::onGrabbed(const QString &id, const QString &trigger) {
+    if (id == toggleId && registered_) {
+        setShortcut(trigger);
+    }
+}
+
+void GlobalHotKey::setShortcut(const QString &shortcut) {
+    if (shortcut != shortcut_) {
+        shortcut_ = shortcut;
+        Q_EMIT shortcutChanged();
     }
 }

@@ -28,11 +28,21 @@ public:
     // nothing is registered.
     void unregisterHotKey();
 
+    // The keys that fire the action as the desktop names them ("Super+Alt+F"); empty while none
+    // are held, or when the desktop holds the shortcut without naming its keys.
+    QString shortcut() const { return shortcut_; }
+
+Q_SIGNALS:
+    void shortcutChanged();
+
 private:
     void onTriggered(const QString &id);
     void onGrabFailed(const QString &id, const QString &error);
+    void onGrabbed(const QString &id, const QString &trigger);
+    void setShortcut(const QString &shortcut);
 
     GlobalShortcutBackend &backend_;
     std::function<void()> action_;
     bool registered_ = false;
+    QString shortcut_;
 };

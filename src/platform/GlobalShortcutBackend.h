@@ -26,6 +26,10 @@ public:
 Q_SIGNALS:
     // Once per press of the combination held under `id`; a key held down is one press.
     void triggered(const QString &id);
+    // The combination under `id` is held, and this is how the user knows it ("Super+Alt+F", or
+    // whatever the desktop says it bound; empty when the desktop keeps the shortcut without a
+    // key). Sent again when the desktop changes it.
+    void grabbed(const QString &id, const QString &trigger);
     // The desktop refused, or stopped honouring, the combination under `id` after grabKey
     // returned true.
     void grabFailed(const QString &id, const QString &error);

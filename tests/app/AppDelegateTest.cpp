@@ -21,9 +21,9 @@ using ::testing::ElementsAre;
 namespace {
 
 const QString standardTip =
-    QStringLiteral("Vantel: Standard F1, F2, etc. (click to switch) • Shortcut: ⌘⌥F");
+    QStringLiteral("Vantel: Standard F1, F2, etc. (click to switch) • Shortcut: Super+Alt+F");
 const QString hardwareTip =
-    QStringLiteral("Vantel: Hardware Keys (click to switch) • Shortcut: ⌘⌥F");
+    QStringLiteral("Vantel: Hardware Keys (click to switch) • Shortcut: Super+Alt+F");
 
 class AppDelegateTest : public ::testing::Test {
 protected:
@@ -166,6 +166,25 @@ TEST_F(AppDelegateTest, HotKeyTogglesWhileTheDelegateLivesAndIsReleasedAtTermina
     delegate->stop();
     EXPECT_TRUE(shortcuts.grabs().isEmpty());
     EXPECT_EQ(shortcuts.press(), 0);
+}
+
+TEST_F(AppDelegateTest, TheTooltipNamesOnlyTheKeysTheDesktopBound) {
+    const QString unbound = QStringLiteral("Vantel: Hardware Keys (click to switch)");
+    shortcuts.nameGrabsAs({});
+    launch();
+    EXPECT_EQ(button().toolTips.back(), unbound) << "the desktop has not answered yet";
+
+    shortcuts.name(QStringLiteral("toggle"), QStringLiteral("Meta+Alt+F"));
+    EXPECT_EQ(button().toolTips.back(), unbound + QStringLiteral(" • Shortcut: Meta+Alt+F"));
+    shortcuts.name(QStringLiteral("other"), QStringLiteral("Ctrl+X"));
+    shortcuts.name(QStringLiteral("toggle"), QStringLiteral("Ctrl+Alt+G"));
+    EXPECT_EQ(button().toolTips.back(), unbound + QStringLiteral(" • Shortcut: Ctrl+Alt+G"));
+
+    shortcuts.revoke(QStringLiteral("toggle"), QStringLiteral("taken back"));
+    EXPECT_EQ(button().toolTips.back(), unbound);
+    const auto shown = button().toolTips.size();
+    delegate->stop();
+    EXPECT_EQ(button().toolTips.size(), shown) << "nothing more is read on the way out";
 }
 
 TEST_F(AppDelegateTest, HotKeyHoldsTheDelegateOnlyWeakly) {

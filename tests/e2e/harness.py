@@ -20,8 +20,10 @@ VERSION_LINE = os.environ.get('VANTEL_E2E_VERSION_LINE', 'Version 1.0.0')
 TITLE = 'Function Keys toggled'
 BODY = {True: 'Enabled: F1, F2 act as standard function keys',
         False: 'Disabled: F1, F2 control hardware features'}
-TOOLTIP = {True: 'Vantel: Standard F1, F2, etc. (click to switch) • Shortcut: ⌘⌥F',
-           False: 'Vantel: Hardware Keys (click to switch) • Shortcut: ⌘⌥F'}
+# Where no shortcut is bound the tooltip stops after the mode.
+UNBOUND_TOOLTIP = {True: 'Vantel: Standard F1, F2, etc. (click to switch)',
+                   False: 'Vantel: Hardware Keys (click to switch)'}
+TOOLTIP = {state: text + ' • Shortcut: Super+Alt+F' for state, text in UNBOUND_TOOLTIP.items()}
 MENU = {True: ['Current: Standard F1, F2, etc.', 'Switch to Hardware Keys', '',
                'About Vantel…', '', 'Quit'],
         False: ['Current: Hardware Keys (brightness and volume)',

@@ -1,16 +1,19 @@
 #!/usr/bin/python3
 """A desktop portal with global shortcuts, for tests, on a private session bus.
 
-    portal.py [--no-shortcuts]
+    portal.py [--no-shortcuts] [--bind-on-create]
 
 Owns org.freedesktop.portal.Desktop and answers as xdg-desktop-portal does: each call returns a
 request handle at once and answers later through org.freedesktop.portal.Request.Response,
 unicast to the caller, at /org/freedesktop/portal/desktop/request/SENDER/TOKEN. With
---no-shortcuts it is a portal without the GlobalShortcuts interface, as on some desktops.
+--no-shortcuts it is a portal without the GlobalShortcuts interface, as on some desktops. The
+shortcuts CreateSession's options carry are bound only with --bind-on-create, whose answer then
+lists them; without it only BindShortcuts binds.
 
 Tests steer it through the interface org.vantel.test.Portal of the same object:
     Configure(s answer, d delay, b other_handle, b early)
-        answer: "ok", "cancel" (response 1), "error" (response 2) or "never", for BindShortcuts;
+        answer: "ok", "cancel" (response 1), "error" (response 2) or "never", for CreateSession
+        with --bind-on-create, else for BindShortcuts;
         delay: seconds before the answer; other_handle: answer at a path other than the
         predicted one; early: send the answer before the method's own reply.
     Press(s session, s id, b release)  Activated (or Deactivated) unicast to the session's owner;
@@ -41,6 +44,17 @@ CONTROL = 'org.vantel.test.Portal'
 RESPONSES = {'ok': 0, 'cancel': 1, 'error': 2}
 
 
+def listed(shortcuts):
+    return [{'id': str(i), **{str(k): str(v) for k, v in p.items()}} for i, p in shortcuts]
+
+
+def bound(shortcuts):
+    return dbus.Array([dbus.Struct((s['id'], {'description': s.get('description', ''),
+                                              'trigger_description': 'Super+Alt+F'}),
+                                   signature='sa{sv}') for s in shortcuts],
+                      signature='(sa{sv})')
+
+
 def unicast(bus, destination, path, interface, member, signature, *args):
     message = dbus.lowlevel.SignalMessage(path, interface, member)
     message.set_destination(destination)
@@ -68,10 +82,11 @@ class Session(dbus.service.Object):
 
 
 class Portal(dbus.service.Object):
-    def __init__(self, bus, shortcuts):
+    def __init__(self, bus, shortcuts, bind_on_create):
         super().__init__(bus, PATH)
         self.bus = bus
         self.shortcuts = shortcuts
+        self.bind_on_create = bind_on_create
         self.events = []
         self.sessions = {}
         self.numbers = itertools.count(1)
@@ -115,9 +130,16 @@ class Portal(dbus.service.Object):
         name = sender[1:].replace('.', '_')
         session_path = f'{PATH}/session/{name}/{options.get("session_handle_token", "s")}'
         self.sessions[session_path] = Session(self, session_path, str(sender))
+        wanted = listed(options.get('shortcuts', []))
         self.log(event='create_session', sender=str(sender), request=path,
-                 predicted=not self.other_handle, session=session_path)
-        self.respond(sender, path, 0, {'session_handle': dbus.String(session_path)}, 'sv')
+                 predicted=not self.other_handle, session=session_path, shortcuts=wanted)
+        results = {'session_handle': dbus.String(session_path)}
+        response = 0
+        if self.bind_on_create:
+            response = RESPONSES.get(self.answer)
+            if self.answer == 'ok':
+                results['shortcuts'] = bound(wanted)
+        self.respond(sender, path, response, results, 'sv')
         return dbus.ObjectPath(path)
 
     @dbus.service.method(SHORTCUTS, in_signature='oa(sa{sv})sa{sv}', out_signature='o',
@@ -125,15 +147,11 @@ class Portal(dbus.service.Object):
     def BindShortcuts(self, session, shortcuts, parent_window, options, sender=None):
         self.require_shortcuts()
         path = self.request_path(sender, options)
-        listed = [{'id': str(i), **{str(k): str(v) for k, v in p.items()}} for i, p in shortcuts]
-        self.log(event='bind', sender=str(sender), session=str(session), shortcuts=listed,
+        wanted = listed(shortcuts)
+        self.log(event='bind', sender=str(sender), session=str(session), shortcuts=wanted,
                  parent_window=str(parent_window), request=path)
-        bound = dbus.Array([dbus.Struct((s['id'], {'description': s.get('description', ''),
-                                                   'trigger_description': 'Super+Alt+F'}),
-                                        signature='sa{sv}') for s in listed],
-                           signature='(sa{sv})')
         self.respond(sender, path, RESPONSES.get(self.answer),
-                     {'shortcuts': bound} if self.answer == 'ok' else {}, 'sv')
+                     {'shortcuts': bound(wanted)} if self.answer == 'ok' else {}, 'sv')
         return dbus.ObjectPath(path)
 
     @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature='ss', out_signature='v')
@@ -188,7 +206,9 @@ class Portal(dbus.service.Object):
 
 def main():
     bus = session_bus()
-    return serve(bus, Portal(bus, '--no-shortcuts' not in sys.argv[1:]), PORTAL)
+    options = sys.argv[1:]
+    return serve(bus, Portal(bus, '--no-shortcuts' not in options, '--bind-on-create' in options),
+                 PORTAL)
 
 
 if __name__ == '__main__':

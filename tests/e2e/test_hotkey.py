@@ -4,7 +4,7 @@ import os
 import signal
 import unittest
 
-from harness import SLOW_FLIP, DesktopTest
+from harness import SLOW_FLIP, UNBOUND_TOOLTIP, DesktopTest
 
 
 class HotKeyTest(DesktopTest):
@@ -59,6 +59,7 @@ class HotKeyTest(DesktopTest):
         self.wait(lambda: self.other_client_presses(holder), 'the holder to get the press', 10)
         self.assert_nothing_toggled(False, wait=1.0)
         self.assertTrue(app.running())
+        self.assertEqual(UNBOUND_TOOLTIP[False], item.tooltip(), 'names no shortcut it lacks')
         item.activate()
         self.assert_toggled_once(app, True)
 

@@ -6,7 +6,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import PROGRAM, TOOLTIP, DesktopTest, next_run
+from harness import PROGRAM, TOOLTIP, UNBOUND_TOOLTIP, DesktopTest, next_run
 from wayland import Portal, PlatformsWithoutWayland, start_weston
 from desktop import App, wait_until
 
@@ -41,11 +41,14 @@ class WaylandTest(DesktopTest):
         # Without DISPLAY nothing but Wayland can work: the icon appearing proves the platform.
         app = self.launch_wayland(False, DISPLAY=None)
         item = self.status_item(app)
-        self.assertEqual(TOOLTIP[False], item.tooltip())
         wait_until(self.portal.bind_answered, 10, 'the shortcut to be bound')
-        shortcut = self.portal.events('bind')[0]['shortcuts']
-        self.assertEqual([{'id': 'toggle', 'description': 'Switch the function keys',
-                           'preferred_trigger': 'LOGO+ALT+f'}], shortcut)
+        # The tooltip names the keys as the portal described them once it bound the shortcut.
+        self.wait(lambda: item.tooltip() == TOOLTIP[False], 'the bound shortcut\'s tooltip', 5,
+                  app)
+        shortcut = [{'id': 'toggle', 'description': 'Switch the function keys',
+                     'preferred_trigger': 'LOGO+ALT+f'}]
+        self.assertEqual(shortcut, self.portal.events('create_session')[0]['shortcuts'])
+        self.assertEqual(shortcut, self.portal.events('bind')[0]['shortcuts'])
 
         steps = [('click', item.activate, True), ('portal', self.portal.press, False),
                  ('command line', self.toggle_from_command_line, True)]
@@ -80,6 +83,7 @@ class WaylandTest(DesktopTest):
         wait_until(self.portal.bind_answered, 10, 'the portal to answer')
         item.activate()
         self.assert_toggled_once(app, True)
+        self.assertEqual(UNBOUND_TOOLTIP[True], item.tooltip())
         self.assertNotIn('Using X11', app.stderr())
         self.assertEqual(1, app.stderr().count('declined'), 'logged once:\n' + app.stderr())
 
@@ -90,6 +94,7 @@ class WaylandTest(DesktopTest):
         item.activate()
         self.assert_toggled_once(app, True)
         self.assertTrue(app.running())
+        self.assertEqual(UNBOUND_TOOLTIP[True], item.tooltip())
         self.assertEqual(1, app.stderr().count('vantel --toggle'), 'logged once, with the way out')
 
     def test_a_stale_wayland_display_falls_back_to_x11(self):

@@ -244,11 +244,14 @@ TEST_F(X11ShortcutTest, HotKeyRunsOncePerPressUntilUnregistered) {
     int runs = 0;
     hotKey.registerHotKey([&runs] { ++runs; });
 
+    EXPECT_EQ(hotKey.shortcut(), QStringLiteral("Super+Alt+F")) << "as Linux desktops name it";
+
     typeThenSentinel({"key", "super+alt+f", "super+alt+f"});
     EXPECT_EQ(runs, 2);
 
     hotKey.unregisterHotKey();
     EXPECT_TRUE(OtherClient().grabAllVariants());
+    EXPECT_TRUE(hotKey.shortcut().isEmpty());
 }
 
 } // namespace

@@ -131,17 +131,23 @@ TEST_P(PortalBindTest, BindsOnceAndHearsTheAnswerHoweverItComes) {
     configure(QString::fromLatin1(row.answer), row.delay, row.otherHandle, row.early);
     QSignalSpy triggered(backend_.get(), &GlobalShortcutBackend::triggered);
     QSignalSpy failed(backend_.get(), &GlobalShortcutBackend::grabFailed);
+    QSignalSpy grabbed(backend_.get(), &GlobalShortcutBackend::grabbed);
     ASSERT_TRUE(grab());
     waitForBindAnswer();
 
     const QJsonArray binds = events(QStringLiteral("bind"));
     ASSERT_EQ(binds.size(), 1);
-    const QJsonObject shortcut = binds[0][QStringLiteral("shortcuts")][0].toObject();
-    EXPECT_EQ(shortcut[QStringLiteral("id")], toggleId);
-    EXPECT_EQ(shortcut[QStringLiteral("description")], QStringLiteral("Switch the function keys"));
-    EXPECT_EQ(shortcut[QStringLiteral("preferred_trigger")], QStringLiteral("LOGO+ALT+f"));
-    EXPECT_EQ(binds[0][QStringLiteral("session")],
-              events(QStringLiteral("create_session"))[0][QStringLiteral("session")]);
+    const QJsonObject created = events(QStringLiteral("create_session"))[0].toObject();
+    const QJsonObject wanted{{QStringLiteral("id"), toggleId},
+                             {QStringLiteral("description"), "Switch the function keys"},
+                             {QStringLiteral("preferred_trigger"), "LOGO+ALT+f"}};
+    EXPECT_EQ(binds[0][QStringLiteral("shortcuts")], QJsonArray{wanted});
+    EXPECT_EQ(created[QStringLiteral("shortcuts")], QJsonArray{wanted}) << "offered at creation";
+    EXPECT_EQ(binds[0][QStringLiteral("session")], created[QStringLiteral("session")]);
+    ASSERT_EQ(grabbed.size(), row.bound ? 1 : 0);
+    if (row.bound) {
+        EXPECT_EQ(grabbed[0], (QVariantList{toggleId, QStringLiteral("Super+Alt+F")}));
+    }
 
     press(QString(), toggleId);
     if (row.bound) {
@@ -236,6 +242,31 @@ TEST_F(PortalShortcutBackendTest, KeysWithoutAPortalNameAreRefusedAtOnce) {
         QStringLiteral("CTRL+SHIFT+F5"));
     EXPECT_EQ(PortalShortcutBackend::portalTrigger(Qt::Key_7, Qt::MetaModifier),
               QStringLiteral("LOGO+7"));
+}
+
+// Desktops that bind what the session's creation offers answer a bind by opening their settings.
+class PortalBindingOnCreateTest : public PortalShortcutBackendTest {
+    QStringList portalOptions() const override { return {QStringLiteral("--bind-on-create")}; }
+};
+
+TEST_F(PortalBindingOnCreateTest, ASessionThatListsTheShortcutIsNeverAskedToBind) {
+    QSignalSpy grabbed(backend_.get(), &GlobalShortcutBackend::grabbed);
+    QSignalSpy triggered(backend_.get(), &GlobalShortcutBackend::triggered);
+    ASSERT_TRUE(grab());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !grabbed.isEmpty(); }, 5000));
+    EXPECT_EQ(grabbed[0], (QVariantList{toggleId, QStringLiteral("Super+Alt+F")}));
+    press(QString(), toggleId);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return triggered.size() == 1; }, 5000));
+    EXPECT_TRUE(events(QStringLiteral("bind")).isEmpty());
+}
+
+TEST_F(PortalBindingOnCreateTest, ARefusedSessionIsAFailedGrab) {
+    configure(QStringLiteral("cancel"), 0.1);
+    QSignalSpy failed(backend_.get(), &GlobalShortcutBackend::grabFailed);
+    ASSERT_TRUE(grab());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !failed.isEmpty(); }, 5000));
+    EXPECT_EQ(failed[0][0].toString(), toggleId);
+    EXPECT_TRUE(events(QStringLiteral("bind")).isEmpty());
 }
 
 class PortalWithoutShortcutsTest : public PortalShortcutBackendTest {

@@ -20,6 +20,9 @@ bool FakeShortcutBackend::grabKey(const QString &id, const QString &description,
     }
     grabs_.removeIf([&](const Grab &grab) { return grab.id == id; });
     grabs_.append({id, description, key, modifiers});
+    if (!trigger_.isEmpty()) {
+        Q_EMIT grabbed(id, trigger_);
+    }
     return true;
 }
 

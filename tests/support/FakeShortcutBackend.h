@@ -27,6 +27,11 @@ public:
 
     // Grabs fail with `error` from now on; an empty error lets them succeed again.
     void refuseGrabs(const QString &error) { refusal_ = error; }
+    // What a granted grab reports as its keys from now on; empty reports nothing, as a desktop
+    // that answers later does.
+    void nameGrabsAs(const QString &trigger) { trigger_ = trigger; }
+    // Names the keys of what is held under `id`, as a desktop may do later or after a change.
+    void name(const QString &id, const QString &trigger) { Q_EMIT grabbed(id, trigger); }
     // Takes the combination under `id` back, as a desktop may after granting it.
     void revoke(const QString &id, const QString &error);
     // One press of the combination; returns how many ids it fired (0 or 1).
@@ -40,6 +45,7 @@ public:
 private:
     QList<Grab> grabs_;
     QString refusal_;
+    QString trigger_ = QStringLiteral("Super+Alt+F");
     int grabCalls_ = 0;
     int ungrabCalls_ = 0;
     Journal *journal_ = nullptr;

@@ -22,7 +22,12 @@ namespace {
 // Blocking, since it runs on the way out; a portal that hangs must not hold the exit for long.
 constexpr int closeTimeoutMs = 1000;
 
-// One entry of the a(sa{sv}) lists BindShortcuts takes and answers with.
+// The same at every start: desktops that know no application id for the caller keep the
+// shortcuts under the session's token, and a token of its own per start would leave each start's
+// binding behind, still holding the keys the next start asks for.
+const QString sessionToken = QStringLiteral("vantel");
+
+// One entry of the a(sa{sv}) lists the portal takes and answers with.
 struct PortalShortcut {
     QString id;
     QVariantMap properties;
@@ -133,7 +138,8 @@ void PortalSession::startSession() {
         *bus_, [this](uint response, const QVariantMap &results) { created(response, results); },
         this);
     const QVariantMap options{{QStringLiteral("handle_token"), request->token()},
-                              {QStringLiteral("session_handle_token"), request->token()}};
+                              {QStringLiteral("session_handle_token"), sessionToken},
+                              {QStringLiteral("shortcuts"), shortcutList()}};
     request->call(QStringLiteral("CreateSession"), {options});
 }
 
@@ -164,55 +170,85 @@ void PortalSession::created(uint response, const QVariantMap &results) {
         });
     if (!closing_)
         qCInfo(lcPortal) << "cannot follow the closing of the portal session";
-    bind();
+    // A desktop that took the shortcuts with the session answers a bind by opening its
+    // settings, so only what it left out is bound.
+    if (!report(results, shortcuts_.keys()).isEmpty())
+        bind();
 }
 
-void PortalSession::bind() {
+QVariant PortalSession::shortcutList() const {
     QList<PortalShortcut> list;
     for (auto it = shortcuts_.cbegin(); it != shortcuts_.cend(); ++it)
         list.append({it.key(),
                      {{QStringLiteral("description"), it->description},
                       {QStringLiteral("preferred_trigger"), it->trigger}}});
+    return QVariant::fromValue(list);
+}
+
+void PortalSession::bind() {
     const QStringList ids = shortcuts_.keys();
     binding_ = true;
     auto *request = new PortalRequest(
         *bus_,
-        [this, ids](uint response, const QVariantMap &results) { bound(response, results, ids); },
+        [this, ids](uint response, const QVariantMap &results) {
+            answered(response, results, ids);
+        },
         this);
     const QVariantMap options{{QStringLiteral("handle_token"), request->token()}};
     request->call(QStringLiteral("BindShortcuts"), {QVariant::fromValue(QDBusObjectPath(handle_)),
-                                                    QVariant::fromValue(list), QString(), options});
+                                                    shortcutList(), QString(), options});
 }
 
-void PortalSession::bound(uint response, const QVariantMap &results, const QStringList &ids) {
+void PortalSession::answered(uint response, const QVariantMap &results, const QStringList &ids) {
     binding_ = false;
-    if (response != PortalRequest::granted) {
+    if (response != PortalRequest::granted)
         fail(ids, refusal(response, results));
-    } else if (results.contains(QStringLiteral("shortcuts"))) {
-        const auto list =
-            qdbus_cast<QList<PortalShortcut>>(results.value(QStringLiteral("shortcuts")));
-        QStringList missing = ids;
-        for (const PortalShortcut &shortcut : list) {
-            missing.removeAll(shortcut.id);
-            qCInfo(lcPortal).noquote()
-                << "shortcut" << shortcut.id << "bound to"
-                << shortcut.properties.value(QStringLiteral("trigger_description")).toString();
-        }
-        fail(missing, QStringLiteral("the desktop left the shortcut unbound"));
-    }
+    else if (results.contains(QStringLiteral("shortcuts")))
+        fail(report(results, ids), QStringLiteral("the desktop left the shortcut unbound"));
     if (bindAgain_ && state_ == State::Open && !shortcuts_.isEmpty()) {
         bindAgain_ = false;
         bind();
     }
 }
 
+QStringList PortalSession::report(const QVariantMap &results, const QStringList &ids) {
+    QStringList missing = ids;
+    const QVariant listed = results.value(QStringLiteral("shortcuts"));
+    // Anything but the list's own type is read as no list at all.
+    if (!listed.canConvert<QDBusArgument>() ||
+        listed.value<QDBusArgument>().currentSignature() != QLatin1String("a(sa{sv})"))
+        return missing;
+    for (const PortalShortcut &shortcut : qdbus_cast<QList<PortalShortcut>>(listed)) {
+        if (missing.removeAll(shortcut.id) == 0)
+            continue;
+        const QString trigger =
+            shortcut.properties.value(QStringLiteral("trigger_description")).toString();
+        qCInfo(lcPortal).noquote() << "shortcut" << shortcut.id << "bound to" << trigger;
+        Q_EMIT bound(shortcut.id, trigger);
+    }
+    return missing;
+}
+
+void PortalSession::changed(const QString &session, const QVariant &shortcuts) {
+    if (state_ == State::Open && session == handle_)
+        report({{QStringLiteral("shortcuts"), shortcuts}}, shortcuts_.keys());
+}
+
 bool PortalSession::listenForPresses() {
-    presses_ = listenToPortal(
-        *bus_, portal::path, portal::shortcuts, QStringLiteral("Activated"),
-        [self = QPointer<PortalSession>(this)](const QString &, const QVariantList &arguments) {
-            if (self && arguments.size() >= 2)
-                self->activated(objectPathText(arguments.at(0)), arguments.at(1).toString());
-        });
+    const QPointer<PortalSession> self(this);
+    presses_ = listenToPortal(*bus_, portal::path, portal::shortcuts, QStringLiteral("Activated"),
+                              [self](const QString &, const QVariantList &arguments) {
+                                  if (self && arguments.size() >= 2)
+                                      self->activated(objectPathText(arguments.at(0)),
+                                                      arguments.at(1).toString());
+                              });
+    // The user may give the shortcut other keys in the desktop's settings later on.
+    changes_ =
+        listenToPortal(*bus_, portal::path, portal::shortcuts, QStringLiteral("ShortcutsChanged"),
+                       [self](const QString &, const QVariantList &arguments) {
+                           if (self && arguments.size() >= 2)
+                               self->changed(objectPathText(arguments.at(0)), arguments.at(1));
+                       });
     return presses_ != nullptr;
 }
 
@@ -248,6 +284,7 @@ void PortalSession::close() {
         handle_.clear();
     }
     dropLater(presses_);
+    dropLater(changes_);
     // A session still being made is closed as soon as its handle arrives.
     if (state_ == State::Open)
         state_ = State::Closed;

@@ -11,8 +11,11 @@
 class QDBusConnection;
 
 // The portal session and the shortcuts bound in it. Made on the first add and closed on the
-// last remove (or destruction), which gives the shortcuts back; binds once per add, never again
-// on its own, since some desktops ask the user every time.
+// last remove (or destruction), which gives the shortcuts back. The shortcuts go with the
+// session's creation, which some desktops take as the binding; they are bound separately only
+// when the session's answer leaves any out, since other desktops answer a bind by opening their
+// settings. Binds once per add, never again on its own, since some desktops ask the user every
+// time.
 class PortalSession : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +34,9 @@ public:
 Q_SIGNALS:
     // A press of the shortcut `id` in this session.
     void pressed(const QString &id);
+    // The desktop holds `id` for this session, on the keys it describes as `trigger` (empty
+    // when it gave none).
+    void bound(const QString &id, const QString &trigger);
     // The portal refused `id`, the user declined it or the desktop ended the session.
     void failed(const QString &id, const QString &reason);
 
@@ -40,8 +46,12 @@ private:
     void create();
     void startSession();
     void created(uint response, const QVariantMap &results);
+    QVariant shortcutList() const;
     void bind();
-    void bound(uint response, const QVariantMap &results, const QStringList &ids);
+    void answered(uint response, const QVariantMap &results, const QStringList &ids);
+    // Reports what `results` lists as bound; returns the ids of `ids` it leaves out.
+    QStringList report(const QVariantMap &results, const QStringList &ids);
+    void changed(const QString &session, const QVariant &shortcuts);
     bool listenForPresses();
     void activated(const QString &session, const QString &id);
     void closedByDesktop();
@@ -56,4 +66,5 @@ private:
     bool bindAgain_ = false;
     std::unique_ptr<QObject> presses_;
     std::unique_ptr<QObject> closing_;
+    std::unique_ptr<QObject> changes_;
 };

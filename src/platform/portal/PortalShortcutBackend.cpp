@@ -7,6 +7,7 @@
 PortalShortcutBackend::PortalShortcutBackend(const QDBusConnection &bus, QObject *parent)
     : GlobalShortcutBackend(parent), session_(std::make_unique<PortalSession>(bus)) {
     connect(session_.get(), &PortalSession::pressed, this, &GlobalShortcutBackend::triggered);
+    connect(session_.get(), &PortalSession::bound, this, &GlobalShortcutBackend::grabbed);
     connect(session_.get(), &PortalSession::failed, this, &GlobalShortcutBackend::grabFailed);
 }
 

@@ -8,10 +8,12 @@
 #include <QKeySequence>
 #include <QLoggingCategory>
 #include <QPointer>
+#include <QStringList>
 
 #include <xcb/xcb.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -44,8 +46,20 @@ bool fail(QString *error, const QString &text) {
     return false;
 }
 
+// As Linux desktops write it: Qt's own text calls the logo key Meta, which no keyboard shows.
 QString combinationText(Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    return QKeySequence(QKeyCombination(modifiers, key)).toString(QKeySequence::NativeText);
+    QStringList parts;
+    const std::pair<Qt::KeyboardModifier, const char *> names[] = {{Qt::MetaModifier, "Super"},
+                                                                   {Qt::ControlModifier, "Ctrl"},
+                                                                   {Qt::AltModifier, "Alt"},
+                                                                   {Qt::ShiftModifier, "Shift"}};
+    for (const auto &[modifier, name] : names) {
+        if (modifiers & modifier) {
+            parts.append(QString::fromLatin1(name));
+        }
+    }
+    parts.append(QKeySequence(key).toString(QKeySequence::NativeText));
+    return parts.join(QLatin1Char('+'));
 }
 
 } // namespace
@@ -144,9 +158,11 @@ bool X11ShortcutBackend::grabKey(const QString &id, const QString &description, 
     // Grabbing again from the same client would succeed and merge both into one grab, which the
     // first release would then end for both.
     if (const Grab *same = d_->find(*keycode, *mask)) {
-        return same->id == id
-                   ? true
-                   : fail(error, QStringLiteral("%1 is already in use by this program").arg(text));
+        if (same->id != id) {
+            return fail(error, QStringLiteral("%1 is already in use by this program").arg(text));
+        }
+        Q_EMIT grabbed(id, text);
+        return true;
     }
     if (!grabKeyOnRoots(d_->connection, d_->roots, *keycode, *mask)) {
         return fail(error, QStringLiteral("%1 is already taken by another program").arg(text));
@@ -155,6 +171,7 @@ bool X11ShortcutBackend::grabKey(const QString &id, const QString &description, 
     d_->grabs.push_back({id, *keycode, *mask});
     qCDebug(lcX11Shortcuts) << "grabbed" << text << "as keycode" << *keycode << "for"
                             << description;
+    Q_EMIT grabbed(id, text);
     return true;
 }
 
