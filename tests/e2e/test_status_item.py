@@ -38,12 +38,14 @@ class StatusItemTest(DesktopTest):
         return first, frames, final
 
     def assert_notified_after_the_switch(self, note, item):
-        """The notification is asked for about 0.1 s after the steady icon is shown."""
+        """The steady icon is shown before the notification is asked for. Only the order is
+        checked here: the two stamps come from two processes, and a loaded machine can delay the
+        watcher's reading by more than the notification's 0.1 s delay, which the unit tests
+        check."""
         changes = [r['time'] for r in self.desktop.records('watcher', 'item_signal')
                    if r['member'] == 'NewIcon' and r['sender'] == item.sender
                    and r['time'] < note['time']]
         self.assertTrue(changes, 'no icon change before the notification')
-        self.assertGreaterEqual(note['time'] - max(changes), 0.08)
 
     def test_click_spins_then_shows_the_new_state(self):
         runs = {start: self.toggle_by_activate(start) for start in (True, False)}
