@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +25,24 @@ const char *usageText =
     "  set function-keys|hardware-keys\n"
     "                              keep the mode and switch every keyboard to it\n"
     "  apply                       switch every keyboard to the kept mode again\n";
+
+// What the service sends may come from the hardware: nothing of it reaches the terminal as a
+// control sequence.
+QString escaped(const QString &text) {
+    QString shown;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool control = c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
+                             u == 0x2028 || u == 0x2029;
+        if (!control)
+            shown.append(c);
+        else if (u < 0x100)
+            shown.append(QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0')));
+        else
+            shown.append(QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0')));
+    }
+    return shown;
+}
 
 void print(FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -47,15 +66,16 @@ int reportError(const QDBusMessage &reply) {
                                      .arg(reply.errorMessage()));
     if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied"))
         return fail(notAuthorised, QStringLiteral("not authorised to change the keyboard mode"));
+    if (name == QLatin1String("org.vantel.Keyboard1.Error.Cancelled"))
+        return fail(notAuthorised, escaped(reply.errorMessage()));
     if (name == KeyboardBus::noKeyboardError)
         return fail(noKeyboard, QStringLiteral("no keyboard that Vantel can switch was found on "
                                                "this machine; see the supported hardware in "
                                                "Vantel's README"));
     if (name == KeyboardBus::writeFailedError)
-        return fail(failed, reply.errorMessage());
-    return fail(
-        unavailable,
-        QStringLiteral("the keyboard service did not answer: %1").arg(reply.errorMessage()));
+        return fail(failed, escaped(reply.errorMessage()));
+    return fail(unavailable, QStringLiteral("the keyboard service did not answer: %1")
+                                 .arg(escaped(reply.errorMessage())));
 }
 
 QDBusMessage call(QDBusConnection &bus, const QString &member, const QVariantList &arguments,
@@ -68,6 +88,8 @@ QDBusMessage call(QDBusConnection &bus, const QString &member, const QVariantLis
         properties ? QStringLiteral("org.freedesktop.DBus.Properties") : KeyboardBus::interface,
         member);
     message.setArguments(arguments);
+    // Someone at a terminal can answer a password prompt; a script cannot, and must not hang.
+    message.setInteractiveAuthorizationAllowed(::isatty(STDIN_FILENO) == 1);
     return bus.call(message, QDBus::Block, timeoutMs);
 }
 
@@ -93,9 +115,9 @@ int list(QDBusConnection &bus) {
     }
     for (const KeyboardEntry &entry : entries)
         print(stdout, QStringLiteral("%1  %2  %3  (%4)")
-                          .arg(entry.mode, -13)
-                          .arg(entry.driver, -15)
-                          .arg(entry.name, entry.id));
+                          .arg(escaped(entry.mode), -13)
+                          .arg(escaped(entry.driver), -15)
+                          .arg(escaped(entry.name), escaped(entry.id)));
     return ok;
 }
 
@@ -104,7 +126,7 @@ int get(QDBusConnection &bus) {
     const QString mode = property(bus, QStringLiteral("Mode"), reply).toString();
     if (reply.type() != QDBusMessage::ReplyMessage)
         return reportError(reply);
-    print(stdout, mode.isEmpty() ? QStringLiteral("none") : mode);
+    print(stdout, mode.isEmpty() ? QStringLiteral("none") : escaped(mode));
     return ok;
 }
 
