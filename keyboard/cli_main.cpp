@@ -8,7 +8,12 @@
 #include <QDBusVariant>
 #include <QStringList>
 
+#include <cerrno>
+#include <string>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -89,7 +94,7 @@ QDBusMessage call(QDBusConnection &bus, const QString &member, const QVariantLis
         member);
     message.setArguments(arguments);
     // Someone at a terminal can answer a password prompt; a script cannot, and must not hang.
-    message.setInteractiveAuthorizationAllowed(::isatty(STDIN_FILENO) == 1);
+    message.setInteractiveAuthorizationAllowed(onTerminal());
     return bus.call(message, QDBus::Block, timeoutMs);
 }
 
@@ -144,6 +149,45 @@ int change(QDBusConnection &bus, const QString &member, const QVariantList &argu
     return ok;
 }
 
+bool onTerminal() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+// polkit's text agent, for this process only: where no desktop agent answers (a text console,
+// ssh) it asks for the administrator's password in this terminal. Started before the bus, so
+// that no thread exists yet when forking.
+pid_t startTerminalAgent() {
+    const char *agent = "/usr/bin/pkttyagent";
+    int notify[2];
+    if (::access(agent, X_OK) != 0 || ::pipe2(notify, O_CLOEXEC) != 0)
+        return -1;
+    const std::string process = std::to_string(::getpid());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // dup2 leaves the copy open across exec; 3 itself would keep its close-on-exec flag.
+        if (notify[1] == 3 ? ::fcntl(3, F_SETFD, 0) != 0 : ::dup2(notify[1], 3) != 3)
+            ::_exit(127);
+        ::execl(agent, agent, "--notify-fd", "3", "--fallback", "--process", process.c_str(),
+                static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(notify[1]);
+    // The agent closes its end once registered (or when it fails).
+    char byte = 0;
+    while (child > 0 && (::read(notify[0], &byte, 1) > 0 || errno == EINTR)) {
+    }
+    ::close(notify[0]);
+    return child;
+}
+
+void stopTerminalAgent(pid_t agent) {
+    if (agent <= 0)
+        return;
+    ::kill(agent, SIGTERM);
+    while (::waitpid(agent, nullptr, 0) < 0 && errno == EINTR) {
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
@@ -160,13 +204,18 @@ int main(int argc, char **argv) {
         std::fputs(usageText, stderr);
         return usage;
     }
+    const bool changing = setting || command == QLatin1String("apply");
+    const pid_t agent = changing && !session && onTerminal() ? startTerminalAgent() : -1;
     registerKeyboardBusTypes();
     QDBusConnection bus = session ? QDBusConnection::sessionBus() : QDBusConnection::systemBus();
+    int status = ok;
     if (command == QLatin1String("list"))
-        return list(bus);
-    if (command == QLatin1String("get"))
-        return get(bus);
-    if (setting)
-        return change(bus, QStringLiteral("SetMode"), {mode});
-    return change(bus, QStringLiteral("Apply"), {});
+        status = list(bus);
+    else if (command == QLatin1String("get"))
+        status = get(bus);
+    else
+        status = setting ? change(bus, QStringLiteral("SetMode"), {mode})
+                         : change(bus, QStringLiteral("Apply"), {});
+    stopTerminalAgent(agent);
+    return status;
 }
