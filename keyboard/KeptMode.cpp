@@ -80,9 +80,8 @@ int KeptMode::openDirectory(bool create) const {
 
 std::optional<KeyboardMode> KeptMode::read() const {
     const Descriptor directory{openDirectory(false)};
-    const Descriptor file{directory.fd < 0 ? -1
-                                           : openRegular(directory.fd, fileName.constData(),
-                                                         O_RDONLY)};
+    const Descriptor file{
+        directory.fd < 0 ? -1 : openRegular(directory.fd, fileName.constData(), O_RDONLY)};
     if (file.fd < 0) {
         if (errno != ENOENT)
             qCWarning(lcKeyboard).noquote() << path() << "is not a file; treating it as none kept";
@@ -106,7 +105,8 @@ std::optional<QString> KeptMode::write(KeyboardMode mode) const {
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = temporaryPrefix + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        temporary =
+            temporaryPrefix + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         fd = ::openat(directory.fd, temporary.constData(),
                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)

@@ -7,8 +7,8 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusVariant>
 #include <QDBusReply>
+#include <QDBusVariant>
 #include <QDBusVirtualObject>
 
 namespace {
@@ -157,7 +157,8 @@ std::optional<QString> publishKeyboardService(KeyboardService &service,
     if (!bus.isConnected())
         return QStringLiteral("not connected to the bus: %1").arg(bus.lastError().message());
     // Before the name is claimed, so that no caller can leave unnoticed.
-    if (!bus.connect(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+    if (!bus.connect(QStringLiteral("org.freedesktop.DBus"),
+                     QStringLiteral("/org/freedesktop/DBus"),
                      QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameOwnerChanged"),
                      new Departures(service), SLOT(nameOwnerChanged(QString, QString, QString))))
         return QStringLiteral("could not follow callers leaving the bus");

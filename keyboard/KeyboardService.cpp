@@ -50,9 +50,10 @@ ServiceAnswer writeKeyboards(const SysfsKeyboards &keyboards, KeyboardMode mode,
 
 // The keyboards' count when every one already holds `mode`, so that nothing need be written.
 std::optional<uint> allHolding(const QList<Keyboard> &keyboards, KeyboardMode mode) {
-    const bool all = !keyboards.isEmpty() &&
-                     std::all_of(keyboards.begin(), keyboards.end(),
-                                 [mode](const Keyboard &keyboard) { return keyboard.mode == mode; });
+    const bool all = !keyboards.isEmpty() && std::all_of(keyboards.begin(), keyboards.end(),
+                                                         [mode](const Keyboard &keyboard) {
+                                                             return keyboard.mode == mode;
+                                                         });
     return all ? std::optional(uint(keyboards.size())) : std::nullopt;
 }
 
@@ -131,17 +132,17 @@ void KeyboardService::apply(const Caller &caller, std::function<void(ServiceAnsw
     if (const std::optional<uint> holding = allHolding(found, *kept))
         return answer(ServiceAnswer{*holding, {}, {}});
     authorised(caller, std::move(answer), [this, before = found] {
-        const ServiceAnswer answer = applyKept(keyboards_, kept_);
+        const ServiceAnswer applied = applyKept(keyboards_, kept_);
         if (keyboards_.scan() != before)
             emit propertiesChanged({QStringLiteral("Keyboards")});
-        return answer;
+        return applied;
     });
 }
 
 void KeyboardService::authorised(const Caller &caller, std::function<void(ServiceAnswer)> answer,
                                  std::function<ServiceAnswer()> change) {
-    checks_.ask(caller, [answer = std::move(answer), change = std::move(change)](
-                            CheckOutcome outcome, const QString &why) {
+    checks_.ask(caller, [answer = std::move(answer),
+                         change = std::move(change)](CheckOutcome outcome, const QString &why) {
         if (outcome == CheckOutcome::allowed)
             return answer(change());
         qCInfo(lcKeyboard).noquote() << "not switching:" << why;
@@ -155,28 +156,26 @@ void KeyboardService::authorised(const Caller &caller, std::function<void(Servic
 ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode) {
     const QList<Keyboard> keyboardsBefore = keyboards_.scan();
     QStringList failures;
-    {
-        const KeptMode::Lock lock = kept_.lock();
-        if (!lock.failure.isEmpty())
-            failures.append(lock.failure);
-        const std::optional<KeyboardMode> before = kept_.read();
-        if (std::optional<QString> failed = kept_.write(mode)) {
-            qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
-            failures.append(*failed);
-        }
-        const ServiceAnswer answer = writeKeyboards(keyboards_, mode, failures);
-        if (kept_.read() != before)
-            emit propertiesChanged({QStringLiteral("Mode")});
-        if (keyboards_.scan() != keyboardsBefore)
-            emit propertiesChanged({QStringLiteral("Keyboards")});
-        return answer;
+    const KeptMode::Lock lock = kept_.lock();
+    if (!lock.failure().isEmpty())
+        failures.append(lock.failure());
+    const std::optional<KeyboardMode> before = kept_.read();
+    if (std::optional<QString> failed = kept_.write(mode)) {
+        qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
+        failures.append(*failed);
     }
+    const ServiceAnswer answer = writeKeyboards(keyboards_, mode, failures);
+    if (kept_.read() != before)
+        emit propertiesChanged({QStringLiteral("Mode")});
+    if (keyboards_.scan() != keyboardsBefore)
+        emit propertiesChanged({QStringLiteral("Keyboards")});
+    return answer;
 }
 
 ServiceAnswer KeyboardService::applyKept(const SysfsKeyboards &keyboards, const KeptMode &kept) {
     const KeptMode::Lock lock = kept.lock();
-    if (!lock.failure.isEmpty())
-        return error(KeyboardBus::writeFailedError, lock.failure);
+    if (!lock.failure().isEmpty())
+        return error(KeyboardBus::writeFailedError, lock.failure());
     const std::optional<KeyboardMode> mode = kept.read();
     if (!mode)
         return ServiceAnswer{};

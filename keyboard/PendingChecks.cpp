@@ -41,9 +41,11 @@ PendingChecks::Checks::iterator PendingChecks::oldestOfBusiestUser() {
 
 void PendingChecks::ask(const Caller &caller,
                         std::function<void(CheckOutcome, QString why)> decided) {
-    for (auto it = checks_.begin(); it != checks_.end(); ++it)
-        if (it->second.decided && it->second.caller.name == caller.name)
-            cancel(it, QStringLiteral("replaced by a newer request from the same caller"));
+    for (auto it = checks_.begin(); it != checks_.end();) {
+        const auto current = it++; // cancelling may remove it
+        if (current->second.decided && current->second.caller.name == caller.name)
+            cancel(current, QStringLiteral("replaced by a newer request from the same caller"));
+    }
     const auto sameUser = [&caller](const Check &check) { return check.caller.uid == caller.uid; };
     if (liveCount(sameUser) >= limits_.perUser) {
         const auto oldest = std::find_if(checks_.begin(), checks_.end(), [&](const auto &entry) {
@@ -53,12 +55,6 @@ void PendingChecks::ask(const Caller &caller,
     }
     if (liveCount([](const Check &) { return true; }) >= limits_.overall)
         cancel(oldestOfBusiestUser(), QStringLiteral("too many requests are waiting"));
-    if (int(checks_.size()) >= limits_.inFlight) {
-        qCWarning(lcKeyboard).noquote() << "the authority owes" << checks_.size()
-                                        << "answers; not asking about" << caller.name;
-        decided(CheckOutcome::cancelled, QStringLiteral("too many requests are waiting"));
-        return;
-    }
     const quint64 id = nextId_++;
     auto *deadline = new QTimer(this);
     deadline->setSingleShot(true);
@@ -68,24 +64,46 @@ void PendingChecks::ask(const Caller &caller,
     });
     deadline->start(limits_.deadline);
     checks_.emplace(id, Check{caller, std::move(decided), deadline});
-    authorizer_.check(cancellationId(id), caller.name, caller.interactive,
-                      [this, id](bool allowed, const QString &why) { finish(id, allowed, why); });
+    sendWaiting();
+}
+
+void PendingChecks::sendWaiting() {
+    int sent = int(std::count_if(checks_.begin(), checks_.end(),
+                                 [](const auto &entry) { return entry.second.sent; }));
+    for (auto it = checks_.begin(); it != checks_.end() && sent < limits_.inFlight; ++it) {
+        if (it->second.sent)
+            continue;
+        it->second.sent = true;
+        ++sent;
+        const quint64 id = it->first;
+        authorizer_.check(
+            cancellationId(id), it->second.caller.name, it->second.caller.interactive,
+            [this, id](bool allowed, const QString &why) { finish(id, allowed, why); });
+    }
 }
 
 void PendingChecks::callerLeft(const QString &name) {
-    for (auto it = checks_.begin(); it != checks_.end(); ++it)
-        if (it->second.decided && it->second.caller.name == name)
-            cancel(it, QStringLiteral("the caller left the bus"));
+    for (auto it = checks_.begin(); it != checks_.end();) {
+        const auto current = it++; // cancelling may remove it
+        if (current->second.decided && current->second.caller.name == name)
+            cancel(current, QStringLiteral("the caller left the bus"));
+    }
 }
 
 void PendingChecks::cancel(Checks::iterator check, const QString &why) {
     if (check == checks_.end() || !check->second.decided)
         return;
-    qCInfo(lcKeyboard).noquote() << "cancelling the check for" << check->second.caller.name
-                                 << "-" << why;
+    qCInfo(lcKeyboard).noquote() << "cancelling the check for" << check->second.caller.name << "-"
+                                 << why;
     std::exchange(check->second.decided, {})(CheckOutcome::cancelled, why);
     delete std::exchange(check->second.deadline, nullptr);
-    authorizer_.cancel(cancellationId(check->first));
+    if (check->second.sent) {
+        authorizer_.cancel(cancellationId(check->first));
+        return;
+    }
+    checks_.erase(check);
+    if (checks_.empty())
+        emit settled();
 }
 
 void PendingChecks::finish(quint64 id, bool allowed, const QString &why) {
@@ -97,6 +115,7 @@ void PendingChecks::finish(quint64 id, bool allowed, const QString &why) {
     delete check.deadline;
     if (check.decided)
         check.decided(allowed ? CheckOutcome::allowed : CheckOutcome::refused, why);
+    sendWaiting();
     if (checks_.empty())
         emit settled();
 }

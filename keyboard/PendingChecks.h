@@ -23,15 +23,16 @@ enum class CheckOutcome { allowed, refused, cancelled };
 // bounded number overall. When a cap is reached the oldest check of whoever holds the most
 // makes room, so a caller whose check the authority answers at once is never locked out.
 // Checks are cancelled at the authority when replaced, when their caller leaves the bus or
-// after a deadline.
+// after a deadline; while the authority still owes many answers (cancelled checks included),
+// new checks wait their turn instead of failing.
 class PendingChecks : public QObject {
     Q_OBJECT
 public:
     struct Limits {
         int perUser = 8;
         int overall = 32;
-        // Checks the authority has not yet answered, cancelled ones included: well below what
-        // the bus lets one connection await (128 on the system bus).
+        // Checks sent and not yet answered, cancelled ones included: well below what the bus
+        // lets one connection await (128 on the system bus). Further checks wait to be sent.
         int inFlight = 96;
         std::chrono::milliseconds deadline = std::chrono::minutes(2);
     };
@@ -41,7 +42,7 @@ public:
     // `decided` runs exactly once: with the authority's answer, or as cancelled with the reason.
     void ask(const Caller &caller, std::function<void(CheckOutcome, QString why)> decided);
     void callerLeft(const QString &name);
-    // Whether the authority still owes an answer, for a check cancelled or not.
+    // Whether no check waits, to be sent or for the authority's answer (cancelled or not).
     bool isEmpty() const { return checks_.empty(); }
 
 signals:
@@ -53,11 +54,13 @@ private:
         Caller caller;
         std::function<void(CheckOutcome, QString)> decided; // empty once cancelled
         QObject *deadline = nullptr;
+        bool sent = false;
     };
     using Checks = std::map<quint64, Check>; // by age: the ids only grow
 
     void cancel(Checks::iterator check, const QString &why);
     void finish(quint64 id, bool allowed, const QString &why);
+    void sendWaiting();
     int liveCount(const std::function<bool(const Check &)> &counted) const;
     Checks::iterator oldestOfBusiestUser();
 

@@ -101,9 +101,9 @@ void PolkitAuthorizer::check(const QString &id, const QString &caller, bool inte
 }
 
 void PolkitAuthorizer::cancel(const QString &id) {
-    QDBusMessage message = QDBusMessage::createMethodCall(
-        authorityService, authorityPath, authorityInterface,
-        QStringLiteral("CancelCheckAuthorization"));
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(authorityService, authorityPath, authorityInterface,
+                                       QStringLiteral("CancelCheckAuthorization"));
     message << id;
     // The check itself then ends with an error, which is what the service waits for.
     QDBusConnection(connectionName_).send(message);

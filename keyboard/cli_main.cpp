@@ -9,10 +9,10 @@
 #include <QStringList>
 
 #include <cerrno>
-#include <string>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,8 +37,8 @@ QString escaped(const QString &text) {
     QString shown;
     for (const QChar c : text) {
         const ushort u = c.unicode();
-        const bool control = c.category() == QChar::Other_Control || c.category() == QChar::Other_Format ||
-                             u == 0x2028 || u == 0x2029;
+        const bool control = c.category() == QChar::Other_Control ||
+                             c.category() == QChar::Other_Format || u == 0x2028 || u == 0x2029;
         if (!control)
             shown.append(c);
         else if (u < 0x100)
@@ -47,6 +47,10 @@ QString escaped(const QString &text) {
             shown.append(QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0')));
     }
     return shown;
+}
+
+bool onTerminal() {
+    return ::isatty(STDIN_FILENO) == 1;
 }
 
 void print(FILE *stream, const QString &text) {
@@ -147,10 +151,6 @@ int change(QDBusConnection &bus, const QString &member, const QVariantList &argu
             stdout,
             QStringLiteral("Switched %1 keyboard%2.").arg(switched).arg(switched == 1 ? "" : "s"));
     return ok;
-}
-
-bool onTerminal() {
-    return ::isatty(STDIN_FILENO) == 1;
 }
 
 // polkit's text agent, for this process only: where no desktop agent answers (a text console,

@@ -107,13 +107,17 @@ std::optional<Options> parse(const QCoreApplication &app) {
     }
     if (refusedAsRoot(parser.isSet(session), parser.isSet(root), parser.isSet(state)))
         return std::nullopt;
-    return Options{parser.isSet(session), parser.isSet(apply), parser.value(root),
-                   parser.value(state), seconds, checkSeconds};
+    return Options{parser.isSet(session),
+                   parser.isSet(apply),
+                   parser.value(root),
+                   parser.value(state),
+                   seconds,
+                   checkSeconds};
 }
 
 int applyOnce(const Options &options) {
-    const ServiceAnswer answer = KeyboardService::applyKept(SysfsKeyboards(options.sysfsRoot),
-                                                            KeptMode(options.stateDir));
+    const ServiceAnswer answer =
+        KeyboardService::applyKept(SysfsKeyboards(options.sysfsRoot), KeptMode(options.stateDir));
     if (answer.errorName == KeyboardBus::writeFailedError) {
         qCWarning(lcKeyboard).noquote() << answer.errorMessage;
         return 1;

@@ -268,9 +268,11 @@ TEST(SharedStore, IsMadePrivateOrRefused) {
     ASSERT_EQ(runTool(store, {"delete", "-g", "k"}).status, 0);
     EXPECT_EQ(mode(store.root()), 0700u);
     EXPECT_EQ(mode(store.root() + "/ByHost"), 0700u);
-    for (const auto &entry : std::filesystem::recursive_directory_iterator(store.root()))
-        if (entry.is_regular_file())
+    for (const auto &entry : std::filesystem::recursive_directory_iterator(store.root())) {
+        if (entry.is_regular_file()) {
             EXPECT_EQ(mode(entry.path()), 0600u) << entry.path();
+        }
+    }
 
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving files to another user needs root";

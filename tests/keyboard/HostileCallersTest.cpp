@@ -37,10 +37,14 @@ TEST_F(HostileCallersTest, HeldChecksNeverLockOutAnAuthorisedCaller) {
     // Each caller keeps one check, and this user (the tests' only one) eight.
     ASSERT_TRUE(QTest::qWaitFor([&] { return finished() == 192; }, 30000)) << finished();
     ASSERT_TRUE(QTest::qWaitFor([&] { return authority_->waiting() == 8; }, 10000));
-    for (const QDBusPendingCall &call : held)
-        if (call.isFinished())
-            EXPECT_EQ(call.reply().errorName(), cancelledError) << qPrintable(call.reply().errorMessage());
-    EXPECT_GE(authority_->cancellations().size(), 150);
+    for (const QDBusPendingCall &call : held) {
+        if (call.isFinished()) {
+            EXPECT_EQ(call.reply().errorName(), cancelledError)
+                << qPrintable(call.reply().errorMessage());
+        }
+    }
+    // Checks that reached the authority were cancelled there, but for the eight still held.
+    EXPECT_EQ(authority_->cancellations().size(), authority_->requests().size() - 8);
 
     EXPECT_EQ(setMode(QStringLiteral("function-keys")).type(), QDBusMessage::ReplyMessage);
     EXPECT_EQ(sysfs_.value(id), "2");
@@ -52,14 +56,17 @@ TEST_F(HostileCallersTest, ChecksAreCancelledWhenReplacedLeftOrTooSlow) {
     QDBusPendingCall first = send(client_, QStringLiteral("SetMode"), {"hardware-keys"});
     QDBusPendingCall second = send(client_, QStringLiteral("SetMode"), {"function-keys"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return first.isFinished(); }, 10000));
-    EXPECT_TRUE(first.reply().errorMessage().contains("replaced")) << qPrintable(first.reply().errorMessage());
+    EXPECT_TRUE(first.reply().errorMessage().contains("replaced"))
+        << qPrintable(first.reply().errorMessage());
     ASSERT_TRUE(QTest::qWaitFor([&] { return authority_->requests().size() == 2; }, 10000));
     EXPECT_EQ(authority_->cancellations(), QStringList{authority_->requests()[0].cancellationId});
 
-    QDBusConnection leaver = bus_->connect(QStringLiteral("leaver"));
-    authority_->holdFrom(leaver.baseService());
-    send(leaver, QStringLiteral("SetMode"), {"hardware-keys"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return authority_->requests().size() == 3; }, 10000));
+    {
+        QDBusConnection leaver = bus_->connect(QStringLiteral("leaver"));
+        authority_->holdFrom(leaver.baseService());
+        send(leaver, QStringLiteral("SetMode"), {"hardware-keys"});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return authority_->requests().size() == 3; }, 10000));
+    } // the last reference: the connection closes
     QDBusConnection::disconnectFromBus(QStringLiteral("leaver"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return authority_->cancellations().size() == 2; }, 10000));
     EXPECT_EQ(authority_->cancellations()[1], authority_->requests()[2].cancellationId);
@@ -69,13 +76,14 @@ TEST_F(HostileCallersTest, ChecksAreCancelledWhenReplacedLeftOrTooSlow) {
     authority_->hold();
     const QDBusMessage late = setMode(QStringLiteral("function-keys"));
     EXPECT_EQ(late.errorName(), cancelledError);
-    EXPECT_EQ(authority_->cancellations().size(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return authority_->cancellations().size() == 1; }, 10000));
 }
 
 // Apply asks like SetMode, but only when a switch differs from the kept mode.
 TEST_F(HostileCallersTest, ApplyIsCheckedAndANoOpWhenEverySwitchHoldsTheKeptMode) {
     const QString id = sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
-    ASSERT_EQ(setMode(QStringLiteral("function-keys")).type(), QDBusMessage::ReplyMessage);
+    const QDBusMessage set = setMode(QStringLiteral("function-keys"));
+    ASSERT_EQ(set.type(), QDBusMessage::ReplyMessage) << qPrintable(set.errorMessage());
     const QFileInfo attribute(sysfs_.root() + QLatin1Char('/') + id);
     const QDateTime written = attribute.lastModified();
     authority_->setAnswer(false);
@@ -100,8 +108,8 @@ TEST_F(HostileCallersTest, PassesTheCallersWishAboutInteraction) {
             send(client_, QStringLiteral("SetMode"), {"function-keys"}, interactive);
         ASSERT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 10000));
     }
-    EXPECT_EQ(run(QStringLiteral("vantel-keyboard"), {"--session", "set", "hardware-keys"}).exitCode,
-              0);
+    EXPECT_EQ(
+        run(QStringLiteral("vantel-keyboard"), {"--session", "set", "hardware-keys"}).exitCode, 0);
     ASSERT_EQ(authority_->requests().size(), 3);
     EXPECT_EQ(authority_->requests()[0].flags, 1u);
     EXPECT_EQ(authority_->requests()[1].flags, 0u);
