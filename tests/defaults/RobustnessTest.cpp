@@ -259,42 +259,32 @@ TEST(SharedStore, IsMadePrivateOrRefused) {
     ASSERT_EQ(runTool(store, {"-currentHost", "write", "-g", "k", "v"}).status, 0);
     ASSERT_EQ(runTool(store, {"write", "-g", "k", "v"}).status, 0);
     const std::string global = store.root() + "/NSGlobalDomain.plist";
-    for (const std::string &directory : {store.root(), store.root() + "/ByHost"}) {
-        ::chmod(directory.c_str(), 0777);
-        for (const auto &entry : std::filesystem::directory_iterator(directory))
-            if (entry.is_regular_file())
-                ::chmod(entry.path().c_str(), 0666);
-    }
+    const auto everything = [&] {
+        return std::filesystem::recursive_directory_iterator(store.root());
+    };
+    ::chmod(store.root().c_str(), 0777);
+    for (const auto &entry : everything())
+        ::chmod(entry.path().c_str(), entry.is_directory() ? 0777 : 0666);
     ASSERT_EQ(runTool(store, {"delete", "-g", "k"}).status, 0);
     EXPECT_EQ(mode(store.root()), 0700u);
-    EXPECT_EQ(mode(store.root() + "/ByHost"), 0700u);
-    for (const auto &entry : std::filesystem::recursive_directory_iterator(store.root())) {
-        if (entry.is_regular_file()) {
-            EXPECT_EQ(mode(entry.path()), 0600u) << entry.path();
-        }
-    }
+    for (const auto &entry : everything())
+        EXPECT_EQ(mode(entry.path()), entry.is_directory() ? 0700u : 0600u) << entry.path();
 
     if (::geteuid() != 0)
         GTEST_SKIP() << "giving files to another user needs root";
-    ASSERT_EQ(::chown(global.c_str(), 65534, 65534), 0);
-    for (const std::string &owned : {global, store.root()}) {
-        const std::string before = fileBytes(global);
-        const ToolRun run = runTool(store, {"write", "-g", "k", "w"});
-        EXPECT_EQ(run.status, 1);
-        EXPECT_NE(run.err.find(owned + " belongs to another user (uid 65534)"), std::string::npos)
-            << run.err;
-        EXPECT_EQ(fileBytes(global), before);
-        ASSERT_EQ(::chown(store.root().c_str(), 65534, 65534), 0);
-    }
-    ASSERT_EQ(::chown(store.root().c_str(), 0, 0), 0);
-    ASSERT_EQ(::chown(global.c_str(), 0, 0), 0);
     const std::string byHost = store.root() + "/ByHost";
     std::filesystem::remove_all(byHost);
     std::filesystem::create_directory_symlink(store.home(), byHost);
-    ASSERT_EQ(::lchown(byHost.c_str(), 65534, 65534), 0);
     const unsigned home = mode(store.home());
-    const ToolRun run = runTool(store, {"-currentHost", "write", "-g", "k", "w"});
-    EXPECT_NE(run.err.find(byHost + " belongs to another user"), std::string::npos) << run.err;
+    for (const std::string &owned : {global, store.root(), byHost}) {
+        ASSERT_EQ(::lchown(owned.c_str(), 65534, 65534), 0);
+        const std::string before = fileBytes(global);
+        const ToolRun run = runTool(store, {"-currentHost", "write", "-g", "k", "w"});
+        EXPECT_NE(run.err.find(owned + " belongs to another user (uid 65534)"), std::string::npos)
+            << run.err;
+        EXPECT_EQ(fileBytes(global), before);
+        ASSERT_EQ(::lchown(owned.c_str(), 0, 0), 0);
+    }
     EXPECT_EQ(mode(store.home()), home);
 }
 

@@ -13,10 +13,8 @@ const QString accessDenied = QStringLiteral("org.freedesktop.DBus.Error.AccessDe
 class HostileCallersTest : public ServiceFixture {
 protected:
     QDBusPendingCall send(QDBusConnection &bus, const QString &member,
-                          const QVariantList &arguments = {}, bool interactive = false) {
-        QDBusMessage message = ServiceBus::serviceCall(member, arguments);
-        message.setInteractiveAuthorizationAllowed(interactive);
-        return bus.asyncCall(message, 60000);
+                          const QVariantList &arguments = {}) {
+        return bus.asyncCall(ServiceBus::serviceCall(member, arguments), 60000);
     }
 };
 
@@ -99,21 +97,6 @@ TEST_F(HostileCallersTest, ApplyIsCheckedAndANoOpWhenEverySwitchHoldsTheKeptMode
     authority_->setAnswer(true);
     EXPECT_EQ(call(QStringLiteral("Apply")).arguments().value(0).toUInt(), 1u);
     EXPECT_EQ(sysfs_.value(id), "2");
-}
-
-TEST_F(HostileCallersTest, PassesTheCallersWishAboutInteraction) {
-    sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
-    for (const bool interactive : {true, false}) {
-        QDBusPendingCall pending =
-            send(client_, QStringLiteral("SetMode"), {"function-keys"}, interactive);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 10000));
-    }
-    EXPECT_EQ(
-        run(QStringLiteral("vantel-keyboard"), {"--session", "set", "hardware-keys"}).exitCode, 0);
-    ASSERT_EQ(authority_->requests().size(), 3);
-    EXPECT_EQ(authority_->requests()[0].flags, 1u);
-    EXPECT_EQ(authority_->requests()[1].flags, 0u);
-    EXPECT_EQ(authority_->requests()[2].flags, 0u); // not on a terminal
 }
 
 } // namespace

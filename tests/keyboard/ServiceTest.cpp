@@ -78,6 +78,17 @@ TEST_F(KeyboardServiceTest, AsksPolkitAboutTheCaller) {
     EXPECT_EQ(request.subjectName, client_.baseService());
     EXPECT_EQ(request.action, QStringLiteral("org.vantel.keyboard.set-mode"));
     EXPECT_EQ(request.flags, 0u); // the call did not offer to wait for a password
+
+    // A caller's wish to wait for a password is passed on; the tool off a terminal has none.
+    QDBusMessage interactive =
+        ServiceBus::serviceCall(QStringLiteral("SetMode"), {"hardware-keys"});
+    interactive.setInteractiveAuthorizationAllowed(true);
+    switched(ServiceBus::call(client_, interactive));
+    EXPECT_EQ(
+        run(QStringLiteral("vantel-keyboard"), {"--session", "set", "hardware-keys"}).exitCode, 0);
+    ASSERT_EQ(authority_->requests().size(), 3);
+    EXPECT_EQ(authority_->requests()[1].flags, 1u);
+    EXPECT_EQ(authority_->requests()[2].flags, 0u);
 }
 
 TEST_F(KeyboardServiceTest, RefusesAnyOtherModeWithoutAskingOrWriting) {
