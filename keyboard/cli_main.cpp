@@ -8,7 +8,13 @@
 #include <QDBusVariant>
 #include <QStringList>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,6 +30,28 @@ const char *usageText =
     "  set function-keys|hardware-keys\n"
     "                              keep the mode and switch every keyboard to it\n"
     "  apply                       switch every keyboard to the kept mode again\n";
+
+// What the service sends may come from the hardware: nothing of it reaches the terminal as a
+// control sequence.
+QString escaped(const QString &text) {
+    QString shown;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        const bool control = c.category() == QChar::Other_Control ||
+                             c.category() == QChar::Other_Format || u == 0x2028 || u == 0x2029;
+        if (!control)
+            shown.append(c);
+        else if (u < 0x100)
+            shown.append(QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0')));
+        else
+            shown.append(QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0')));
+    }
+    return shown;
+}
+
+bool onTerminal() {
+    return ::isatty(STDIN_FILENO) == 1;
+}
 
 void print(FILE *stream, const QString &text) {
     std::fputs(text.toLocal8Bit().constData(), stream);
@@ -47,15 +75,16 @@ int reportError(const QDBusMessage &reply) {
                                      .arg(reply.errorMessage()));
     if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied"))
         return fail(notAuthorised, QStringLiteral("not authorised to change the keyboard mode"));
+    if (name == QLatin1String("org.vantel.Keyboard1.Error.Cancelled"))
+        return fail(notAuthorised, escaped(reply.errorMessage()));
     if (name == KeyboardBus::noKeyboardError)
         return fail(noKeyboard, QStringLiteral("no keyboard that Vantel can switch was found on "
                                                "this machine; see the supported hardware in "
                                                "Vantel's README"));
     if (name == KeyboardBus::writeFailedError)
-        return fail(failed, reply.errorMessage());
-    return fail(
-        unavailable,
-        QStringLiteral("the keyboard service did not answer: %1").arg(reply.errorMessage()));
+        return fail(failed, escaped(reply.errorMessage()));
+    return fail(unavailable, QStringLiteral("the keyboard service did not answer: %1")
+                                 .arg(escaped(reply.errorMessage())));
 }
 
 QDBusMessage call(QDBusConnection &bus, const QString &member, const QVariantList &arguments,
@@ -68,6 +97,8 @@ QDBusMessage call(QDBusConnection &bus, const QString &member, const QVariantLis
         properties ? QStringLiteral("org.freedesktop.DBus.Properties") : KeyboardBus::interface,
         member);
     message.setArguments(arguments);
+    // Someone at a terminal can answer a password prompt; a script cannot, and must not hang.
+    message.setInteractiveAuthorizationAllowed(onTerminal());
     return bus.call(message, QDBus::Block, timeoutMs);
 }
 
@@ -93,9 +124,9 @@ int list(QDBusConnection &bus) {
     }
     for (const KeyboardEntry &entry : entries)
         print(stdout, QStringLiteral("%1  %2  %3  (%4)")
-                          .arg(entry.mode, -13)
-                          .arg(entry.driver, -15)
-                          .arg(entry.name, entry.id));
+                          .arg(escaped(entry.mode), -13)
+                          .arg(escaped(entry.driver), -15)
+                          .arg(escaped(entry.name), escaped(entry.id)));
     return ok;
 }
 
@@ -104,7 +135,7 @@ int get(QDBusConnection &bus) {
     const QString mode = property(bus, QStringLiteral("Mode"), reply).toString();
     if (reply.type() != QDBusMessage::ReplyMessage)
         return reportError(reply);
-    print(stdout, mode.isEmpty() ? QStringLiteral("none") : mode);
+    print(stdout, mode.isEmpty() ? QStringLiteral("none") : escaped(mode));
     return ok;
 }
 
@@ -120,6 +151,41 @@ int change(QDBusConnection &bus, const QString &member, const QVariantList &argu
             stdout,
             QStringLiteral("Switched %1 keyboard%2.").arg(switched).arg(switched == 1 ? "" : "s"));
     return ok;
+}
+
+// polkit's text agent, for this process only: where no desktop agent answers (a text console,
+// ssh) it asks for the administrator's password in this terminal. Started before the bus, so
+// that no thread exists yet when forking.
+pid_t startTerminalAgent() {
+    const char *agent = "/usr/bin/pkttyagent";
+    int notify[2];
+    if (::access(agent, X_OK) != 0 || ::pipe2(notify, O_CLOEXEC) != 0)
+        return -1;
+    const std::string process = std::to_string(::getpid());
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // dup2 leaves the copy open across exec; 3 itself would keep its close-on-exec flag.
+        if (notify[1] == 3 ? ::fcntl(3, F_SETFD, 0) != 0 : ::dup2(notify[1], 3) != 3)
+            ::_exit(127);
+        ::execl(agent, agent, "--notify-fd", "3", "--fallback", "--process", process.c_str(),
+                static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    ::close(notify[1]);
+    // The agent closes its end once registered (or when it fails).
+    char byte = 0;
+    while (child > 0 && (::read(notify[0], &byte, 1) > 0 || errno == EINTR)) {
+    }
+    ::close(notify[0]);
+    return child;
+}
+
+void stopTerminalAgent(pid_t agent) {
+    if (agent <= 0)
+        return;
+    ::kill(agent, SIGTERM);
+    while (::waitpid(agent, nullptr, 0) < 0 && errno == EINTR) {
+    }
 }
 
 } // namespace
@@ -138,13 +204,18 @@ int main(int argc, char **argv) {
         std::fputs(usageText, stderr);
         return usage;
     }
+    const bool changing = setting || command == QLatin1String("apply");
+    const pid_t agent = changing && !session && onTerminal() ? startTerminalAgent() : -1;
     registerKeyboardBusTypes();
     QDBusConnection bus = session ? QDBusConnection::sessionBus() : QDBusConnection::systemBus();
+    int status = ok;
     if (command == QLatin1String("list"))
-        return list(bus);
-    if (command == QLatin1String("get"))
-        return get(bus);
-    if (setting)
-        return change(bus, QStringLiteral("SetMode"), {mode});
-    return change(bus, QStringLiteral("Apply"), {});
+        status = list(bus);
+    else if (command == QLatin1String("get"))
+        status = get(bus);
+    else
+        status = setting ? change(bus, QStringLiteral("SetMode"), {mode})
+                         : change(bus, QStringLiteral("Apply"), {});
+    stopTerminalAgent(agent);
+    return status;
 }

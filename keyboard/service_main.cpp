@@ -1,6 +1,7 @@
 // vantel-keyboard-service: the root service that applies the fn mode to the keyboards the kernel
 // lets us switch. Started by the bus on demand; --apply is the one-shot for udev and resume.
 #include "keyboard/KeyboardBusObject.h"
+#include "keyboard/KeyboardBusTypes.h"
 #include "keyboard/KeyboardService.h"
 #include "keyboard/PolkitAuthorizer.h"
 #include "logging/LoggingCategories.h"
@@ -8,14 +9,18 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QTimer>
+#include <QSocketNotifier>
 
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
-// Calls already on their way when the name is given back are still answered.
-constexpr int farewellMs = 1000;
+// After the name is given back, calls still sent to the unique name are answered until none has
+// come for this long.
+constexpr std::chrono::milliseconds farewell(500);
 
 struct Options {
     bool session = false;
@@ -23,7 +28,47 @@ struct Options {
     QString sysfsRoot;
     QString stateDir;
     int idleSeconds = 30;
+    int checkSeconds = 120;
 };
+
+int stopPipe[2] = {-1, -1};
+
+extern "C" void onStopSignal(int) {
+    const int savedErrno = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(stopPipe[1], &byte, 1);
+    errno = savedErrno;
+}
+
+// SIGTERM (systemd stopping the unit once the name is given back) and SIGINT end the service
+// the same way as its idle exit: from the event loop, between two calls, never inside a write.
+void onStopSignals(QObject *context, const std::function<void()> &stop) {
+    if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(stopPipe[0], QSocketNotifier::Read, context);
+    QObject::connect(notifier, &QSocketNotifier::activated, context, [stop] {
+        char bytes[16];
+        while (::read(stopPipe[0], bytes, sizeof bytes) > 0) {
+        }
+        stop();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signalNumber : {SIGTERM, SIGINT})
+        ::sigaction(signalNumber, &action, nullptr);
+}
+
+// On another bus, whoever owns org.freedesktop.PolicyKit1 there decides who may write as root;
+// that is only acceptable when nothing of the machine's own is at stake.
+bool refusedAsRoot(bool session, bool ownSysfs, bool ownState) {
+    if (::geteuid() != 0 || !session || (ownSysfs && ownState))
+        return false;
+    std::fprintf(stderr, "vantel-keyboard-service: as root, --session needs both --sysfs-root and "
+                         "--state-dir, so that a test never touches this machine's keyboards\n");
+    return true;
+}
 
 std::optional<Options> parse(const QCoreApplication &app) {
     QCommandLineParser parser;
@@ -44,37 +89,50 @@ std::optional<Options> parse(const QCoreApplication &app) {
     const QCommandLineOption apply(
         QStringLiteral("apply"),
         QStringLiteral("Write the kept mode once and exit, without a bus."));
-    parser.addOptions({session, root, state, idle, apply});
+    const QCommandLineOption check(
+        QStringLiteral("check-timeout"),
+        QStringLiteral("Give up waiting for an authorisation after SECONDS."),
+        QStringLiteral("SECONDS"), QStringLiteral("120"));
+    parser.addOptions({session, root, state, idle, apply, check});
     parser.process(app);
     bool numeric = false;
+    bool checkNumeric = false;
     const int seconds = parser.value(idle).toInt(&numeric);
-    if (!numeric || seconds < 0 || !parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "vantel-keyboard-service: --idle-exit needs a number of seconds, and "
-                             "no other arguments are taken\n");
+    const int checkSeconds = parser.value(check).toInt(&checkNumeric);
+    if (!numeric || seconds < 0 || !checkNumeric || checkSeconds < 1 ||
+        !parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "vantel-keyboard-service: --idle-exit and --check-timeout need a "
+                             "number of seconds, and no other arguments are taken\n");
         return std::nullopt;
     }
-    return Options{parser.isSet(session), parser.isSet(apply), parser.value(root),
-                   parser.value(state), seconds};
+    if (refusedAsRoot(parser.isSet(session), parser.isSet(root), parser.isSet(state)))
+        return std::nullopt;
+    return Options{parser.isSet(session),
+                   parser.isSet(apply),
+                   parser.value(root),
+                   parser.value(state),
+                   seconds,
+                   checkSeconds};
 }
 
 int applyOnce(const Options &options) {
-    const std::optional<KeyboardMode> kept = KeptMode(options.stateDir).read();
-    if (!kept) {
-        qCInfo(lcKeyboard) << "no mode kept; nothing to apply";
-        return 0;
+    const ServiceAnswer answer =
+        KeyboardService::applyKept(SysfsKeyboards(options.sysfsRoot), KeptMode(options.stateDir));
+    if (answer.errorName == KeyboardBus::writeFailedError) {
+        qCWarning(lcKeyboard).noquote() << answer.errorMessage;
+        return 1;
     }
-    const WriteReport report = SysfsKeyboards(options.sysfsRoot).write(*kept);
-    qCInfo(lcKeyboard).noquote() << "applied" << modeName(*kept) << "to" << report.switched << "of"
-                                 << report.found << "keyboards";
-    return report.failures.isEmpty() ? 0 : 1;
+    return 0;
 }
 
 int serve(QCoreApplication &app, const Options &options) {
     QDBusConnection bus =
         options.session ? QDBusConnection::sessionBus() : QDBusConnection::systemBus();
     PolkitAuthorizer authorizer(bus.name());
+    PendingChecks::Limits limits;
+    limits.deadline = std::chrono::seconds(options.checkSeconds);
     KeyboardService service(SysfsKeyboards(options.sysfsRoot), KeptMode(options.stateDir),
-                            authorizer, std::chrono::seconds(options.idleSeconds));
+                            authorizer, std::chrono::seconds(options.idleSeconds), limits);
     if (std::optional<QString> failed = publishKeyboardService(service, bus.name())) {
         qCCritical(lcKeyboard).noquote() << "cannot serve:" << *failed;
         return 1;
@@ -83,11 +141,18 @@ int serve(QCoreApplication &app, const Options &options) {
     bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
                 QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), &app,
                 SLOT(quit()));
-    QObject::connect(&service, &KeyboardService::idle, &app, [&bus] {
-        qCInfo(lcKeyboard) << "idle; exiting";
+    bool leaving = false;
+    const auto leave = [&](const char *why) {
+        if (std::exchange(leaving, true))
+            return;
+        qCInfo(lcKeyboard) << why << "- giving the name back";
+        // Returns once the bus has confirmed; calls queued meanwhile are answered after it.
         withdrawKeyboardService(bus.name());
-        QTimer::singleShot(farewellMs, qApp, &QCoreApplication::quit);
-    });
+        service.drain(farewell);
+    };
+    QObject::connect(&service, &KeyboardService::idle, &app, [&] { leave("idle"); });
+    QObject::connect(&service, &KeyboardService::drained, &app, &QCoreApplication::quit);
+    onStopSignals(&app, [&] { leave("asked to stop"); });
     return app.exec();
 }
 

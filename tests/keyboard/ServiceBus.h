@@ -18,6 +18,7 @@ public:
         QString stateDir;
         int idleSeconds = 0;
         bool activatable = true;
+        QStringList extraArguments;
     };
 
     explicit ServiceBus(const Options &options);

@@ -23,11 +23,12 @@ protected:
         startBus(0);
     }
 
-    void startBus(int idleSeconds, bool activatable = true, bool withAuthority = true) {
+    void startBus(int idleSeconds, bool activatable = true, bool withAuthority = true,
+                  const QStringList &extraArguments = {}) {
         authority_.reset();
         bus_.reset();
-        bus_ = std::make_unique<ServiceBus>(
-            ServiceBus::Options{sysfs_.root(), state_.path(), idleSeconds, activatable});
+        bus_ = std::make_unique<ServiceBus>(ServiceBus::Options{
+            sysfs_.root(), state_.path(), idleSeconds, activatable, extraArguments});
         ASSERT_TRUE(bus_->isRunning());
         static int serial = 0;
         ++serial;

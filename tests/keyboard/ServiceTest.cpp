@@ -69,7 +69,7 @@ TEST_F(KeyboardServiceTest, RefusalWritesNothing) {
     }
 }
 
-TEST_F(KeyboardServiceTest, AsksPolkitAboutTheCallerAllowingInteraction) {
+TEST_F(KeyboardServiceTest, AsksPolkitAboutTheCaller) {
     sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
     switched(setMode(QStringLiteral("function-keys")));
     ASSERT_EQ(authority_->requests().size(), 1);
@@ -77,7 +77,18 @@ TEST_F(KeyboardServiceTest, AsksPolkitAboutTheCallerAllowingInteraction) {
     EXPECT_EQ(request.subjectKind, QStringLiteral("system-bus-name"));
     EXPECT_EQ(request.subjectName, client_.baseService());
     EXPECT_EQ(request.action, QStringLiteral("org.vantel.keyboard.set-mode"));
-    EXPECT_EQ(request.flags, 1u);
+    EXPECT_EQ(request.flags, 0u); // the call did not offer to wait for a password
+
+    // A caller's wish to wait for a password is passed on; the tool off a terminal has none.
+    QDBusMessage interactive =
+        ServiceBus::serviceCall(QStringLiteral("SetMode"), {"hardware-keys"});
+    interactive.setInteractiveAuthorizationAllowed(true);
+    switched(ServiceBus::call(client_, interactive));
+    EXPECT_EQ(
+        run(QStringLiteral("vantel-keyboard"), {"--session", "set", "hardware-keys"}).exitCode, 0);
+    ASSERT_EQ(authority_->requests().size(), 3);
+    EXPECT_EQ(authority_->requests()[1].flags, 1u);
+    EXPECT_EQ(authority_->requests()[2].flags, 0u);
 }
 
 TEST_F(KeyboardServiceTest, RefusesAnyOtherModeWithoutAskingOrWriting) {
