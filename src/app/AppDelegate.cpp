@@ -54,6 +54,8 @@ void AppDelegate::start() {
     services_.keyboards.apply(fnState);
 }
 
+// The one place, after launch, that the keyboards are asked from: every change of the
+// preference, a flip's included, passes here, and what is sent is what it holds now.
 void AppDelegate::preferenceChanged() {
     services_.keyboards.apply(toggler_.readFnState());
 }
@@ -143,8 +145,8 @@ void AppDelegate::finishToggle(bool newFnState) {
         showSteady(newFnState, statusButton);
     refreshTooltip();
     postToggleNotification(newFnState);
-    // Asynchronous: the keyboards follow without holding up anything above.
-    services_.keyboards.apply(newFnState);
+    // The keyboards are not asked from here: the flip wrote the preference, and the watch on it
+    // asks them with a fresh reading. The flip's own answer may already be out of date by now.
 }
 
 void AppDelegate::showSteady(bool fnState, StatusButton *statusButton) {

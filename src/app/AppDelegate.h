@@ -37,7 +37,7 @@ public:
     void showAbout();
     // Ends the application.
     void quit();
-    // The preference changed on disk (someone else wrote it): the keyboards follow.
+    // The preference changed on disk (a flip or someone else wrote it): the keyboards follow.
     void preferenceChanged();
 
     // Whether a flip is running.

@@ -4,6 +4,7 @@ session bus against a fake sysfs tree, to follow the preference."""
 import os
 import subprocess
 import tempfile
+import time
 import unittest
 
 from harness import BIN_DIR, DesktopTest
@@ -54,6 +55,10 @@ class KeyboardTest(DesktopTest):
     def wait_fnmode(self, fn_state, app, what):
         self.wait(lambda: self.fnmode() == VALUE[fn_state], what, 10, app)
 
+    def checks(self):
+        """How many times the service asked polkit, once for every mode sent."""
+        return len(self.desktop.records('polkit', 'check'))
+
     def test_launch_applies_the_stored_preference(self):
         for fn_state in (True, False):
             with self.subTest(fn_state=fn_state):
@@ -71,6 +76,33 @@ class KeyboardTest(DesktopTest):
             item.activate()
             self.assert_toggled_once(app, new_state, settle=0.2)
             self.wait_fnmode(new_state, app, 'the click to switch the keyboard')
+
+    def test_one_click_sends_one_mode(self):
+        app = self.launch_switching(False)
+        item = self.status_item(app)
+        self.wait_fnmode(False, app, 'the launch to switch the keyboard')
+        self.wait(lambda: self.checks() == 1, 'the launch\'s one request', 10, app)
+        self.notes_seen = len(self.desktop.notifications())
+        item.activate()
+        self.assert_toggled_once(app, True, settle=0.2)
+        self.wait_fnmode(True, app, 'the click to switch the keyboard')
+        time.sleep(1.5)  # room for a second request to show up
+        self.assertEqual(2, self.checks())
+
+    def test_a_write_right_after_a_click_wins(self):
+        """The preference written from outside just after a click's flip is the one that holds."""
+        app = self.launch_switching(False)
+        item = self.status_item(app)
+        self.wait_fnmode(False, app, 'the launch to switch the keyboard')
+        for _ in range(3):
+            self.notes_seen = len(self.desktop.notifications())
+            item.activate()
+            self.wait(self.desktop.fn_state, 'the flip to write the preference', 20, app)
+            self.desktop.set_fn_state(False)
+            self.wait_for_notification(app)
+            time.sleep(1.5)
+            self.assertFalse(self.desktop.fn_state())
+            self.assertEqual(VALUE[False], self.fnmode())
 
     def test_a_change_made_outside_is_applied(self):
         app = self.launch_switching(False)

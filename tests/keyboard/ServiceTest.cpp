@@ -36,8 +36,9 @@ TEST_P(DriverRowTest, SwitchesBothWaysAndReadsBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDriver, DriverRowTest,
-                         ::testing::Values("hid_apple", "ideapad_laptop", "hid-lenovo",
-                                           "huawei_wmi", "lg-laptop", "tuxedo_keyboard"));
+                         ::testing::Values("hid_apple", "hid-appletb-kbd", "ideapad_laptop",
+                                           "hid-lenovo", "huawei_wmi", "lg-laptop",
+                                           "uniwill-laptop", "qc71_laptop", "tuxedo_keyboard"));
 
 TEST_F(KeyboardServiceTest, SwitchesSeveralKeyboardsAtOnce) {
     const QString apple = sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
