@@ -7,6 +7,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 
@@ -25,6 +26,10 @@ const QString introspection = QStringLiteral(R"xml(  <interface name="org.vantel
     <method name="Apply">
       <arg name="switched" type="u" direction="out"/>
     </method>
+    <method name="Subscribe"/>
+    <signal name="ModeChangedByKeyboard">
+      <arg name="mode" type="s"/>
+    </signal>
   </interface>
 )xml");
 
@@ -49,6 +54,16 @@ public:
         : QDBusVirtualObject(&service), service_(service), connectionName_(connectionName) {
         QObject::connect(&service, &KeyboardService::propertiesChanged, this,
                          [this](const QStringList &names) { announce(names); });
+        QObject::connect(&service, &KeyboardService::modeChangedByKeyboard, this,
+                         [this](const QString &mode) { announceKeyboardChange(mode); });
+        // A subscriber that leaves the bus, however it ends, no longer keeps the service.
+        subscribers_.setConnection(QDBusConnection(connectionName));
+        subscribers_.setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+        QObject::connect(&subscribers_, &QDBusServiceWatcher::serviceUnregistered, this,
+                         [this](const QString &name) {
+                             subscribers_.removeWatchedService(name);
+                             service_.unsubscribe(name);
+                         });
     }
 
     QString introspect(const QString &) const override { return introspection; }
@@ -68,6 +83,8 @@ public:
         }
         if (message.member() == QLatin1String("Apply") && message.signature().isEmpty())
             return connection.send(replyTo(message, service_.apply()));
+        if (message.member() == QLatin1String("Subscribe") && message.signature().isEmpty())
+            return subscribe(message, connection);
         if (message.member() == QLatin1String("SetMode") ||
             message.member() == QLatin1String("Apply"))
             return connection.send(message.createErrorReply(invalidArgs, "Wrong arguments"));
@@ -107,6 +124,25 @@ private:
         return message.createErrorReply(QDBusError::UnknownMethod, "No method " + member);
     }
 
+    bool subscribe(const QDBusMessage &message, const QDBusConnection &connection) {
+        const QString name = message.service();
+        // Watched before the check, so that a caller gone meanwhile is still noticed.
+        subscribers_.addWatchedService(name);
+        if (!connection.interface()->isServiceRegistered(name).value()) {
+            subscribers_.removeWatchedService(name);
+            return connection.send(message.createReply());
+        }
+        service_.subscribe(name);
+        return connection.send(message.createReply());
+    }
+
+    void announceKeyboardChange(const QString &mode) {
+        QDBusMessage signal = QDBusMessage::createSignal(KeyboardBus::path, KeyboardBus::interface,
+                                                         QStringLiteral("ModeChangedByKeyboard"));
+        signal << mode;
+        QDBusConnection(connectionName_).send(signal);
+    }
+
     void announce(const QStringList &names) {
         QVariantMap changed;
         for (const QString &name : names)
@@ -119,6 +155,7 @@ private:
 
     KeyboardService &service_;
     QString connectionName_;
+    QDBusServiceWatcher subscribers_;
 };
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "keyboard/KeyboardBusTypes.h"
 #include "logging/LoggingCategories.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString invalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
@@ -15,17 +17,20 @@ ServiceAnswer error(const QString &name, const QString &message) {
 } // namespace
 
 KeyboardService::KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Authorizer &authorizer,
-                                 std::chrono::seconds idleTime)
-    : keyboards_(std::move(keyboards)), kept_(std::move(kept)), authorizer_(authorizer) {
+                                 std::chrono::seconds idleTime,
+                                 std::optional<KeyboardMode> defaultMode)
+    : keyboards_(std::move(keyboards)), kept_(std::move(kept)), authorizer_(authorizer),
+      defaultMode_(defaultMode) {
     idleTimer_.setSingleShot(true);
     idleTimer_.setInterval(idleTime);
     connect(&idleTimer_, &QTimer::timeout, this, [this] {
         // A caller still waiting for polkit gets its answer first.
         if (pendingChecks_ > 0)
             idleTimer_.start();
-        else
+        else if (subscribers_.isEmpty())
             emit idle();
     });
+    noteReadings();
     touch();
 }
 
@@ -34,13 +39,59 @@ void KeyboardService::touch() {
         idleTimer_.start();
 }
 
+void KeyboardService::subscribe(const QString &name) {
+    touch();
+    subscribers_.insert(name);
+}
+
+void KeyboardService::unsubscribe(const QString &name) {
+    if (subscribers_.remove(name) && subscribers_.isEmpty())
+        touch();
+}
+
+QList<Keyboard> KeyboardService::noteReadings() {
+    const QList<Keyboard> found = keyboards_.scan();
+    readings_.clear();
+    for (const Keyboard &keyboard : found)
+        readings_.insert(keyboard.id, keyboard.mode);
+    return found;
+}
+
+void KeyboardService::followHardware() {
+    const QHash<QString, KeyboardMode> before = readings_;
+    const std::optional<KeyboardMode> kept = kept_.read();
+    std::optional<KeyboardMode> changed;
+    QList<Keyboard> found = noteReadings();
+    for (const Keyboard &keyboard : found) {
+        const bool switchable = requestedMode(modeName(keyboard.mode)).has_value();
+        // A keyboard that just came is given the kept mode by udev, not followed.
+        if (switchable && before.contains(keyboard.id) && keyboard.mode != before[keyboard.id] &&
+            keyboard.mode != kept)
+            changed = keyboard.mode;
+    }
+    if (!changed) {
+        if (found.size() != before.size() || readings_ != before)
+            emit propertiesChanged({QStringLiteral("Keyboards")});
+        return;
+    }
+    qCInfo(lcKeyboard).noquote() << "changed on the keyboard to" << modeName(*changed);
+    if (std::optional<QString> failed = kept_.write(*changed))
+        qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
+    keyboards_.write(*changed);
+    noteReadings();
+    emit propertiesChanged({QStringLiteral("Mode"), QStringLiteral("Keyboards")});
+    emit modeChangedByKeyboard(modeName(*changed));
+}
+
 QList<Keyboard> KeyboardService::keyboards() {
     touch();
+    followHardware();
     return keyboards_.scan();
 }
 
 QString KeyboardService::mode() {
     touch();
+    followHardware();
     const std::optional<KeyboardMode> kept = kept_.read();
     return kept ? modeName(*kept) : QString();
 }
@@ -73,12 +124,22 @@ void KeyboardService::setMode(const QString &mode, const QString &caller,
 
 ServiceAnswer KeyboardService::apply() {
     touch();
-    const std::optional<KeyboardMode> kept = kept_.read();
+    // An administrator's default stands in until someone chooses; the Mode property stays empty.
+    std::optional<KeyboardMode> kept = kept_.read();
+    if (!kept)
+        kept = defaultMode_;
     return kept ? write(*kept, {}) : ServiceAnswer{};
 }
 
 ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode) {
+    followHardware();
     const std::optional<KeyboardMode> before = kept_.read();
+    const QList<Keyboard> found = keyboards_.scan();
+    const bool inForce =
+        std::all_of(found.cbegin(), found.cend(),
+                    [mode](const Keyboard &keyboard) { return keyboard.mode == mode; });
+    if (before == mode && inForce && !found.isEmpty())
+        return ServiceAnswer{uint(found.size()), {}, {}};
     QStringList failures;
     if (std::optional<QString> failed = kept_.write(mode)) {
         qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
@@ -92,6 +153,7 @@ ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode) {
 ServiceAnswer KeyboardService::write(KeyboardMode mode, const QStringList &earlierFailures) {
     const QList<Keyboard> before = keyboards_.scan();
     const WriteReport report = keyboards_.write(mode);
+    noteReadings();
     if (keyboards_.scan() != before)
         emit propertiesChanged({QStringLiteral("Keyboards")});
     const QStringList failures = earlierFailures + report.failures;

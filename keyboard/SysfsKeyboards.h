@@ -35,6 +35,13 @@ public:
     // Every switch is tried, also after one has failed.
     WriteReport write(KeyboardMode mode) const;
 
+    // The files whose kernel notice may tell of a change made on the keyboard itself: every
+    // switch, and the files the table names beside them.
+    QStringList noticeFiles() const;
+    // The input devices (names such as event3) of keyboards that send Fn+Esc.
+    QStringList fnEscDevices() const;
+    QString absolute(const QString &relative) const { return tree_.absolute(relative); }
+
 private:
     struct Switch {
         const KeyboardDriver *driver;

@@ -1,5 +1,7 @@
 // vantel-keyboard-service: the root service that applies the fn mode to the keyboards the kernel
 // lets us switch. Started by the bus on demand; --apply is the one-shot for udev and resume.
+#include "keyboard/HardwareWatch.h"
+#include "keyboard/KeyboardConfig.h"
 #include "keyboard/KeyboardBusObject.h"
 #include "keyboard/KeyboardService.h"
 #include "keyboard/PolkitAuthorizer.h"
@@ -23,6 +25,9 @@ struct Options {
     QString sysfsRoot;
     QString stateDir;
     int idleSeconds = 30;
+    QString inputDir;
+    bool ownSysfs = false;
+    QString configFile;
 };
 
 std::optional<Options> parse(const QCoreApplication &app) {
@@ -44,7 +49,14 @@ std::optional<Options> parse(const QCoreApplication &app) {
     const QCommandLineOption apply(
         QStringLiteral("apply"),
         QStringLiteral("Write the kept mode once and exit, without a bus."));
-    parser.addOptions({session, root, state, idle, apply});
+    const QCommandLineOption input(QStringLiteral("input-dir"),
+                                   QStringLiteral("Where the input devices are."),
+                                   QStringLiteral("DIR"), QStringLiteral("/dev/input"));
+    const QCommandLineOption config(QStringLiteral("config"),
+                                    QStringLiteral("The administrator's settings."),
+                                    QStringLiteral("FILE"),
+                                    QString::fromLatin1(KeyboardConfig::defaultPath));
+    parser.addOptions({session, root, state, idle, apply, input, config});
     parser.process(app);
     bool numeric = false;
     const int seconds = parser.value(idle).toInt(&numeric);
@@ -53,17 +65,21 @@ std::optional<Options> parse(const QCoreApplication &app) {
                              "no other arguments are taken\n");
         return std::nullopt;
     }
-    return Options{parser.isSet(session), parser.isSet(apply), parser.value(root),
-                   parser.value(state), seconds};
+    return Options{parser.isSet(session),   parser.isSet(apply),   parser.value(root),
+                   parser.value(state),     seconds,               parser.value(input),
+                   parser.isSet(root),      parser.value(config)};
 }
 
 int applyOnce(const Options &options) {
-    const std::optional<KeyboardMode> kept = KeptMode(options.stateDir).read();
+    const KeyboardConfig config = KeyboardConfig::read(options.configFile);
+    std::optional<KeyboardMode> kept = KeptMode(options.stateDir).read();
+    if (!kept)
+        kept = config.defaultMode();
     if (!kept) {
         qCInfo(lcKeyboard) << "no mode kept; nothing to apply";
         return 0;
     }
-    const WriteReport report = SysfsKeyboards(options.sysfsRoot).write(*kept);
+    const WriteReport report = SysfsKeyboards(options.sysfsRoot, config.drivers()).write(*kept);
     qCInfo(lcKeyboard).noquote() << "applied" << modeName(*kept) << "to" << report.switched << "of"
                                  << report.found << "keyboards";
     return report.failures.isEmpty() ? 0 : 1;
@@ -73,12 +89,17 @@ int serve(QCoreApplication &app, const Options &options) {
     QDBusConnection bus =
         options.session ? QDBusConnection::sessionBus() : QDBusConnection::systemBus();
     PolkitAuthorizer authorizer(bus.name());
-    KeyboardService service(SysfsKeyboards(options.sysfsRoot), KeptMode(options.stateDir),
-                            authorizer, std::chrono::seconds(options.idleSeconds));
+    const KeyboardConfig config = KeyboardConfig::read(options.configFile);
+    KeyboardService service(SysfsKeyboards(options.sysfsRoot, config.drivers()),
+                            KeptMode(options.stateDir), authorizer,
+                            std::chrono::seconds(options.idleSeconds), config.defaultMode());
     if (std::optional<QString> failed = publishKeyboardService(service, bus.name())) {
         qCCritical(lcKeyboard).noquote() << "cannot serve:" << *failed;
         return 1;
     }
+    HardwareWatch watch(SysfsKeyboards(options.sysfsRoot, config.drivers()),
+                        {options.inputDir, /*writesAreNotices=*/options.ownSysfs});
+    QObject::connect(&watch, &HardwareWatch::noticed, &service, &KeyboardService::followHardware);
     // Without its bus the service can do nothing more; libdbus reports the loss as this signal.
     bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
                 QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), &app,

@@ -6,11 +6,30 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
+#include <QTimer>
+
+// Receives the service's ModeChangedByKeyboard; the bus delivers signals only to a slot.
+class KeyboardSignal : public QObject {
+    Q_OBJECT
+public:
+    explicit KeyboardSignal(std::function<void(bool)> changed) : changed_(std::move(changed)) {}
+
+public slots:
+    void modeChanged(const QString &mode) {
+        if (mode == QLatin1String("function-keys") || mode == QLatin1String("hardware-keys"))
+            changed_(mode == QLatin1String("function-keys"));
+    }
+
+private:
+    std::function<void(bool)> changed_;
+};
 
 namespace {
 // polkit may ask for a password when the session is not the active one.
 constexpr int setModeTimeoutMs = 5 * 60 * 1000;
+constexpr int resubscribeDelayMs = 2000;
 
 QString modeFor(bool fnState) {
     return fnState ? QStringLiteral("function-keys") : QStringLiteral("hardware-keys");
@@ -79,6 +98,32 @@ void DBusKeyboardModes::answered(QDBusPendingCallWatcher *watcher, bool fnState)
         send(*next);
 }
 
+void DBusKeyboardModes::followKeyboards(std::function<void(bool fnState)> changed) {
+    signal_ = std::make_unique<KeyboardSignal>(std::move(changed));
+    bus_->connect(KeyboardBus::service, KeyboardBus::path, KeyboardBus::interface,
+                  QStringLiteral("ModeChangedByKeyboard"), signal_.get(),
+                  SLOT(modeChanged(QString)));
+    // The service stays while a subscriber is on the bus; one that restarted (an upgrade, a
+    // crash) knows nothing of its subscribers and is asked again, a little later.
+    serviceWatcher_ = std::make_unique<QDBusServiceWatcher>(
+        KeyboardBus::service, *bus_, QDBusServiceWatcher::WatchForUnregistration);
+    QObject::connect(serviceWatcher_.get(), &QDBusServiceWatcher::serviceUnregistered, &context_,
+                     [this] { QTimer::singleShot(resubscribeDelayMs, &context_, [this] { subscribe(); }); });
+    subscribe();
+}
+
+void DBusKeyboardModes::subscribe() {
+    auto *watcher = new QDBusPendingCallWatcher(
+        bus_->asyncCall(serviceCall(KeyboardBus::interface, QStringLiteral("Subscribe"))),
+        &context_);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &context_, [watcher] {
+        watcher->deleteLater();
+        if (watcher->isError())
+            qCInfo(lcKeyboard).noquote()
+                << "changes made on the keyboards are not followed:" << watcher->error().message();
+    });
+}
+
 // The names of the keyboards now in the mode, for the About window.
 void DBusKeyboardModes::readNames(bool fnState) {
     QDBusMessage call =
@@ -100,3 +145,5 @@ void DBusKeyboardModes::readNames(bool fnState) {
             report_ = report;
         });
 }
+
+#include "DBusKeyboardModes.moc"

@@ -27,7 +27,8 @@ protected:
         authority_.reset();
         bus_.reset();
         bus_ = std::make_unique<ServiceBus>(
-            ServiceBus::Options{sysfs_.root(), state_.path(), idleSeconds, activatable});
+            ServiceBus::Options{sysfs_.root(), state_.path(), idleSeconds, activatable,
+                                input_.path()});
         ASSERT_TRUE(bus_->isRunning());
         static int serial = 0;
         ++serial;
@@ -80,6 +81,7 @@ protected:
 
     FakeSysfs sysfs_;
     QTemporaryDir state_;
+    QTemporaryDir input_; // the input devices, empty unless a test adds one
     std::unique_ptr<ServiceBus> bus_;
     QDBusConnection client_{QString()};
     std::unique_ptr<FakePolkitAuthority> authority_;
