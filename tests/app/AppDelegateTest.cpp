@@ -330,6 +330,29 @@ TEST_F(AppDelegateTest, KeyboardsFollowTheLaunchAndEveryChangeOfThePreferenceOnl
     EXPECT_EQ(notifications.requests.size(), 1u) << "no notification of its own";
 }
 
+// Fn+Esc on the keyboard: the preference is written as a flip writes it, and the icon, the
+// tooltip and the notification show the new mode as after a switch.
+TEST_F(AppDelegateTest, AChangeMadeOnTheKeyboardIsShownAndKept) {
+    AppDelegate &app = launch();
+    ASSERT_TRUE(keyboards.changedByKeyboard) << "followed from launch";
+    const int before = readings();
+    keyboards.changedByKeyboard(true);
+    setFnState(true); // what the writes below leave behind
+    work.drain();
+    QFile log(fakes.path() + QStringLiteral("/reads.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> calls = log.readAll().split('\n').mid(before);
+    EXPECT_TRUE(calls.contains("write -g com.apple.keyboard.fnState -bool true"));
+    EXPECT_TRUE(calls.contains("-currentHost write -g com.apple.keyboard.fnState -bool true"));
+    EXPECT_FALSE(app.isWorking());
+    EXPECT_EQ(button().lastImage(), steadyImage(true));
+    EXPECT_EQ(button().toolTips.back(), standardTip);
+    ASSERT_EQ(notifications.requests.size(), 1u);
+    EXPECT_EQ(notifications.requests[0].content.body,
+              QStringLiteral("Enabled: F1, F2 act as standard function keys"));
+    EXPECT_EQ(flips(), 0);
+}
+
 struct KeyboardLineCase {
     const char *name;
     KeyboardReport report;

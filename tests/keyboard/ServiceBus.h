@@ -19,6 +19,7 @@ public:
         int idleSeconds = 0;
         bool activatable = true;
         QString inputDir; // where the service looks for input devices; its own default if empty
+        QString configFile; // the administrator's settings; none if empty
     };
 
     explicit ServiceBus(const Options &options);
