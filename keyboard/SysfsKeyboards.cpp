@@ -11,8 +11,14 @@ constexpr qsizetype maxBitmapSize = 4096;
 constexpr int keyFnEsc = 0x1d1; // KEY_FN_ESC
 constexpr int wordBits = 64;    // the kernel prints its longs, 64 bits on the machines served
 
+QString parentOf(const QString &relative) {
+    return relative.left(qMax(0, relative.lastIndexOf(QLatin1Char('/'))));
+}
+
+} // namespace
+
 // The bitmap lists its words most significant first, leaving out leading zero words.
-bool hasKey(const QByteArray &bitmap, int key) {
+bool keyBitmapHas(const QByteArray &bitmap, int key) {
     const QList<QByteArray> words = bitmap.simplified().split(' ');
     const qsizetype index = words.size() - 1 - key / wordBits;
     if (index < 0)
@@ -21,12 +27,6 @@ bool hasKey(const QByteArray &bitmap, int key) {
     const qulonglong word = words.at(index).toULongLong(&ok, 16);
     return ok && (word >> (key % wordBits)) & 1;
 }
-
-QString parentOf(const QString &relative) {
-    return relative.left(qMax(0, relative.lastIndexOf(QLatin1Char('/'))));
-}
-
-} // namespace
 
 SysfsKeyboards::SysfsKeyboards(const QString &root, QList<KeyboardDriver> drivers)
     : tree_(root), drivers_(std::move(drivers)) {}
@@ -92,7 +92,7 @@ QStringList SysfsKeyboards::fnEscDevices() const {
     for (const QString &bitmap : tree_.match(QStringLiteral("class/input/*/device/capabilities/key")))
         if (const QString name = bitmap.section(QLatin1Char('/'), 2, 2);
             name.startsWith(QLatin1String("event")) &&
-            hasKey(tree_.read(bitmap, maxBitmapSize).value_or(QByteArray()), keyFnEsc))
+            keyBitmapHas(tree_.read(bitmap, maxBitmapSize).value_or(QByteArray()), keyFnEsc))
             devices.append(name);
     return devices;
 }

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+// Whether an input device's key bitmap (capabilities/key under sysfs) holds a key code.
+bool keyBitmapHas(const QByteArray &bitmap, int key);
+
 // One switch found under the sysfs root.
 struct Keyboard {
     QString id; // the attribute's path below the sysfs root: unique and says what is written
