@@ -18,14 +18,38 @@ namespace {
 
 // The keys a top row sends instead of F1-F12 on the keyboards in the table.
 constexpr int hardwareKeys[] = {
-    KEY_MUTE,           KEY_VOLUMEDOWN,     KEY_VOLUMEUP,     KEY_BRIGHTNESSDOWN,
-    KEY_BRIGHTNESSUP,   KEY_MICMUTE,        KEY_PLAYPAUSE,    KEY_NEXTSONG,
-    KEY_PREVIOUSSONG,   KEY_STOPCD,         KEY_SCALE,        KEY_DASHBOARD,
-    KEY_KBDILLUMDOWN,   KEY_KBDILLUMUP,     KEY_KBDILLUMTOGGLE, KEY_SWITCHVIDEOMODE,
-    KEY_WLAN,           KEY_RFKILL,         KEY_SEARCH,       KEY_CONFIG,
-    KEY_CALC,           KEY_SLEEP,          KEY_TOUCHPAD_TOGGLE, KEY_CAMERA,
-    KEY_SELECTIVE_SCREENSHOT, KEY_EMOJI_PICKER, KEY_FAVORITES, KEY_NOTIFICATION_CENTER,
-    KEY_PICKUP_PHONE,   KEY_HANGUP_PHONE,   KEY_KEYBOARD,     KEY_SCREENLOCK,
+    KEY_MUTE,
+    KEY_VOLUMEDOWN,
+    KEY_VOLUMEUP,
+    KEY_BRIGHTNESSDOWN,
+    KEY_BRIGHTNESSUP,
+    KEY_MICMUTE,
+    KEY_PLAYPAUSE,
+    KEY_NEXTSONG,
+    KEY_PREVIOUSSONG,
+    KEY_STOPCD,
+    KEY_SCALE,
+    KEY_DASHBOARD,
+    KEY_KBDILLUMDOWN,
+    KEY_KBDILLUMUP,
+    KEY_KBDILLUMTOGGLE,
+    KEY_SWITCHVIDEOMODE,
+    KEY_WLAN,
+    KEY_RFKILL,
+    KEY_SEARCH,
+    KEY_CONFIG,
+    KEY_CALC,
+    KEY_SLEEP,
+    KEY_TOUCHPAD_TOGGLE,
+    KEY_CAMERA,
+    KEY_SELECTIVE_SCREENSHOT,
+    KEY_EMOJI_PICKER,
+    KEY_FAVORITES,
+    KEY_NOTIFICATION_CENTER,
+    KEY_PICKUP_PHONE,
+    KEY_HANGUP_PHONE,
+    KEY_KEYBOARD,
+    KEY_SCREENLOCK,
 };
 
 } // namespace
@@ -42,7 +66,8 @@ std::optional<ArrivedKey> KeyCheck::classify(int code) {
 QStringList KeyCheck::keyboardDevices(const QString &sysfsRoot, const QString &inputDirectory) {
     const SysfsTree tree(sysfsRoot);
     QStringList devices;
-    for (const QString &bitmap : tree.match(QStringLiteral("class/input/*/device/capabilities/key")))
+    for (const QString &bitmap :
+         tree.match(QStringLiteral("class/input/*/device/capabilities/key")))
         if (const QString name = bitmap.section(QLatin1Char('/'), 2, 2);
             name.startsWith(QLatin1String("event")) &&
             keyBitmapHas(tree.read(bitmap, 4096).value_or(QByteArray()), KEY_F1))
@@ -59,7 +84,8 @@ std::optional<ArrivedKey> KeyCheck::waitForTopRow(const QStringList &devices, in
         if (fd >= 0)
             fds.push_back({fd, POLLIN, 0});
         else
-            why = QStringLiteral("cannot read %1: %2").arg(device, QString::fromLocal8Bit(std::strerror(errno)));
+            why = QStringLiteral("cannot read %1: %2")
+                      .arg(device, QString::fromLocal8Bit(std::strerror(errno)));
     }
     std::optional<ArrivedKey> arrived;
     const QDeadlineTimer deadline(timeoutMs);

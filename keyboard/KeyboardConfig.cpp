@@ -35,7 +35,7 @@ KeyboardConfig KeyboardConfig::read(const QString &path) {
                 config.problems_.append(QStringLiteral("line %1: not KEY=VALUE").arg(number));
             else
                 config.take(section, line.left(equals).trimmed(), line.mid(equals + 1).trimmed(),
-                             number);
+                            number);
         }
     }
     for (const QString &problem : config.problems_)
@@ -49,9 +49,9 @@ void KeyboardConfig::take(const QString &section, const QString &key, const QStr
         problems_.append(QStringLiteral("line %1: %2").arg(line).arg(what));
     };
     if (section == QLatin1String("Invert")) {
-        const bool known = std::any_of(
-            keyboardDrivers().cbegin(), keyboardDrivers().cend(),
-            [&key](const KeyboardDriver &driver) { return driver.driver == key; });
+        const bool known =
+            std::any_of(keyboardDrivers().cbegin(), keyboardDrivers().cend(),
+                        [&key](const KeyboardDriver &driver) { return driver.driver == key; });
         if (!known)
             problem(QStringLiteral("no driver named %1 in the table").arg(key.left(40)));
         else if (value == QLatin1String("true"))

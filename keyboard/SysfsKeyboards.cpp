@@ -89,7 +89,8 @@ QStringList SysfsKeyboards::noticeFiles() const {
 
 QStringList SysfsKeyboards::fnEscDevices() const {
     QStringList devices;
-    for (const QString &bitmap : tree_.match(QStringLiteral("class/input/*/device/capabilities/key")))
+    for (const QString &bitmap :
+         tree_.match(QStringLiteral("class/input/*/device/capabilities/key")))
         if (const QString name = bitmap.section(QLatin1Char('/'), 2, 2);
             name.startsWith(QLatin1String("event")) &&
             keyBitmapHas(tree_.read(bitmap, maxBitmapSize).value_or(QByteArray()), keyFnEsc))

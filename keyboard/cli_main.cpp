@@ -152,8 +152,8 @@ int compare(const KeyboardEntries &entries, ArrivedKey arrived) {
                                          "compare.")
                               .arg(who, entry.mode));
         } else if (entry.mode == arrivedName(arrived)) {
-            print(stdout, QStringLiteral("%1: the table holds on this machine (%2).")
-                              .arg(who, entry.mode));
+            print(stdout,
+                  QStringLiteral("%1: the table holds on this machine (%2).").arg(who, entry.mode));
         } else {
             differs = true;
             print(stdout,
@@ -178,14 +178,13 @@ int check(QDBusConnection &bus, const QString &input) {
         return fail(noKeyboard, QStringLiteral("no keyboard that Vantel can switch was found on "
                                                "this machine"));
     const QStringList devices =
-        input.isEmpty() ? KeyCheck::keyboardDevices(QStringLiteral("/sys"),
-                                                    QStringLiteral("/dev/input"))
-                        : QStringList{input};
+        input.isEmpty()
+            ? KeyCheck::keyboardDevices(QStringLiteral("/sys"), QStringLiteral("/dev/input"))
+            : QStringList{input};
     print(stdout, QStringLiteral("Press F1 (or any key of the top row) once, without Fn."));
     std::fflush(stdout);
     QString why;
-    const std::optional<ArrivedKey> arrived =
-        KeyCheck::waitForTopRow(devices, checkTimeoutMs, why);
+    const std::optional<ArrivedKey> arrived = KeyCheck::waitForTopRow(devices, checkTimeoutMs, why);
     if (!arrived)
         return fail(failed, why + QStringLiteral(" (reading keyboards needs root: sudo "
                                                  "vantel-keyboard check)"));

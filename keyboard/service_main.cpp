@@ -1,8 +1,8 @@
 // vantel-keyboard-service: the root service that applies the fn mode to the keyboards the kernel
 // lets us switch. Started by the bus on demand; --apply is the one-shot for udev and resume.
 #include "keyboard/HardwareWatch.h"
-#include "keyboard/KeyboardConfig.h"
 #include "keyboard/KeyboardBusObject.h"
+#include "keyboard/KeyboardConfig.h"
 #include "keyboard/KeyboardService.h"
 #include "keyboard/PolkitAuthorizer.h"
 #include "logging/LoggingCategories.h"
@@ -52,10 +52,9 @@ std::optional<Options> parse(const QCoreApplication &app) {
     const QCommandLineOption input(QStringLiteral("input-dir"),
                                    QStringLiteral("Where the input devices are."),
                                    QStringLiteral("DIR"), QStringLiteral("/dev/input"));
-    const QCommandLineOption config(QStringLiteral("config"),
-                                    QStringLiteral("The administrator's settings."),
-                                    QStringLiteral("FILE"),
-                                    QString::fromLatin1(KeyboardConfig::defaultPath));
+    const QCommandLineOption config(
+        QStringLiteral("config"), QStringLiteral("The administrator's settings."),
+        QStringLiteral("FILE"), QString::fromLatin1(KeyboardConfig::defaultPath));
     parser.addOptions({session, root, state, idle, apply, input, config});
     parser.process(app);
     bool numeric = false;
@@ -65,9 +64,14 @@ std::optional<Options> parse(const QCoreApplication &app) {
                              "no other arguments are taken\n");
         return std::nullopt;
     }
-    return Options{parser.isSet(session),   parser.isSet(apply),   parser.value(root),
-                   parser.value(state),     seconds,               parser.value(input),
-                   parser.isSet(root),      parser.value(config)};
+    return Options{parser.isSet(session),
+                   parser.isSet(apply),
+                   parser.value(root),
+                   parser.value(state),
+                   seconds,
+                   parser.value(input),
+                   parser.isSet(root),
+                   parser.value(config)};
 }
 
 int applyOnce(const Options &options) {

@@ -107,8 +107,9 @@ void DBusKeyboardModes::followKeyboards(std::function<void(bool fnState)> change
     // crash) knows nothing of its subscribers and is asked again, a little later.
     serviceWatcher_ = std::make_unique<QDBusServiceWatcher>(
         KeyboardBus::service, *bus_, QDBusServiceWatcher::WatchForUnregistration);
-    QObject::connect(serviceWatcher_.get(), &QDBusServiceWatcher::serviceUnregistered, &context_,
-                     [this] { QTimer::singleShot(resubscribeDelayMs, &context_, [this] { subscribe(); }); });
+    QObject::connect(
+        serviceWatcher_.get(), &QDBusServiceWatcher::serviceUnregistered, &context_,
+        [this] { QTimer::singleShot(resubscribeDelayMs, &context_, [this] { subscribe(); }); });
     subscribe();
 }
 

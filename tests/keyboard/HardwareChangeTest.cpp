@@ -39,11 +39,10 @@ protected:
         writeInPlace(sysfs_.root() + "/" + led, "0");
         addFnEscKeyboard();
         ASSERT_EQ(setMode(QStringLiteral("function-keys")).type(), QDBusMessage::ReplyMessage);
-        ASSERT_TRUE(client_.connect(QStringLiteral("org.vantel.Keyboard1"),
-                                    QStringLiteral("/org/vantel/Keyboard1"),
-                                    QStringLiteral("org.vantel.Keyboard1"),
-                                    QStringLiteral("ModeChangedByKeyboard"), &changes_,
-                                    SLOT(record(QDBusMessage))));
+        ASSERT_TRUE(client_.connect(
+            QStringLiteral("org.vantel.Keyboard1"), QStringLiteral("/org/vantel/Keyboard1"),
+            QStringLiteral("org.vantel.Keyboard1"), QStringLiteral("ModeChangedByKeyboard"),
+            &changes_, SLOT(record(QDBusMessage))));
         ASSERT_EQ(call(QStringLiteral("Subscribe")).type(), QDBusMessage::ReplyMessage);
         fnEsc_ = ::open(QFile::encodeName(input_.filePath("event7")).constData(),
                         O_WRONLY | O_NONBLOCK | O_CLOEXEC);
@@ -144,10 +143,9 @@ TEST_F(HardwareChangeTest, ASubscriberKeepsTheServiceUntilItLeaves) {
     startBus(1);
     {
         QDBusConnection subscriber = bus_->connect(QStringLiteral("subscriber"));
-        ASSERT_EQ(
-            ServiceBus::call(subscriber, ServiceBus::serviceCall(QStringLiteral("Subscribe")))
-                .type(),
-            QDBusMessage::ReplyMessage);
+        ASSERT_EQ(ServiceBus::call(subscriber, ServiceBus::serviceCall(QStringLiteral("Subscribe")))
+                      .type(),
+                  QDBusMessage::ReplyMessage);
     }
     QTest::qWait(3000); // three idle times
     EXPECT_TRUE(bus_->serviceRunning());

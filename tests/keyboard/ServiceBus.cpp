@@ -29,9 +29,9 @@ ServiceBus::ServiceBus(const Options &options) {
                       .arg(binary(QStringLiteral("vantel-keyboard-service")), options.sysfsRoot,
                            options.stateDir)
                       .arg(options.idleSeconds)
-                      .arg(options.inputDir.isEmpty() ? QString()
-                                                      : QStringLiteral(" --input-dir ") +
-                                                            options.inputDir)
+                      .arg(options.inputDir.isEmpty()
+                               ? QString()
+                               : QStringLiteral(" --input-dir ") + options.inputDir)
                       .arg(options.configFile.isEmpty() ? QStringLiteral("/nonexistent")
                                                         : options.configFile));
     // A fixed socket path, so that the bus can hand its own address to the services it starts.

@@ -18,7 +18,7 @@ public:
         QString stateDir;
         int idleSeconds = 0;
         bool activatable = true;
-        QString inputDir; // where the service looks for input devices; its own default if empty
+        QString inputDir;   // where the service looks for input devices; its own default if empty
         QString configFile; // the administrator's settings; none if empty
     };
 

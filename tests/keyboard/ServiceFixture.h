@@ -26,9 +26,8 @@ protected:
     void startBus(int idleSeconds, bool activatable = true, bool withAuthority = true) {
         authority_.reset();
         bus_.reset();
-        bus_ = std::make_unique<ServiceBus>(
-            ServiceBus::Options{sysfs_.root(), state_.path(), idleSeconds, activatable,
-                                input_.path(), config_});
+        bus_ = std::make_unique<ServiceBus>(ServiceBus::Options{
+            sysfs_.root(), state_.path(), idleSeconds, activatable, input_.path(), config_});
         ASSERT_TRUE(bus_->isRunning());
         static int serial = 0;
         ++serial;

@@ -31,24 +31,19 @@ TEST_P(ReadingTest, ReportsWhatTheDriverHolds) {
 using M = KeyboardMode;
 INSTANTIATE_TEST_SUITE_P(
     Values, ReadingTest,
-    ::testing::Values(Reading{"hid_apple", "0", M::functionKeysOnly},
-                      Reading{"hid_apple", "1", M::hardwareKeys},
-                      Reading{"hid_apple", "2", M::functionKeys},
-                      Reading{"hid_apple", "3", M::automatic},
-                      Reading{"hid_apple", "4", M::functionKeysOnly},
-                      Reading{"hid_apple", "5", M::unknown}, Reading{"hid_apple", "", M::unknown},
-                      Reading{"hid-appletb-kbd", "0", M::other},
-                      Reading{"hid-appletb-kbd", "1", M::functionKeys},
-                      Reading{"hid-appletb-kbd", "2", M::hardwareKeys},
-                      Reading{"hid-appletb-kbd", "3", M::other},
-                      Reading{"uniwill-laptop", "0", M::functionKeys},
-                      Reading{"uniwill-laptop", "1", M::hardwareKeys},
-                      Reading{"qc71_laptop", "0", M::functionKeys},
-                      Reading{"qc71_laptop", "1", M::hardwareKeys},
-                      Reading{"tuxedo_keyboard", "1", M::functionKeys},
-                      Reading{"hid-lenovo", "3", M::unknown},
-                      Reading{"huawei_wmi", "1", M::functionKeys},
-                      Reading{"lg-laptop", QByteArray(200, '1'), M::unknown}));
+    ::testing::Values(
+        Reading{"hid_apple", "0", M::functionKeysOnly}, Reading{"hid_apple", "1", M::hardwareKeys},
+        Reading{"hid_apple", "2", M::functionKeys}, Reading{"hid_apple", "3", M::automatic},
+        Reading{"hid_apple", "4", M::functionKeysOnly}, Reading{"hid_apple", "5", M::unknown},
+        Reading{"hid_apple", "", M::unknown}, Reading{"hid-appletb-kbd", "0", M::other},
+        Reading{"hid-appletb-kbd", "1", M::functionKeys},
+        Reading{"hid-appletb-kbd", "2", M::hardwareKeys}, Reading{"hid-appletb-kbd", "3", M::other},
+        Reading{"uniwill-laptop", "0", M::functionKeys},
+        Reading{"uniwill-laptop", "1", M::hardwareKeys},
+        Reading{"qc71_laptop", "0", M::functionKeys}, Reading{"qc71_laptop", "1", M::hardwareKeys},
+        Reading{"tuxedo_keyboard", "1", M::functionKeys}, Reading{"hid-lenovo", "3", M::unknown},
+        Reading{"huawei_wmi", "1", M::functionKeys},
+        Reading{"lg-laptop", QByteArray(200, '1'), M::unknown}));
 
 TEST(SysfsKeyboards, ReportsAnUnreadableSwitchAsUnknown) {
     FakeSysfs sysfs;
@@ -108,9 +103,8 @@ TEST(SysfsKeyboards, NeverLeavesTheRootThroughLinks) {
 TEST(SysfsKeyboards, WritesOnlyTheTwoModesThatMayBeAskedFor) {
     FakeSysfs sysfs;
     const QString id = sysfs.addSwitch(QStringLiteral("hid_apple"), "3");
-    for (const KeyboardMode mode :
-         {KeyboardMode::automatic, KeyboardMode::functionKeysOnly, KeyboardMode::other,
-          KeyboardMode::unknown})
+    for (const KeyboardMode mode : {KeyboardMode::automatic, KeyboardMode::functionKeysOnly,
+                                    KeyboardMode::other, KeyboardMode::unknown})
         EXPECT_EQ(SysfsKeyboards(sysfs.root()).write(mode).switched, 0);
     EXPECT_EQ(sysfs.value(id), "3");
 }
