@@ -124,6 +124,8 @@ void KeyboardService::setMode(const QString &mode, const QString &caller,
 
 ServiceAnswer KeyboardService::apply() {
     touch();
+    // A change made on a keyboard that told nobody is followed, not undone.
+    followHardware();
     // An administrator's default stands in until someone chooses; the Mode property stays empty.
     std::optional<KeyboardMode> kept = kept_.read();
     if (!kept)

@@ -45,6 +45,19 @@ KeyboardReport::Outcome outcomeOf(const QString &errorName) {
     return KeyboardReport::Outcome::unavailable;
 }
 
+// What a keyboard in a mode Vantel never writes does, in the About window's words.
+QString unswitchableText(const QString &mode) {
+    if (mode == QLatin1String("function-keys-only"))
+        return QStringLiteral("sends F1–F12 whatever is pressed");
+    if (mode == QLatin1String("auto"))
+        return QStringLiteral("left to its driver");
+    if (mode == QLatin1String("other"))
+        return QStringLiteral("another layout of its driver's");
+    if (mode == QLatin1String("unknown"))
+        return QStringLiteral("unreadable");
+    return {};
+}
+
 QDBusMessage serviceCall(const QString &interface, const QString &member) {
     return QDBusMessage::createMethodCall(KeyboardBus::service, KeyboardBus::path, interface,
                                           member);
@@ -86,7 +99,7 @@ void DBusKeyboardModes::answered(QDBusPendingCallWatcher *watcher, bool fnState)
     const QDBusMessage reply = watcher->reply();
     inFlight_.reset();
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        report_ = {outcomeOf(reply.errorName()), {}, reply.errorMessage()};
+        report_ = {outcomeOf(reply.errorName()), {}, reply.errorMessage(), {}};
         qCInfo(lcKeyboard).noquote() << "keyboards not switched to" << modeFor(fnState) << "-"
                                      << reply.errorName() << reply.errorMessage();
     } else {
@@ -139,10 +152,13 @@ void DBusKeyboardModes::readNames(bool fnState) {
             if (reply.type() == QDBusMessage::ReplyMessage)
                 reply.arguments().value(0).value<QDBusVariant>().variant().value<QDBusArgument>() >>
                     entries;
-            KeyboardReport report{KeyboardReport::Outcome::switched, {}, {}};
-            for (const KeyboardEntry &entry : entries)
+            KeyboardReport report{KeyboardReport::Outcome::switched, {}, {}, {}};
+            for (const KeyboardEntry &entry : entries) {
                 if (entry.mode == modeFor(fnState))
                     report.switched.append(entry.name);
+                else if (const QString does = unswitchableText(entry.mode); !does.isEmpty())
+                    report.unswitchable.append(entry.name + QStringLiteral(": ") + does);
+            }
             report_ = report;
         });
 }

@@ -11,6 +11,8 @@ struct KeyboardReport {
     Outcome outcome = Outcome::notAsked;
     QStringList switched; // the names of the keyboards now in the asked-for mode
     QString detail;       // the service's own words, for the log
+    // The keyboards found that cannot be switched, each with what its top row does.
+    QStringList unswitchable;
 };
 
 // Makes the keyboards the kernel can switch follow the fn state. The preference alone changes

@@ -376,14 +376,26 @@ INSTANTIATE_TEST_SUITE_P(
     Reports, AboutKeyboardsTest,
     ::testing::Values(
         KeyboardLineCase{"NotAskedYet", {}, QString()},
-        KeyboardLineCase{"Switched",
-                         {KeyboardReport::Outcome::switched, {"Apple keyboard", "TrackPoint"}, {}},
-                         QStringLiteral("Keyboards switched: Apple keyboard, TrackPoint.")},
-        KeyboardLineCase{"NoneFound", {KeyboardReport::Outcome::noKeyboard, {}, {}}, noKeyboard},
         KeyboardLineCase{
-            "SwitchedButNoneNamed", {KeyboardReport::Outcome::switched, {}, {}}, noKeyboard},
+            "Switched",
+            {KeyboardReport::Outcome::switched, {"Apple keyboard", "TrackPoint"}, {}, {}},
+            QStringLiteral("Keyboards switched: Apple keyboard, TrackPoint.")},
+        KeyboardLineCase{
+            "NoneFound", {KeyboardReport::Outcome::noKeyboard, {}, {}, {}}, noKeyboard},
+        KeyboardLineCase{"SomeCannotBeSwitched",
+                         {KeyboardReport::Outcome::switched,
+                          {"TrackPoint"},
+                          {},
+                          {"Apple keyboard: sends F1–F12 whatever is pressed"}},
+                         QStringLiteral("Keyboards switched: TrackPoint. Not switched: Apple "
+                                        "keyboard: sends F1–F12 whatever is pressed.")},
+        KeyboardLineCase{"NoneCanBeSwitched",
+                         {KeyboardReport::Outcome::switched, {}, {}, {"Touch Bar: unreadable"}},
+                         QStringLiteral("Not switched: Touch Bar: unreadable.")},
+        KeyboardLineCase{
+            "SwitchedButNoneNamed", {KeyboardReport::Outcome::switched, {}, {}, {}}, noKeyboard},
         KeyboardLineCase{"NoService",
-                         {KeyboardReport::Outcome::unavailable, {}, {}},
+                         {KeyboardReport::Outcome::unavailable, {}, {}, {}},
                          QStringLiteral("The keyboard service is not installed; no keyboard was "
                                         "switched.")}),
     [](const auto &row) { return row.param.name; });
