@@ -133,30 +133,31 @@ ServiceAnswer KeyboardService::apply() {
     return kept ? write(*kept, {}) : ServiceAnswer{};
 }
 
+// Each look at the switches walks the tree again: what one look found is used until the next
+// write, which is most of what a switch costs beside its bus round trips.
 ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode) {
     followHardware();
     const std::optional<KeyboardMode> before = kept_.read();
-    const QList<Keyboard> found = keyboards_.scan();
-    const bool inForce =
-        std::all_of(found.cbegin(), found.cend(),
-                    [mode](const Keyboard &keyboard) { return keyboard.mode == mode; });
-    if (before == mode && inForce && !found.isEmpty())
-        return ServiceAnswer{uint(found.size()), {}, {}};
+    const bool inForce = std::all_of(readings_.cbegin(), readings_.cend(),
+                                     [mode](KeyboardMode reading) { return reading == mode; });
+    if (before == mode && inForce && !readings_.isEmpty())
+        return ServiceAnswer{uint(readings_.size()), {}, {}};
     QStringList failures;
     if (std::optional<QString> failed = kept_.write(mode)) {
         qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
         failures.append(*failed);
-    }
-    if (kept_.read() != before)
+    } else if (before != mode) {
         emit propertiesChanged({QStringLiteral("Mode")});
+    }
     return write(mode, failures);
 }
 
+// Called right after the switches were read (followHardware), so the readings are current.
 ServiceAnswer KeyboardService::write(KeyboardMode mode, const QStringList &earlierFailures) {
-    const QList<Keyboard> before = keyboards_.scan();
+    const QHash<QString, KeyboardMode> before = readings_;
     const WriteReport report = keyboards_.write(mode);
     noteReadings();
-    if (keyboards_.scan() != before)
+    if (readings_ != before)
         emit propertiesChanged({QStringLiteral("Keyboards")});
     const QStringList failures = earlierFailures + report.failures;
     if (!failures.isEmpty())
