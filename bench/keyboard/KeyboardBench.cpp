@@ -89,7 +89,7 @@ int main(int argc, char **argv) {
     Setup prepared;
     prepared.attribute = prepared.sysfs.addSwitch(QStringLiteral("hid_apple"), "3");
     prepared.bus = std::make_unique<ServiceBus>(
-        ServiceBus::Options{prepared.sysfs.root(), prepared.state.path(), 0, true});
+        ServiceBus::Options{prepared.sysfs.root(), prepared.state.path(), 0, true, {}, {}});
     if (!prepared.bus->isRunning()) {
         std::fprintf(stderr, "could not start a private bus (is dbus-daemon installed?)\n");
         return 1;
