@@ -26,6 +26,10 @@ const QString introspection = QStringLiteral(R"xml(  <interface name="org.vantel
     <method name="Apply">
       <arg name="switched" type="u" direction="out"/>
     </method>
+    <method name="Subscribe"/>
+    <signal name="ModeChangedByKeyboard">
+      <arg name="mode" type="s"/>
+    </signal>
   </interface>
 )xml");
 
@@ -57,6 +61,8 @@ public:
         : QDBusVirtualObject(&service), service_(service), connectionName_(connectionName) {
         QObject::connect(&service, &KeyboardService::propertiesChanged, this,
                          [this](const QStringList &names) { announce(names); });
+        QObject::connect(&service, &KeyboardService::modeChangedByKeyboard, this,
+                         [this](const QString &mode) { announceKeyboardChange(mode); });
     }
 
     QString introspect(const QString &) const override { return introspection; }
@@ -79,6 +85,8 @@ public:
             service_.apply(callerOf(message, connection), reply);
             return true;
         }
+        if (message.member() == QLatin1String("Subscribe") && message.signature().isEmpty())
+            return subscribe(message, connection);
         if (message.member() == QLatin1String("SetMode") ||
             message.member() == QLatin1String("Apply"))
             return connection.send(message.createErrorReply(invalidArgs, "Wrong arguments"));
@@ -118,6 +126,22 @@ private:
         return message.createErrorReply(QDBusError::UnknownMethod, "No method " + member);
     }
 
+    // A subscriber that leaves the bus, however it ends, no longer keeps the service: its
+    // departure comes as NameOwnerChanged, after this call; one already gone is not kept.
+    bool subscribe(const QDBusMessage &message, const QDBusConnection &connection) {
+        const QString name = message.service();
+        if (connection.interface()->isServiceRegistered(name).value())
+            service_.subscribe(name);
+        return connection.send(message.createReply());
+    }
+
+    void announceKeyboardChange(const QString &mode) {
+        QDBusMessage signal = QDBusMessage::createSignal(KeyboardBus::path, KeyboardBus::interface,
+                                                         QStringLiteral("ModeChangedByKeyboard"));
+        signal << mode;
+        QDBusConnection(connectionName_).send(signal);
+    }
+
     void announce(const QStringList &names) {
         QVariantMap changed;
         for (const QString &name : names)
@@ -132,7 +156,7 @@ private:
     QString connectionName_;
 };
 
-// A caller that leaves the bus no longer needs its check.
+// A caller that leaves the bus no longer needs its check, nor keeps the service as a subscriber.
 class Departures : public QObject {
     Q_OBJECT
 public:

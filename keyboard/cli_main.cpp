@@ -1,5 +1,6 @@
 // vantel-keyboard: shows and changes the fn mode of the keyboards through the keyboard service,
 // so that polkit decides who may change it.
+#include "keyboard/KeyCheck.h"
 #include "keyboard/KeyboardBusTypes.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,18 @@
 
 namespace {
 
-enum Exit { ok = 0, usage = 1, noKeyboard = 2, unavailable = 3, notAuthorised = 4, failed = 5 };
+enum Exit {
+    ok = 0,
+    usage = 1,
+    noKeyboard = 2,
+    unavailable = 3,
+    notAuthorised = 4,
+    failed = 5,
+    tableDiffers = 6
+};
+
+// Long enough to find the key and press it.
+constexpr int checkTimeoutMs = 30 * 1000;
 
 // Long enough for someone to answer a password prompt.
 constexpr int setTimeoutMs = 5 * 60 * 1000;
@@ -29,7 +41,9 @@ const char *usageText =
     "  get                         the mode last set (function-keys, hardware-keys or none)\n"
     "  set function-keys|hardware-keys\n"
     "                              keep the mode and switch every keyboard to it\n"
-    "  apply                       switch every keyboard to the kept mode again\n";
+    "  apply                       switch every keyboard to the kept mode again\n"
+    "  check [--input DEVICE]      press a key of the top row: says whether the keyboards'\n"
+    "                              modes mean on this machine what Vantel's table says\n";
 
 // What the service sends may come from the hardware: nothing of it reaches the terminal as a
 // control sequence.
@@ -75,7 +89,7 @@ int reportError(const QDBusMessage &reply) {
                                      .arg(reply.errorMessage()));
     if (name == QLatin1String("org.freedesktop.DBus.Error.AccessDenied"))
         return fail(notAuthorised, QStringLiteral("not authorised to change the keyboard mode"));
-    if (name == QLatin1String("org.vantel.Keyboard1.Error.Cancelled"))
+    if (name == KeyboardBus::cancelledError)
         return fail(notAuthorised, escaped(reply.errorMessage()));
     if (name == KeyboardBus::noKeyboardError)
         return fail(noKeyboard, QStringLiteral("no keyboard that Vantel can switch was found on "
@@ -188,19 +202,81 @@ void stopTerminalAgent(pid_t agent) {
     }
 }
 
+QString arrivedName(ArrivedKey key) {
+    return key == ArrivedKey::functionKey ? QStringLiteral("function-keys")
+                                          : QStringLiteral("hardware-keys");
+}
+
+// One line per keyboard: does the mode its switch reports match what the key sent?
+int compare(const KeyboardEntries &entries, ArrivedKey arrived) {
+    bool differs = false;
+    for (const KeyboardEntry &entry : entries) {
+        const QString who =
+            QStringLiteral("%1 (%2)").arg(escaped(entry.driver), escaped(entry.name));
+        if (entry.mode != QLatin1String("function-keys") &&
+            entry.mode != QLatin1String("hardware-keys")) {
+            print(stdout, QStringLiteral("%1: reads %2, which Vantel does not switch; nothing to "
+                                         "compare.")
+                              .arg(who, escaped(entry.mode)));
+        } else if (entry.mode == arrivedName(arrived)) {
+            print(stdout,
+                  QStringLiteral("%1: the table holds on this machine (%2).").arg(who, entry.mode));
+        } else {
+            differs = true;
+            print(stdout,
+                  QStringLiteral("%1: the switch reads %2 but %3 arrived: its values mean the "
+                                 "opposite on this machine. To have Vantel follow it, put in "
+                                 "/etc/vantel/keyboard.conf:\n    [Invert]\n    %4=true\n"
+                                 "(or take that line out if it is there already).")
+                      .arg(who, entry.mode, arrivedName(arrived), escaped(entry.driver)));
+        }
+    }
+    return differs ? tableDiffers : ok;
+}
+
+int check(QDBusConnection &bus, const QString &input) {
+    QDBusMessage reply;
+    const QVariant value = property(bus, QStringLiteral("Keyboards"), reply);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        return reportError(reply);
+    KeyboardEntries entries;
+    value.value<QDBusArgument>() >> entries;
+    if (entries.isEmpty())
+        return fail(noKeyboard, QStringLiteral("no keyboard that Vantel can switch was found on "
+                                               "this machine"));
+    const QStringList devices =
+        input.isEmpty()
+            ? KeyCheck::keyboardDevices(QStringLiteral("/sys"), QStringLiteral("/dev/input"))
+            : QStringList{input};
+    print(stdout, QStringLiteral("Press F1 (or any key of the top row) once, without Fn."));
+    std::fflush(stdout);
+    QString why;
+    const std::optional<ArrivedKey> arrived = KeyCheck::waitForTopRow(devices, checkTimeoutMs, why);
+    if (!arrived)
+        return fail(failed, why + QStringLiteral(" (reading keyboards needs root: sudo "
+                                                 "vantel-keyboard check)"));
+    return compare(entries, *arrived);
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     const bool session = arguments.removeAll(QStringLiteral("--session")) > 0;
+    QString input;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--input")); at >= 0) {
+        input = arguments.value(at + 1, QStringLiteral("-"));
+        arguments.remove(at, qMin(qsizetype(2), arguments.size() - at));
+    }
     const QString command = arguments.value(0);
     const bool setting = command == QLatin1String("set");
     const QString mode = arguments.value(1);
     if (arguments.size() != (setting ? 2 : 1) ||
         (setting && mode != QLatin1String("function-keys") &&
          mode != QLatin1String("hardware-keys")) ||
-        !QStringList{"list", "get", "set", "apply"}.contains(command)) {
+        !QStringList{"list", "get", "set", "apply", "check"}.contains(command) ||
+        (!input.isEmpty() && command != QLatin1String("check"))) {
         std::fputs(usageText, stderr);
         return usage;
     }
@@ -213,6 +289,8 @@ int main(int argc, char **argv) {
         status = list(bus);
     else if (command == QLatin1String("get"))
         status = get(bus);
+    else if (command == QLatin1String("check"))
+        status = check(bus, input);
     else
         status = setting ? change(bus, QStringLiteral("SetMode"), {mode})
                          : change(bus, QStringLiteral("Apply"), {});

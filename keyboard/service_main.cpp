@@ -1,7 +1,9 @@
 // vantel-keyboard-service: the root service that applies the fn mode to the keyboards the kernel
 // lets us switch. Started by the bus on demand; --apply is the one-shot for udev and resume.
+#include "keyboard/HardwareWatch.h"
 #include "keyboard/KeyboardBusObject.h"
 #include "keyboard/KeyboardBusTypes.h"
+#include "keyboard/KeyboardConfig.h"
 #include "keyboard/KeyboardService.h"
 #include "keyboard/PolkitAuthorizer.h"
 #include "logging/LoggingCategories.h"
@@ -29,6 +31,9 @@ struct Options {
     QString stateDir;
     int idleSeconds = 30;
     int checkSeconds = 120;
+    QString inputDir;
+    bool ownSysfs = false;
+    QString configFile;
 };
 
 int stopPipe[2] = {-1, -1};
@@ -61,12 +66,14 @@ void onStopSignals(QObject *context, const std::function<void()> &stop) {
 }
 
 // On another bus, whoever owns org.freedesktop.PolicyKit1 there decides who may write as root;
-// that is only acceptable when nothing of the machine's own is at stake.
-bool refusedAsRoot(bool session, bool ownSysfs, bool ownState) {
-    if (::geteuid() != 0 || !session || (ownSysfs && ownState))
+// that is only acceptable when nothing of the machine's own is at stake. Input devices from
+// elsewhere than /dev/input are a test's stand-ins in the same way.
+bool refusedAsRoot(bool session, bool ownInput, bool ownSysfs, bool ownState) {
+    if (::geteuid() != 0 || (!session && !ownInput) || (ownSysfs && ownState))
         return false;
-    std::fprintf(stderr, "vantel-keyboard-service: as root, --session needs both --sysfs-root and "
-                         "--state-dir, so that a test never touches this machine's keyboards\n");
+    std::fprintf(stderr, "vantel-keyboard-service: as root, --session and --input-dir need both "
+                         "--sysfs-root and --state-dir, so that a test never touches this "
+                         "machine's keyboards\n");
     return true;
 }
 
@@ -93,7 +100,13 @@ std::optional<Options> parse(const QCoreApplication &app) {
         QStringLiteral("check-timeout"),
         QStringLiteral("Give up waiting for an authorisation after SECONDS."),
         QStringLiteral("SECONDS"), QStringLiteral("120"));
-    parser.addOptions({session, root, state, idle, apply, check});
+    const QCommandLineOption input(QStringLiteral("input-dir"),
+                                   QStringLiteral("Where the input devices are."),
+                                   QStringLiteral("DIR"), QStringLiteral("/dev/input"));
+    const QCommandLineOption config(
+        QStringLiteral("config"), QStringLiteral("The administrator's settings."),
+        QStringLiteral("FILE"), QString::fromLatin1(KeyboardConfig::defaultPath));
+    parser.addOptions({session, root, state, idle, apply, check, input, config});
     parser.process(app);
     bool numeric = false;
     bool checkNumeric = false;
@@ -105,19 +118,25 @@ std::optional<Options> parse(const QCoreApplication &app) {
                              "number of seconds, and no other arguments are taken\n");
         return std::nullopt;
     }
-    if (refusedAsRoot(parser.isSet(session), parser.isSet(root), parser.isSet(state)))
+    if (refusedAsRoot(parser.isSet(session), parser.isSet(input), parser.isSet(root),
+                      parser.isSet(state)))
         return std::nullopt;
     return Options{parser.isSet(session),
                    parser.isSet(apply),
                    parser.value(root),
                    parser.value(state),
                    seconds,
-                   checkSeconds};
+                   checkSeconds,
+                   parser.value(input),
+                   parser.isSet(root),
+                   parser.value(config)};
 }
 
 int applyOnce(const Options &options) {
+    const KeyboardConfig config = KeyboardConfig::read(options.configFile);
     const ServiceAnswer answer =
-        KeyboardService::applyKept(SysfsKeyboards(options.sysfsRoot), KeptMode(options.stateDir));
+        KeyboardService::applyKept(SysfsKeyboards(options.sysfsRoot, config.drivers()),
+                                   KeptMode(options.stateDir), config.defaultMode());
     if (answer.errorName == KeyboardBus::writeFailedError) {
         qCWarning(lcKeyboard).noquote() << answer.errorMessage;
         return 1;
@@ -131,12 +150,17 @@ int serve(QCoreApplication &app, const Options &options) {
     PolkitAuthorizer authorizer(bus.name());
     PendingChecks::Limits limits;
     limits.deadline = std::chrono::seconds(options.checkSeconds);
-    KeyboardService service(SysfsKeyboards(options.sysfsRoot), KeptMode(options.stateDir),
-                            authorizer, std::chrono::seconds(options.idleSeconds), limits);
+    const KeyboardConfig config = KeyboardConfig::read(options.configFile);
+    KeyboardService service(
+        SysfsKeyboards(options.sysfsRoot, config.drivers()), KeptMode(options.stateDir), authorizer,
+        std::chrono::seconds(options.idleSeconds), limits, config.defaultMode());
     if (std::optional<QString> failed = publishKeyboardService(service, bus.name())) {
         qCCritical(lcKeyboard).noquote() << "cannot serve:" << *failed;
         return 1;
     }
+    HardwareWatch watch(SysfsKeyboards(options.sysfsRoot, config.drivers()),
+                        {options.inputDir, /*writesAreNotices=*/options.ownSysfs});
+    QObject::connect(&watch, &HardwareWatch::noticed, &service, &KeyboardService::followHardware);
     // Without its bus the service can do nothing more; libdbus reports the loss as this signal.
     bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
                 QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), &app,

@@ -61,7 +61,8 @@ TEST_F(ServiceExitTest, CallsSentRightAfterTheNameIsGivenBackAreNeverDropped) {
         QTest::qWaitFor([&] { return !client_.interface()->isServiceRegistered(owner); }, 20000));
 }
 
-// systemd stops the service with SIGTERM as soon as the name is given back.
+// systemd stops the service with SIGTERM as soon as the name is given back, or when the unit
+// is stopped.
 TEST_F(ServiceExitTest, SigtermAnswersThePendingCheckAndExitsCleanly) {
     const QString id = sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
     startBus(0, false);
@@ -72,6 +73,8 @@ TEST_F(ServiceExitTest, SigtermAnswersThePendingCheckAndExitsCleanly) {
                    "--idle-exit", "0"});
     ASSERT_TRUE(QTest::qWaitFor([&] { return bus_->serviceRunning(); }, 20000));
     const QString owner = client_.interface()->serviceOwner("org.vantel.Keyboard1").value();
+    // A subscriber keeps an idle service, never one asked to stop.
+    ASSERT_EQ(call(QStringLiteral("Subscribe")).type(), QDBusMessage::ReplyMessage);
     authority_->hold();
     QDBusPendingCall pending =
         client_.asyncCall(ServiceBus::serviceCall(QStringLiteral("SetMode"), {"function-keys"}));

@@ -53,21 +53,26 @@ TEST_F(UntrustedInputTest, FifosAreRefusedWithoutBlocking) {
     EXPECT_FALSE(read.has_value());
 }
 
-// As root, another bus means another authority: only with a tree and state of the test's own.
-TEST_F(UntrustedInputTest, AsRootTheSessionBusNeedsATreeAndStateOfItsOwn) {
+// As root, another bus means another authority, and other input devices a test's stand-ins:
+// only with a tree and state of the test's own.
+TEST_F(UntrustedInputTest, AsRootTheTestsOptionsNeedATreeAndStateOfTheirOwn) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "only root is refused";
     const QStringList session{"--session"}, tree{"--sysfs-root", sysfs_.root()},
-        state{"--state-dir", state_.path()};
+        state{"--state-dir", state_.path()}, input{"--input-dir", input_.path()};
     const QList<std::pair<QStringList, int>> cases{{session, 2},
                                                    {session + tree, 2},
                                                    {session + state, 2},
+                                                   {input, 2},
+                                                   {input + tree, 2},
                                                    {session + tree + state, 0},
+                                                   {input + tree + state, 0},
                                                    {tree + state, 0}};
     for (const auto &[arguments, status] : cases) {
         const Run result = run(service, arguments + QStringList{"--apply"});
         EXPECT_EQ(result.exitCode, status) << qPrintable(arguments.join(' '));
-        EXPECT_EQ(result.output.contains("as root, --session needs both"), status == 2);
+        EXPECT_EQ(result.output.contains("as root, --session and --input-dir need both"),
+                  status == 2);
     }
 }
 
