@@ -10,6 +10,8 @@
 #include <QDBusVariant>
 #include <QTimer>
 
+#include <atomic>
+
 // Receives the service's ModeChangedByKeyboard; the bus delivers signals only to a slot.
 class KeyboardSignal : public QObject {
     Q_OBJECT
@@ -58,6 +60,22 @@ QString unswitchableText(const QString &mode) {
     return {};
 }
 
+// The session bus is the tests' private one: reached at the address the environment gives now,
+// on a connection of the object's own. Qt's shared session connection stays with whichever bus
+// a process met first.
+QDBusConnection connectTo(DBusKeyboardModes::Bus bus, const QString &name) {
+    if (bus == DBusKeyboardModes::Bus::system)
+        return QDBusConnection::systemBus();
+    return QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), name);
+}
+
+QString connectionNameFor(DBusKeyboardModes::Bus bus) {
+    static std::atomic<int> serial = 0;
+    return bus == DBusKeyboardModes::Bus::session
+               ? QStringLiteral("vantel-keyboard-modes-%1").arg(++serial)
+               : QString();
+}
+
 QDBusMessage serviceCall(const QString &interface, const QString &member) {
     return QDBusMessage::createMethodCall(KeyboardBus::service, KeyboardBus::path, interface,
                                           member);
@@ -65,12 +83,16 @@ QDBusMessage serviceCall(const QString &interface, const QString &member) {
 } // namespace
 
 DBusKeyboardModes::DBusKeyboardModes(Bus bus)
-    : bus_(std::make_unique<QDBusConnection>(bus == Bus::session ? QDBusConnection::sessionBus()
-                                                                 : QDBusConnection::systemBus())) {
+    : connectionName_(connectionNameFor(bus)),
+      bus_(std::make_unique<QDBusConnection>(connectTo(bus, connectionName_))) {
     registerKeyboardBusTypes();
 }
 
-DBusKeyboardModes::~DBusKeyboardModes() = default;
+DBusKeyboardModes::~DBusKeyboardModes() {
+    serviceWatcher_.reset();
+    if (!connectionName_.isEmpty())
+        QDBusConnection::disconnectFromBus(connectionName_);
+}
 
 DBusKeyboardModes::Bus DBusKeyboardModes::busFromEnvironment() {
     return qEnvironmentVariable("VANTEL_KEYBOARD_BUS") == QLatin1String("session") ? Bus::session
@@ -98,7 +120,11 @@ void DBusKeyboardModes::answered(QDBusPendingCallWatcher *watcher, bool fnState)
     watcher->deleteLater();
     const QDBusMessage reply = watcher->reply();
     inFlight_.reset();
-    if (reply.type() == QDBusMessage::ErrorMessage) {
+    if (reply.errorName() == KeyboardBus::cancelledError) {
+        // Replaced by a newer request or given up on by the service: what comes next tells.
+        qCDebug(lcKeyboard).noquote()
+            << "request for" << modeFor(fnState) << "superseded -" << reply.errorMessage();
+    } else if (reply.type() == QDBusMessage::ErrorMessage) {
         report_ = {outcomeOf(reply.errorName()), {}, reply.errorMessage(), {}};
         qCInfo(lcKeyboard).noquote() << "keyboards not switched to" << modeFor(fnState) << "-"
                                      << reply.errorName() << reply.errorMessage();

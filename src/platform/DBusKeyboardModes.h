@@ -35,6 +35,7 @@ private:
     void readNames(bool fnState);
     void subscribe();
 
+    QString connectionName_; // the session bus connection's, which is this object's own
     std::unique_ptr<QDBusConnection> bus_;
     QObject context_;
     std::optional<bool> inFlight_;
