@@ -89,7 +89,8 @@ void HardwareWatch::forget(QHash<QString, std::shared_ptr<Watched>> &table, cons
 void HardwareWatch::watchFile(const QString &relative) {
     auto watched = std::make_shared<Watched>();
     const QString path = keyboards_.absolute(relative);
-    watched->fd = openForWatching(path, 0);
+    // Confined beneath the root like every other open of the switches.
+    watched->fd = keyboards_.openToWatch(relative);
     if (watched->fd < 0) {
         qCDebug(lcKeyboard).noquote() << "cannot watch" << path << strerror(errno);
         return;

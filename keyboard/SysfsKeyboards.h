@@ -44,6 +44,7 @@ public:
     // The input devices (names such as event3) of keyboards that send Fn+Esc.
     QStringList fnEscDevices() const;
     QString absolute(const QString &relative) const { return tree_.absolute(relative); }
+    int openToWatch(const QString &relative) const { return tree_.openToWatch(relative); }
 
 private:
     struct Switch {

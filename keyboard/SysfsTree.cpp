@@ -131,6 +131,14 @@ std::optional<QByteArray> SysfsTree::read(const QString &relative, qsizetype max
     return buffer.trimmed();
 }
 
+int SysfsTree::openToWatch(const QString &relative) const {
+    if (!resolve(relative)) {
+        errno = ENOENT;
+        return -1;
+    }
+    return openBeneath(root_, relative, O_RDONLY);
+}
+
 std::optional<QString> SysfsTree::write(const QString &relative, const QByteArray &value) const {
     const QString shown = absolute(relative);
     const std::optional<QString> real = resolve(relative);
