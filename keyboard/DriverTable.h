@@ -21,11 +21,17 @@ struct KeyboardDriver {
     QByteArray hardwareKeysValue;
     QString description;
     QList<ExtraReading> extraReadings;
+    // A file besides the switch that the driver notifies when the firmware changed the mode
+    // (Fn+Esc handled by the keyboard itself); empty when only the switch may tell.
+    QString noticeGlob;
 
     // The mode a value read from the attribute stands for.
     KeyboardMode modeOf(const QByteArray &value) const;
     // The one value written for a mode that may be asked for.
     QByteArray valueFor(KeyboardMode mode) const;
+    // The same row with the meanings of its two values swapped, for a machine whose firmware
+    // says the opposite of the table.
+    KeyboardDriver inverted() const;
 };
 
 // Every driver Vantel can switch. A new driver is one more row.

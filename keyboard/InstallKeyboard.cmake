@@ -6,8 +6,6 @@ set(VANTEL_DBUS_SYSTEM_SERVICES_DIR /usr/share/dbus-1/system-services CACHE PATH
 set(VANTEL_DBUS_SYSTEM_POLICY_DIR /usr/share/dbus-1/system.d CACHE PATH
   "Where the system bus finds its policies")
 set(VANTEL_SYSTEMD_UNIT_DIR /lib/systemd/system CACHE PATH "Where systemd finds system units")
-set(VANTEL_SYSTEMD_SLEEP_DIR /lib/systemd/system-sleep CACHE PATH
-  "Where systemd finds hooks run around suspend")
 set(VANTEL_POLKIT_ACTIONS_DIR /usr/share/polkit-1/actions CACHE PATH
   "Where polkit finds action definitions")
 set(VANTEL_UDEV_RULES_DIR /lib/udev/rules.d CACHE PATH "Where udev finds rules")
@@ -15,10 +13,28 @@ set(VANTEL_UDEV_RULES_DIR /lib/udev/rules.d CACHE PATH "Where udev finds rules")
 set(VANTEL_KEYBOARD_SERVICE_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vantel)
 set(VANTEL_KEYBOARD_SERVICE_PATH ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vantel/vantel-keyboard-service)
 
+# Both units run the service in the same sandbox.
+file(READ ${CMAKE_CURRENT_SOURCE_DIR}/data/vantel-keyboard-sandbox.conf VANTEL_KEYBOARD_SANDBOX)
+string(STRIP "${VANTEL_KEYBOARD_SANDBOX}" VANTEL_KEYBOARD_SANDBOX)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/vantel-keyboard-sandbox.conf)
+
 set(generated ${CMAKE_CURRENT_BINARY_DIR}/data)
-foreach(file org.vantel.Keyboard1.service vantel-keyboard.service 70-vantel-keyboard.rules
-    vantel-keyboard)
+set(VANTEL_KEYBOARD_UNITS ${generated}/vantel-keyboard.service
+  ${generated}/vantel-keyboard-apply.service)
+foreach(file org.vantel.Keyboard1.service vantel-keyboard.service vantel-keyboard-apply.service
+    70-vantel-keyboard.rules)
   configure_file(data/${file}.in ${generated}/${file} @ONLY)
+endforeach()
+
+# The re-apply unit is wanted by every sleep target without `systemctl enable`: the links
+# its [Install] section asks for ship with it.
+set(sleepTargets suspend.target hibernate.target hybrid-sleep.target suspend-then-hibernate.target)
+foreach(target ${sleepTargets})
+  file(MAKE_DIRECTORY ${generated}/${target}.wants)
+  file(CREATE_LINK ../vantel-keyboard-apply.service
+    ${generated}/${target}.wants/vantel-keyboard-apply.service SYMBOLIC)
+  install(FILES ${generated}/${target}.wants/vantel-keyboard-apply.service
+    DESTINATION ${VANTEL_SYSTEMD_UNIT_DIR}/${target}.wants COMPONENT keyboard)
 endforeach()
 
 install(TARGETS vantel-keyboard-service RUNTIME DESTINATION ${VANTEL_KEYBOARD_SERVICE_DIR}
@@ -29,10 +45,7 @@ install(FILES ${generated}/org.vantel.Keyboard1.service
   DESTINATION ${VANTEL_DBUS_SYSTEM_SERVICES_DIR} COMPONENT keyboard)
 install(FILES data/org.vantel.Keyboard1.conf DESTINATION ${VANTEL_DBUS_SYSTEM_POLICY_DIR}
   COMPONENT keyboard)
-install(FILES ${generated}/vantel-keyboard.service DESTINATION ${VANTEL_SYSTEMD_UNIT_DIR}
-  COMPONENT keyboard)
-install(PROGRAMS ${generated}/vantel-keyboard DESTINATION ${VANTEL_SYSTEMD_SLEEP_DIR}
-  COMPONENT keyboard)
+install(FILES ${VANTEL_KEYBOARD_UNITS} DESTINATION ${VANTEL_SYSTEMD_UNIT_DIR} COMPONENT keyboard)
 install(FILES data/org.vantel.keyboard.policy DESTINATION ${VANTEL_POLKIT_ACTIONS_DIR}
   COMPONENT keyboard)
 install(FILES ${generated}/70-vantel-keyboard.rules DESTINATION ${VANTEL_UDEV_RULES_DIR}

@@ -7,6 +7,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 
@@ -25,6 +26,10 @@ const QString introspection = QStringLiteral(R"xml(  <interface name="org.vantel
     <method name="Apply">
       <arg name="switched" type="u" direction="out"/>
     </method>
+    <method name="Subscribe"/>
+    <signal name="ModeChangedByKeyboard">
+      <arg name="mode" type="s"/>
+    </signal>
   </interface>
 )xml");
 
@@ -33,6 +38,13 @@ KeyboardEntries entriesOf(const QList<Keyboard> &keyboards) {
     for (const Keyboard &keyboard : keyboards)
         entries.append({keyboard.id, keyboard.name, keyboard.driver, modeName(keyboard.mode)});
     return entries;
+}
+
+// The caller as the bus daemon knows it: its uid decides which share of the checks it may hold.
+Caller callerOf(const QDBusMessage &message, const QDBusConnection &connection) {
+    const QDBusReply<uint> uid = connection.interface()->serviceUid(message.service());
+    return Caller{message.service(), uid.isValid() ? uid.value() : uint(-1),
+                  message.isInteractiveAuthorizationAllowed()};
 }
 
 QDBusMessage replyTo(const QDBusMessage &call, const ServiceAnswer &answer) {
@@ -49,6 +61,8 @@ public:
         : QDBusVirtualObject(&service), service_(service), connectionName_(connectionName) {
         QObject::connect(&service, &KeyboardService::propertiesChanged, this,
                          [this](const QStringList &names) { announce(names); });
+        QObject::connect(&service, &KeyboardService::modeChangedByKeyboard, this,
+                         [this](const QString &mode) { announceKeyboardChange(mode); });
     }
 
     QString introspect(const QString &) const override { return introspection; }
@@ -59,15 +73,20 @@ public:
             return connection.send(properties(message));
         if (message.interface() != KeyboardBus::interface && !message.interface().isEmpty())
             return false;
+        const auto reply = [message, connection](const ServiceAnswer &answer) {
+            connection.send(replyTo(message, answer));
+        };
         if (message.member() == QLatin1String("SetMode") && message.signature() == "s") {
-            service_.setMode(message.arguments().at(0).toString(), message.service(),
-                             [message, connection](const ServiceAnswer &answer) {
-                                 connection.send(replyTo(message, answer));
-                             });
+            service_.setMode(message.arguments().at(0).toString(), callerOf(message, connection),
+                             reply);
             return true;
         }
-        if (message.member() == QLatin1String("Apply") && message.signature().isEmpty())
-            return connection.send(replyTo(message, service_.apply()));
+        if (message.member() == QLatin1String("Apply") && message.signature().isEmpty()) {
+            service_.apply(callerOf(message, connection), reply);
+            return true;
+        }
+        if (message.member() == QLatin1String("Subscribe") && message.signature().isEmpty())
+            return subscribe(message, connection);
         if (message.member() == QLatin1String("SetMode") ||
             message.member() == QLatin1String("Apply"))
             return connection.send(message.createErrorReply(invalidArgs, "Wrong arguments"));
@@ -107,6 +126,22 @@ private:
         return message.createErrorReply(QDBusError::UnknownMethod, "No method " + member);
     }
 
+    // A subscriber that leaves the bus, however it ends, no longer keeps the service: its
+    // departure comes as NameOwnerChanged, after this call; one already gone is not kept.
+    bool subscribe(const QDBusMessage &message, const QDBusConnection &connection) {
+        const QString name = message.service();
+        if (connection.interface()->isServiceRegistered(name).value())
+            service_.subscribe(name);
+        return connection.send(message.createReply());
+    }
+
+    void announceKeyboardChange(const QString &mode) {
+        QDBusMessage signal = QDBusMessage::createSignal(KeyboardBus::path, KeyboardBus::interface,
+                                                         QStringLiteral("ModeChangedByKeyboard"));
+        signal << mode;
+        QDBusConnection(connectionName_).send(signal);
+    }
+
     void announce(const QStringList &names) {
         QVariantMap changed;
         for (const QString &name : names)
@@ -121,6 +156,22 @@ private:
     QString connectionName_;
 };
 
+// A caller that leaves the bus no longer needs its check, nor keeps the service as a subscriber.
+class Departures : public QObject {
+    Q_OBJECT
+public:
+    explicit Departures(KeyboardService &service) : QObject(&service), service_(service) {}
+
+public slots:
+    void nameOwnerChanged(const QString &name, const QString &, const QString &newOwner) {
+        if (newOwner.isEmpty() && name.startsWith(QLatin1Char(':')))
+            service_.callerLeft(name);
+    }
+
+private:
+    KeyboardService &service_;
+};
+
 } // namespace
 
 std::optional<QString> publishKeyboardService(KeyboardService &service,
@@ -129,6 +180,12 @@ std::optional<QString> publishKeyboardService(KeyboardService &service,
     QDBusConnection bus(connectionName);
     if (!bus.isConnected())
         return QStringLiteral("not connected to the bus: %1").arg(bus.lastError().message());
+    // Before the name is claimed, so that no caller can leave unnoticed.
+    if (!bus.connect(QStringLiteral("org.freedesktop.DBus"),
+                     QStringLiteral("/org/freedesktop/DBus"),
+                     QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameOwnerChanged"),
+                     new Departures(service), SLOT(nameOwnerChanged(QString, QString, QString))))
+        return QStringLiteral("could not follow callers leaving the bus");
     auto *object = new BusObject(service, connectionName);
     if (!bus.registerVirtualObject(KeyboardBus::path, object))
         return QStringLiteral("could not register %1").arg(KeyboardBus::path);
@@ -147,3 +204,5 @@ std::optional<QString> publishKeyboardService(KeyboardService &service,
 void withdrawKeyboardService(const QString &connectionName) {
     QDBusConnection(connectionName).interface()->unregisterService(KeyboardBus::service);
 }
+
+#include "KeyboardBusObject.moc"

@@ -14,6 +14,8 @@ inline const QString path = QStringLiteral("/org/vantel/Keyboard1");
 inline const QString interface = QStringLiteral("org.vantel.Keyboard1");
 inline const QString noKeyboardError = QStringLiteral("org.vantel.Keyboard1.Error.NoKeyboard");
 inline const QString writeFailedError = QStringLiteral("org.vantel.Keyboard1.Error.WriteFailed");
+// A request replaced by a newer one of the same caller, or given up on while it waited.
+inline const QString cancelledError = QStringLiteral("org.vantel.Keyboard1.Error.Cancelled");
 } // namespace KeyboardBus
 
 // One entry of the Keyboards property: (id, name, driver, mode).

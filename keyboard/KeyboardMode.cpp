@@ -8,8 +8,10 @@ QString modeName(KeyboardMode mode) {
         return QStringLiteral("hardware-keys");
     case KeyboardMode::automatic:
         return QStringLiteral("auto");
-    case KeyboardMode::fnDisabled:
-        return QStringLiteral("fn-disabled");
+    case KeyboardMode::functionKeysOnly:
+        return QStringLiteral("function-keys-only");
+    case KeyboardMode::other:
+        return QStringLiteral("other");
     case KeyboardMode::unknown:
         break;
     }

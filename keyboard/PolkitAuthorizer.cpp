@@ -13,8 +13,13 @@ namespace {
 
 const QString action = QStringLiteral("org.vantel.keyboard.set-mode");
 constexpr uint allowUserInteraction = 1;
-// A password prompt may stay open for a while; the caller's own call times out first anyway.
+// The service cancels a check long before this; it only bounds a check the authority never
+// answers, even after being cancelled.
 constexpr int checkTimeoutMs = 5 * 60 * 1000;
+const QString cancelledError = QStringLiteral("org.freedesktop.PolicyKit1.Error.Cancelled");
+const QString authorityService = QStringLiteral("org.freedesktop.PolicyKit1");
+const QString authorityPath = QStringLiteral("/org/freedesktop/PolicyKit1/Authority");
+const QString authorityInterface = QStringLiteral("org.freedesktop.PolicyKit1.Authority");
 
 using Details = QMap<QString, QString>;
 
@@ -37,15 +42,12 @@ const QDBusArgument &operator>>(const QDBusArgument &argument, Subject &subject)
     return argument;
 }
 
-QDBusMessage checkMessage(const QString &caller) {
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.PolicyKit1"),
-                                       QStringLiteral("/org/freedesktop/PolicyKit1/Authority"),
-                                       QStringLiteral("org.freedesktop.PolicyKit1.Authority"),
-                                       QStringLiteral("CheckAuthorization"));
+QDBusMessage checkMessage(const QString &id, const QString &caller, bool interactive) {
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        authorityService, authorityPath, authorityInterface, QStringLiteral("CheckAuthorization"));
     const Subject subject{QStringLiteral("system-bus-name"), {{QStringLiteral("name"), caller}}};
     message << QVariant::fromValue(subject) << action << QVariant::fromValue(Details())
-            << allowUserInteraction << QString();
+            << (interactive ? allowUserInteraction : 0u) << id;
     return message;
 }
 
@@ -72,15 +74,19 @@ PolkitAuthorizer::PolkitAuthorizer(const QString &connectionName)
     qDBusRegisterMetaType<Details>();
 }
 
-void PolkitAuthorizer::check(const QString &caller,
+void PolkitAuthorizer::check(const QString &id, const QString &caller, bool interactive,
                              std::function<void(bool allowed, QString why)> done) {
     QDBusConnection bus(connectionName_);
-    auto *watcher =
-        new QDBusPendingCallWatcher(bus.asyncCall(checkMessage(caller), checkTimeoutMs), &context_);
+    auto *watcher = new QDBusPendingCallWatcher(
+        bus.asyncCall(checkMessage(id, caller, interactive), checkTimeoutMs), &context_);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, &context_,
                      [watcher, caller, done = std::move(done)] {
                          watcher->deleteLater();
                          const QDBusMessage reply = watcher->reply();
+                         if (reply.errorName() == cancelledError) {
+                             done(false, QStringLiteral("cancelled"));
+                             return;
+                         }
                          if (reply.type() == QDBusMessage::ErrorMessage) {
                              qCWarning(lcKeyboard).noquote() << "polkit could not be asked about"
                                                              << caller << reply.errorMessage();
@@ -92,4 +98,13 @@ void PolkitAuthorizer::check(const QString &caller,
                              << (allowed ? "polkit allows" : "polkit refuses") << caller;
                          done(allowed, allowed ? QString() : QStringLiteral("refused by polkit"));
                      });
+}
+
+void PolkitAuthorizer::cancel(const QString &id) {
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(authorityService, authorityPath, authorityInterface,
+                                       QStringLiteral("CancelCheckAuthorization"));
+    message << id;
+    // The check itself then ends with an error, which is what the service waits for.
+    QDBusConnection(connectionName_).send(message);
 }

@@ -12,7 +12,9 @@ public:
     // The authority is asked on the named Qt bus connection, the one the service is on.
     explicit PolkitAuthorizer(const QString &connectionName);
 
-    void check(const QString &caller, std::function<void(bool allowed, QString why)> done) override;
+    void check(const QString &id, const QString &caller, bool interactive,
+               std::function<void(bool allowed, QString why)> done) override;
+    void cancel(const QString &id) override;
 
 private:
     QString connectionName_;

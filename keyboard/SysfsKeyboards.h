@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+// Whether an input device's key bitmap (capabilities/key under sysfs) holds a key code.
+bool keyBitmapHas(const QByteArray &bitmap, int key);
+
 // One switch found under the sysfs root.
 struct Keyboard {
     QString id; // the attribute's path below the sysfs root: unique and says what is written
@@ -34,6 +37,14 @@ public:
     QList<Keyboard> scan() const;
     // Every switch is tried, also after one has failed.
     WriteReport write(KeyboardMode mode) const;
+
+    // The files whose kernel notice may tell of a change made on the keyboard itself: every
+    // switch, and the files the table names beside them.
+    QStringList noticeFiles() const;
+    // The input devices (names such as event3) of keyboards that send Fn+Esc.
+    QStringList fnEscDevices() const;
+    QString absolute(const QString &relative) const { return tree_.absolute(relative); }
+    int openToWatch(const QString &relative) const { return tree_.openToWatch(relative); }
 
 private:
     struct Switch {

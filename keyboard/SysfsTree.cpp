@@ -7,7 +7,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <fnmatch.h>
+#include <linux/openat2.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace {
@@ -22,6 +24,36 @@ QString join(const QString &relative, const QString &name) {
 
 QString failure(const QString &path, const QString &why) {
     return QStringLiteral("%1: %2").arg(path, why);
+}
+
+// Opens `relative` below `root` without ever leaving it, whatever is swapped in on the way:
+// every component is resolved beneath the root's descriptor, and /proc's magic links are
+// refused. A FIFO or device found there would block or do worse, so only regular files (which
+// sysfs attributes are) are kept.
+int openBeneath(const QString &root, const QString &relative, int flags) {
+    const int directory =
+        ::open(QFile::encodeName(root).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (directory < 0)
+        return -1;
+    open_how how{};
+    how.flags = std::uint64_t(flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    how.resolve = RESOLVE_BENEATH | RESOLVE_NO_MAGICLINKS;
+    const QByteArray path = QFile::encodeName(relative);
+    int fd = -1;
+    do {
+        fd = int(::syscall(SYS_openat2, directory, path.constData(), &how, sizeof how));
+    } while (fd < 0 && (errno == EINTR || errno == EAGAIN));
+    const int error = errno;
+    ::close(directory);
+    struct stat info {};
+    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    if (fd < 0)
+        errno = error;
+    return fd;
 }
 
 } // namespace
@@ -85,10 +117,9 @@ QStringList SysfsTree::match(const QString &pattern) const {
 }
 
 std::optional<QByteArray> SysfsTree::read(const QString &relative, qsizetype maxSize) const {
-    const std::optional<QString> real = resolve(relative);
-    if (!real)
+    if (!resolve(relative))
         return std::nullopt;
-    const int fd = ::open(QFile::encodeName(*real).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    const int fd = openBeneath(root_, relative, O_RDONLY);
     if (fd < 0)
         return std::nullopt;
     QByteArray buffer(maxSize + 1, Qt::Uninitialized);
@@ -100,6 +131,14 @@ std::optional<QByteArray> SysfsTree::read(const QString &relative, qsizetype max
     return buffer.trimmed();
 }
 
+int SysfsTree::openToWatch(const QString &relative) const {
+    if (!resolve(relative)) {
+        errno = ENOENT;
+        return -1;
+    }
+    return openBeneath(root_, relative, O_RDONLY);
+}
+
 std::optional<QString> SysfsTree::write(const QString &relative, const QByteArray &value) const {
     const QString shown = absolute(relative);
     const std::optional<QString> real = resolve(relative);
@@ -107,11 +146,14 @@ std::optional<QString> SysfsTree::write(const QString &relative, const QByteArra
         return failure(
             shown,
             QStringLiteral("missing, or a link that leads nowhere or outside %1").arg(root_));
-    // Never created, never followed: the entry must already be the attribute itself.
-    const int fd = ::open(QFile::encodeName(*real).constData(),
-                          O_WRONLY | O_TRUNC | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+    // Never created: the attribute must already exist.
+    const int fd = openBeneath(root_, relative, O_WRONLY);
     if (fd < 0)
-        return failure(shown, QString::fromLocal8Bit(std::strerror(errno)));
+        return failure(shown, errno == EINVAL ? QStringLiteral("not a regular file")
+                                              : QString::fromLocal8Bit(std::strerror(errno)));
+    // Truncated only once known to be a file: sysfs takes each write whole and ignores this,
+    // a copy of the tree in plain files needs it.
+    [[maybe_unused]] const int truncated = ::ftruncate(fd, 0);
     ssize_t written = -1;
     do {
         written = ::write(fd, value.constData(), size_t(value.size()));

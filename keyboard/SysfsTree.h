@@ -21,6 +21,9 @@ public:
     // The attribute's contents without surrounding white space, or nothing when unreadable or
     // longer than `maxSize`.
     std::optional<QByteArray> read(const QString &relative, qsizetype maxSize = 64) const;
+    // A descriptor to wait on the attribute's notices with, opened as read() opens it; -1 (errno
+    // set) when it cannot be.
+    int openToWatch(const QString &relative) const;
     // Replaces the attribute's contents; on failure, why, naming the attribute.
     std::optional<QString> write(const QString &relative, const QByteArray &value) const;
 

@@ -19,12 +19,22 @@ const QString credits = QStringLiteral(
     "and volume).\n\n"
     "Click the menu bar icon to toggle, or press ⌘⌥F. Right-click the icon for options.");
 
+QString unswitchableLine(const KeyboardReport &report) {
+    if (report.unswitchable.isEmpty())
+        return {};
+    return QStringLiteral(" Not switched: ") + report.unswitchable.join(QStringLiteral("; ")) +
+           QLatin1Char('.');
+}
+
 QString keyboardLine(const KeyboardReport &report) {
     switch (report.outcome) {
     case KeyboardReport::Outcome::switched:
         if (!report.switched.isEmpty())
             return QStringLiteral("Keyboards switched: ") +
-                   report.switched.join(QStringLiteral(", ")) + QLatin1Char('.');
+                   report.switched.join(QStringLiteral(", ")) + QLatin1Char('.') +
+                   unswitchableLine(report);
+        if (!report.unswitchable.isEmpty())
+            return unswitchableLine(report).mid(1);
         [[fallthrough]];
     case KeyboardReport::Outcome::noKeyboard:
         return QStringLiteral("No keyboard that Vantel can switch was found (see \"Which "

@@ -3,6 +3,7 @@
 #include "app/StatusMenu.h"
 #include "hotkey/GlobalHotKey.h"
 #include "icon/IconState.h"
+#include "logging/LoggingCategories.h"
 #include "platform/KeyboardModes.h"
 #include "platform/NotificationCenter.h"
 #include "platform/StatusButton.h"
@@ -52,10 +53,37 @@ void AppDelegate::start() {
     services_.keyboards.apply(fnState);
     // Desktops that ask the user first name the shortcut's keys long after the launch.
     connect(&services_.hotKey, &GlobalHotKey::shortcutChanged, this, &AppDelegate::refreshTooltip);
+    services_.keyboards.followKeyboards([weakSelf](bool changed) {
+        if (weakSelf)
+            weakSelf->keyboardChanged(changed);
+    });
 }
 
+// The one place, after launch, that the keyboards are asked from: every change of the
+// preference, a flip's included, passes here, and what is sent is what it holds now.
 void AppDelegate::preferenceChanged() {
     services_.keyboards.apply(toggler_.readFnState());
+}
+
+void AppDelegate::keyboardChanged(bool fnState) {
+    QPointer<AppDelegate> self(this);
+    WorkQueue &work = services_.work;
+    work.runInBackground([self, writer = toggler_, fnState, &work] {
+        if (!writer.writeFnState(fnState))
+            qCWarning(lcKeyboard) << "could not write the mode changed on the keyboard";
+        work.runOnMain([self, fnState] {
+            if (self)
+                self->showKeyboardChange(fnState);
+        });
+    });
+}
+
+void AppDelegate::showKeyboardChange(bool fnState) {
+    // A running flip shows its own outcome when it ends.
+    if (StatusButton *statusButton = button(); statusButton && !isWorking_)
+        showSteady(fnState, statusButton);
+    refreshTooltip();
+    postToggleNotification(fnState);
 }
 
 void AppDelegate::stop() {
@@ -145,8 +173,8 @@ void AppDelegate::finishToggle(bool newFnState) {
         showSteady(newFnState, statusButton);
     refreshTooltip();
     postToggleNotification(newFnState);
-    // Asynchronous: the keyboards follow without holding up anything above.
-    services_.keyboards.apply(newFnState);
+    // The keyboards are not asked from here: the flip wrote the preference, and the watch on it
+    // asks them with a fresh reading. The flip's own answer may already be out of date by now.
 }
 
 void AppDelegate::showSteady(bool fnState, StatusButton *statusButton) {

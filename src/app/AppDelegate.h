@@ -37,8 +37,11 @@ public:
     void showAbout();
     // Ends the application.
     void quit();
-    // The preference changed on disk (someone else wrote it): the keyboards follow.
+    // The preference changed on disk (a flip or someone else wrote it): the keyboards follow.
     void preferenceChanged();
+    // A keyboard's own Fn+Esc changed the mode: the preference, the icon, the tooltip and a
+    // notification follow, as after a switch.
+    void keyboardChanged(bool fnState);
 
     // Whether a flip is running.
     bool isWorking() const { return isWorking_; }
@@ -53,6 +56,7 @@ private:
     // The menu panels show themselves, with titles read afresh at each opening.
     std::unique_ptr<QMenu> panelMenu(bool fnState);
     void finishToggle(bool newFnState);
+    void showKeyboardChange(bool fnState);
     // Shows the steady icon of `fnState` and prepares the spin a click would start from it.
     void showSteady(bool fnState, StatusButton *statusButton);
     void refreshTooltip();

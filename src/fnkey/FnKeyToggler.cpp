@@ -61,3 +61,13 @@ bool FnKeyToggler::toggleFnState() const {
     // warning); the script's own answer is always the last thing it prints.
     return normalisedAnswer(lastNonEmptyLine(*result.output)) == u"true";
 }
+
+bool FnKeyToggler::writeFnState(bool fnState) const {
+    const QStringList write = {
+        QStringLiteral("write"), QStringLiteral("-g"), QStringLiteral("com.apple.keyboard.fnState"),
+        QStringLiteral("-bool"), fnState ? QStringLiteral("true") : QStringLiteral("false")};
+    const ProcessResult global = runProcess(defaultsExecutable_, write, readLimit);
+    const ProcessResult host = runProcess(
+        defaultsExecutable_, QStringList{QStringLiteral("-currentHost")} + write, readLimit);
+    return global.status == 0 && host.status == 0;
+}

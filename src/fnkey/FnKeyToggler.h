@@ -20,6 +20,9 @@ public:
     bool readFnState() const;
     // Flips the fn state and returns the new one as the flip script reports it. Blocks.
     bool toggleFnState() const;
+    // Writes the fn state the way the flip does, to the global domain and to this machine's
+    // own copy; false when either write failed. Blocks.
+    bool writeFnState(bool fnState) const;
 
     // The flip script exactly as the shell receives it.
     static QString flipScript();

@@ -3,12 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What became of the last request to make the keyboards follow the fn state.
 struct KeyboardReport {
     enum class Outcome { notAsked, switched, noKeyboard, refused, unavailable, failed };
     Outcome outcome = Outcome::notAsked;
     QStringList switched; // the names of the keyboards now in the asked-for mode
     QString detail;       // the service's own words, for the log
+    // The keyboards found that cannot be switched, each with what its top row does.
+    QStringList unswitchable;
 };
 
 // Makes the keyboards the kernel can switch follow the fn state. The preference alone changes
@@ -21,4 +25,7 @@ public:
     virtual void apply(bool fnState) = 0;
     // The outcome of the last request that was answered.
     virtual KeyboardReport report() const = 0;
+    // From now on calls `changed` with the new fn state whenever a keyboard's mode was changed
+    // on the keyboard itself (Fn+Esc handled by its firmware or driver).
+    virtual void followKeyboards(std::function<void(bool fnState)> changed) = 0;
 };

@@ -334,18 +334,42 @@ INSTANTIATE_TEST_SUITE_P(Versions, AboutTest,
                                            VersionCase{"Neither", {}, "Version "}),
                          [](const auto &row) { return row.param.name; });
 
-TEST_F(AppDelegateTest, KeyboardsFollowTheLaunchEverySwitchAndChangesMadeOutside) {
+// The flip's answer can be older than the preference by the time it arrives: only the watch on
+// the preference asks the keyboards, with what the preference holds then.
+TEST_F(AppDelegateTest, KeyboardsFollowTheLaunchAndEveryChangeOfThePreferenceOnly) {
     setFnState(true);
     AppDelegate &app = launch();
     EXPECT_THAT(keyboards.applied, ElementsAre(true));
     app.toggleAction();
-    EXPECT_THAT(keyboards.applied, ElementsAre(true)) << "asked before the flip ended";
     work.drain();
-    EXPECT_THAT(keyboards.applied, ElementsAre(true, false));
-    setFnState(true);
+    EXPECT_THAT(keyboards.applied, ElementsAre(true)) << "not from the end of the flip";
+    setFnState(true); // written from outside after the flip's own write
     app.preferenceChanged();
-    EXPECT_THAT(keyboards.applied, ElementsAre(true, false, true));
+    EXPECT_THAT(keyboards.applied, ElementsAre(true, true));
     EXPECT_EQ(notifications.requests.size(), 1u) << "no notification of its own";
+}
+
+// Fn+Esc on the keyboard: the preference is written as a flip writes it, and the icon, the
+// tooltip and the notification show the new mode as after a switch.
+TEST_F(AppDelegateTest, AChangeMadeOnTheKeyboardIsShownAndKept) {
+    AppDelegate &app = launch();
+    ASSERT_TRUE(keyboards.changedByKeyboard) << "followed from launch";
+    const int before = readings();
+    keyboards.changedByKeyboard(true);
+    setFnState(true); // what the writes below leave behind
+    work.drain();
+    QFile log(fakes.path() + QStringLiteral("/reads.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> calls = log.readAll().split('\n').mid(before);
+    EXPECT_TRUE(calls.contains("write -g com.apple.keyboard.fnState -bool true"));
+    EXPECT_TRUE(calls.contains("-currentHost write -g com.apple.keyboard.fnState -bool true"));
+    EXPECT_FALSE(app.isWorking());
+    EXPECT_EQ(button().lastImage(), steadyImage(true));
+    EXPECT_EQ(button().toolTips.back(), standardTip);
+    ASSERT_EQ(notifications.requests.size(), 1u);
+    EXPECT_EQ(notifications.requests[0].content.body,
+              QStringLiteral("Enabled: F1, F2 act as standard function keys"));
+    EXPECT_EQ(flips(), 0);
 }
 
 struct KeyboardLineCase {
@@ -371,14 +395,26 @@ INSTANTIATE_TEST_SUITE_P(
     Reports, AboutKeyboardsTest,
     ::testing::Values(
         KeyboardLineCase{"NotAskedYet", {}, QString()},
-        KeyboardLineCase{"Switched",
-                         {KeyboardReport::Outcome::switched, {"Apple keyboard", "TrackPoint"}, {}},
-                         QStringLiteral("Keyboards switched: Apple keyboard, TrackPoint.")},
-        KeyboardLineCase{"NoneFound", {KeyboardReport::Outcome::noKeyboard, {}, {}}, noKeyboard},
         KeyboardLineCase{
-            "SwitchedButNoneNamed", {KeyboardReport::Outcome::switched, {}, {}}, noKeyboard},
+            "Switched",
+            {KeyboardReport::Outcome::switched, {"Apple keyboard", "TrackPoint"}, {}, {}},
+            QStringLiteral("Keyboards switched: Apple keyboard, TrackPoint.")},
+        KeyboardLineCase{
+            "NoneFound", {KeyboardReport::Outcome::noKeyboard, {}, {}, {}}, noKeyboard},
+        KeyboardLineCase{"SomeCannotBeSwitched",
+                         {KeyboardReport::Outcome::switched,
+                          {"TrackPoint"},
+                          {},
+                          {"Apple keyboard: sends F1–F12 whatever is pressed"}},
+                         QStringLiteral("Keyboards switched: TrackPoint. Not switched: Apple "
+                                        "keyboard: sends F1–F12 whatever is pressed.")},
+        KeyboardLineCase{"NoneCanBeSwitched",
+                         {KeyboardReport::Outcome::switched, {}, {}, {"Touch Bar: unreadable"}},
+                         QStringLiteral("Not switched: Touch Bar: unreadable.")},
+        KeyboardLineCase{
+            "SwitchedButNoneNamed", {KeyboardReport::Outcome::switched, {}, {}, {}}, noKeyboard},
         KeyboardLineCase{"NoService",
-                         {KeyboardReport::Outcome::unavailable, {}, {}},
+                         {KeyboardReport::Outcome::unavailable, {}, {}, {}},
                          QStringLiteral("The keyboard service is not installed; no keyboard was "
                                         "switched.")}),
     [](const auto &row) { return row.param.name; });

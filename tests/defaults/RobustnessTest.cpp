@@ -220,8 +220,8 @@ TEST_P(Permissions, AreExplicitWhateverTheUmask) {
 
 INSTANTIATE_TEST_SUITE_P(Defaults, Permissions, ::testing::Values(022, 0277, 0222, 0));
 
-// Directories the user made are theirs: their modes never change, not through a symlink
-// either, and a read-only store stays read-only.
+// Links the user made to keep the store elsewhere are followed, and what they lead to is made
+// private like any store; a read-only store stays read-only.
 TEST(UserDirectories, KeepTheirModes) {
     PrivateStore store;
     const std::string real = store.home() + "/real", realByHost = store.home() + "/byhost";
@@ -234,8 +234,8 @@ TEST(UserDirectories, KeepTheirModes) {
     std::filesystem::create_directory_symlink(realByHost, real + "/ByHost");
     ASSERT_EQ(runTool(store, {"write", "-g", "k", "v"}).status, 0);
     ASSERT_EQ(runTool(store, {"-currentHost", "write", "-g", "k", "v"}).status, 0);
-    EXPECT_EQ(mode(real), 0755u);
-    EXPECT_EQ(mode(realByHost), 0750u);
+    EXPECT_EQ(mode(real), 0700u);
+    EXPECT_EQ(mode(realByHost), 0700u);
     EXPECT_EQ(runTool(store, {"-currentHost", "read", "-g", "k"}).out, "v\n");
 
     ::chmod(real.c_str(), 0500);
@@ -250,6 +250,42 @@ TEST(UserDirectories, KeepTheirModes) {
     EXPECT_EQ(fileBytes(real + "/NSGlobalDomain.plist"), before);
     EXPECT_EQ(runTool(store, {"read", "-g", "k"}).out, "v\n");
     ::chmod(real.c_str(), 0700); // so that the store can be cleaned up
+}
+
+// A store others may enter is made private before anything is written; one that belongs to
+// someone else, or holds their files or links, is refused and left as it is.
+TEST(SharedStore, IsMadePrivateOrRefused) {
+    PrivateStore store;
+    ASSERT_EQ(runTool(store, {"-currentHost", "write", "-g", "k", "v"}).status, 0);
+    ASSERT_EQ(runTool(store, {"write", "-g", "k", "v"}).status, 0);
+    const std::string global = store.root() + "/NSGlobalDomain.plist";
+    const auto everything = [&] {
+        return std::filesystem::recursive_directory_iterator(store.root());
+    };
+    ::chmod(store.root().c_str(), 0777);
+    for (const auto &entry : everything())
+        ::chmod(entry.path().c_str(), entry.is_directory() ? 0777 : 0666);
+    ASSERT_EQ(runTool(store, {"delete", "-g", "k"}).status, 0);
+    EXPECT_EQ(mode(store.root()), 0700u);
+    for (const auto &entry : everything())
+        EXPECT_EQ(mode(entry.path()), entry.is_directory() ? 0700u : 0600u) << entry.path();
+
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving files to another user needs root";
+    const std::string byHost = store.root() + "/ByHost";
+    std::filesystem::remove_all(byHost);
+    std::filesystem::create_directory_symlink(store.home(), byHost);
+    const unsigned home = mode(store.home());
+    for (const std::string &owned : {global, store.root(), byHost}) {
+        ASSERT_EQ(::lchown(owned.c_str(), 65534, 65534), 0);
+        const std::string before = fileBytes(global);
+        const ToolRun run = runTool(store, {"-currentHost", "write", "-g", "k", "w"});
+        EXPECT_NE(run.err.find(owned + " belongs to another user (uid 65534)"), std::string::npos)
+            << run.err;
+        EXPECT_EQ(fileBytes(global), before);
+        ASSERT_EQ(::lchown(owned.c_str(), 0, 0), 0);
+    }
+    EXPECT_EQ(mode(store.home()), home);
 }
 
 } // namespace

@@ -4,13 +4,16 @@ session bus against a fake sysfs tree, to follow the preference."""
 import os
 import subprocess
 import tempfile
+import time
 import unittest
 
-from harness import BIN_DIR, DesktopTest
-from desktop import wait_until
+from harness import BIN_DIR, BODY, TOOLTIP, DesktopTest
+from desktop import coverage, wait_until
 
 SERVICE = os.path.join(BIN_DIR, 'vantel-keyboard-service')
 FNMODE = 'module/hid_apple/parameters/fnmode'
+# An LG laptop's switch, which its firmware flips on Fn+Esc: 1 function keys first, 0 hardware.
+FN_LOCK = 'devices/platform/lg-laptop/fn_lock'
 # hid_apple's values: 2 sends function keys first, 1 hardware keys first, 3 is the boot default.
 VALUE = {True: '2', False: '1'}
 
@@ -33,6 +36,8 @@ class KeyboardTest(DesktopTest):
         self.state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
         os.makedirs(os.path.join(self.sysfs, os.path.dirname(FNMODE)))
         self.write_fnmode('3')
+        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FN_LOCK)))
+        self.write_fn_lock('0')
         self.desktop.spawn('keyboard-service', [
             SERVICE, '--session', '--sysfs-root', self.sysfs, '--state-dir', self.state,
             '--idle-exit', '0'])
@@ -44,6 +49,11 @@ class KeyboardTest(DesktopTest):
         with open(os.path.join(self.sysfs, FNMODE), 'w', encoding='utf-8') as f:
             f.write(value + '\n')
 
+    def write_fn_lock(self, value):
+        """A finished write stands for the kernel's notice with a sysfs tree of the tests' own."""
+        with open(os.path.join(self.sysfs, FN_LOCK), 'w', encoding='utf-8') as f:
+            f.write(value + '\n')
+
     def fnmode(self):
         with open(os.path.join(self.sysfs, FNMODE), encoding='utf-8') as f:
             return f.read().strip()
@@ -53,6 +63,10 @@ class KeyboardTest(DesktopTest):
 
     def wait_fnmode(self, fn_state, app, what):
         self.wait(lambda: self.fnmode() == VALUE[fn_state], what, 10, app)
+
+    def checks(self):
+        """How many times the service asked polkit, once for every mode sent."""
+        return len(self.desktop.records('polkit', 'check'))
 
     def test_launch_applies_the_stored_preference(self):
         for fn_state in (True, False):
@@ -71,6 +85,55 @@ class KeyboardTest(DesktopTest):
             item.activate()
             self.assert_toggled_once(app, new_state, settle=0.2)
             self.wait_fnmode(new_state, app, 'the click to switch the keyboard')
+
+    def test_one_click_sends_one_mode(self):
+        before = self.checks()
+        app = self.launch_switching(False)
+        item = self.status_item(app)
+        self.wait_fnmode(False, app, 'the launch to switch the keyboard')
+        self.wait(lambda: self.checks() == before + 1, 'the launch\'s one request', 10, app)
+        self.notes_seen = len(self.desktop.notifications())
+        item.activate()
+        self.assert_toggled_once(app, True, settle=0.2)
+        self.wait_fnmode(True, app, 'the click to switch the keyboard')
+        time.sleep(1.5)  # room for a second request to show up
+        self.assertEqual(before + 2, self.checks())
+
+    def test_a_write_right_after_a_click_wins(self):
+        """The preference written from outside just after a click's flip is the one that holds."""
+        app = self.launch_switching(False)
+        item = self.status_item(app)
+        self.wait_fnmode(False, app, 'the launch to switch the keyboard')
+        for _ in range(3):
+            self.notes_seen = len(self.desktop.notifications())
+            item.activate()
+            self.wait(self.desktop.fn_state, 'the flip to write the preference', 20, app)
+            self.desktop.set_fn_state(False)
+            self.wait_for_notification(app)
+            time.sleep(1.5)
+            self.assertFalse(self.desktop.fn_state())
+            self.assertEqual(VALUE[False], self.fnmode())
+
+    def test_fn_esc_on_the_keyboard_reaches_the_icon_the_preference_and_a_notification(self):
+        app = self.launch_switching(False)
+        item = self.status_item(app)
+        self.wait_fnmode(False, app, 'the launch to switch the keyboard')
+        hardware_icon = item.icon()
+        for fn_state in (True, False):
+            self.notes_seen = len(self.desktop.notifications())
+            self.write_fn_lock('1' if fn_state else '0')
+            note = self.wait_for_notification(app)
+            self.assertEqual(BODY[fn_state], note['body'])
+            self.wait(lambda: self.desktop.fn_state() == fn_state, 'the preference', 10, app)
+            self.wait(lambda: item.tooltip() == TOOLTIP[fn_state], 'the tooltip', 10, app)
+            self.wait_fnmode(fn_state, app, 'the other keyboard to follow')
+            if fn_state:
+                self.wait(lambda: coverage(item.icon()) > 1.5 * coverage(hardware_icon),
+                          'the filled icon of function keys', 10, app)
+            else:
+                self.wait(lambda: item.icon() == hardware_icon, 'the outlined icon', 10, app)
+            time.sleep(0.5)
+            self.assertEqual(1, len(self.new_notifications()), 'one notification per change')
 
     def test_a_change_made_outside_is_applied(self):
         app = self.launch_switching(False)

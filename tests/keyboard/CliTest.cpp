@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <linux/input.h>
+
 namespace {
 
 struct CliCase {
@@ -103,6 +105,52 @@ TEST_F(ServiceFixture, CliSetThenGetListAndApply) {
     const Run applied = run(QStringLiteral("vantel-keyboard"), {"--session", "apply"});
     EXPECT_EQ(applied.output, QStringLiteral("Switched 1 keyboard.\n"));
     EXPECT_EQ(sysfs_.value(id), "2");
+}
+
+} // namespace
+
+namespace {
+
+// `check` reads the keys from a recorded stream instead of a keyboard's device.
+class CheckTest : public ServiceFixture {
+protected:
+    Run check(const QList<int> &pressed) {
+        QFile stream(input_.filePath(QStringLiteral("recorded")));
+        EXPECT_TRUE(stream.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        for (const int code : pressed)
+            for (const int value : {1, 0}) {
+                input_event event{};
+                event.type = EV_KEY;
+                event.code = quint16(code);
+                event.value = value;
+                stream.write(reinterpret_cast<const char *>(&event), sizeof event);
+            }
+        stream.close();
+        return run(QStringLiteral("vantel-keyboard"),
+                   {"--session", "check", "--input", stream.fileName()});
+    }
+};
+
+TEST_F(CheckTest, SaysWhetherTheTableHoldsForTheKeyThatArrived) {
+    sysfs_.addSwitch(QStringLiteral("ideapad_laptop"), "1"); // function keys first, says the table
+    sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
+    struct Case {
+        QList<int> pressed;
+        int exitCode;
+        const char *says;
+    };
+    for (const Case &tried :
+         {Case{{KEY_F1}, 0, "ideapad_laptop (Lenovo IdeaPad laptop keyboard): the table holds"},
+          Case{{KEY_A, KEY_F5}, 0, "the table holds"},
+          Case{{KEY_BRIGHTNESSDOWN}, 6, "[Invert]\n    ideapad_laptop=true"},
+          Case{{KEY_A}, 5, "no key of the top row arrived"}}) {
+        const Run result = check(tried.pressed);
+        EXPECT_EQ(result.exitCode, tried.exitCode) << qPrintable(result.output);
+        EXPECT_TRUE(result.output.contains(QLatin1String(tried.says))) << qPrintable(result.output);
+        EXPECT_TRUE(result.output.contains(QLatin1String("reads auto, which Vantel does not")) ||
+                    tried.exitCode == 5)
+            << qPrintable(result.output);
+    }
 }
 
 } // namespace

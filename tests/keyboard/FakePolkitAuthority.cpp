@@ -36,6 +36,10 @@ public:
         : QDBusVirtualObject(&owner), owner_(owner) {}
     QString introspect(const QString &) const override { return {}; }
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &) override {
+        if (message.member() == QLatin1String("CancelCheckAuthorization")) {
+            owner_.cancel(message);
+            return true;
+        }
         if (message.member() != QLatin1String("CheckAuthorization"))
             return false;
         owner_.handle(message);
@@ -73,16 +77,31 @@ void FakePolkitAuthority::handle(const QDBusMessage &call) {
         request.subjectName = details.value(QStringLiteral("name")).toString();
         request.action = call.arguments().at(1).toString();
         request.flags = call.arguments().at(3).toUInt();
+        request.cancellationId = call.arguments().at(4).toString();
     }
     requests_.append(request);
-    if (holding_)
+    if (holding_ || heldSubjects_.contains(request.subjectName))
         held_.append(call);
     else
         answer(call);
 }
 
+void FakePolkitAuthority::cancel(const QDBusMessage &call) {
+    const QString id = call.arguments().value(0).toString();
+    cancellations_.append(id);
+    for (qsizetype i = 0; i < held_.size(); ++i) {
+        if (held_[i].arguments().value(4).toString() != id)
+            continue;
+        bus_.send(held_.takeAt(i).createErrorReply(
+            QStringLiteral("org.freedesktop.PolicyKit1.Error.Cancelled"), "Cancelled"));
+        break;
+    }
+    bus_.send(call.createReply());
+}
+
 void FakePolkitAuthority::release() {
     holding_ = false;
+    heldSubjects_.clear();
     for (const QDBusMessage &call : std::exchange(held_, {}))
         answer(call);
 }

@@ -17,6 +17,10 @@ QString FakeSysfs::deviceFor(const QString &driver) {
         return QStringLiteral("VPC2004:00");
     if (driver == QLatin1String("hid-lenovo"))
         return QStringLiteral("0003:17EF:6047.0001");
+    if (driver == QLatin1String("hid-appletb-kbd"))
+        return QStringLiteral("0003:05AC:8302.0003");
+    if (driver == QLatin1String("uniwill-laptop"))
+        return QStringLiteral("INOU0000:00");
     return {};
 }
 
@@ -32,12 +36,13 @@ QString FakeSysfs::addSwitch(const QString &driver, const QString &device,
         if (part.contains(QLatin1Char('*')))
             part = device;
     QString real = parts.join(QLatin1Char('/'));
-    const bool linked = parts.size() == 4 && parts[0] == QLatin1String("bus") &&
-                        parts[2] == QLatin1String("devices");
+    // bus/*/devices/NAME and bus/*/drivers/DRIVER/NAME are links into devices/.
+    const bool linked = parts.size() >= 4 && parts[0] == QLatin1String("bus") &&
+                        parts.last() == device && !device.isEmpty();
     if (linked) {
         real = QStringLiteral("devices/fake/%1/%2").arg(parts[1], device);
-        QDir(root()).mkpath(QStringLiteral("bus/%1/devices").arg(parts[1]));
-        QFile::link(QStringLiteral("../../../") + real,
+        QDir(root()).mkpath(QStringList(parts.mid(0, parts.size() - 1)).join(QLatin1Char('/')));
+        QFile::link(QStringLiteral("../").repeated(int(parts.size()) - 1) + real,
                     dir_.filePath(parts.join(QLatin1Char('/'))));
     }
     QDir(root()).mkpath(real);

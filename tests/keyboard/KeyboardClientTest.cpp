@@ -2,6 +2,7 @@
 #include "platform/DBusKeyboardModes.h"
 #include "platform/PreferenceFileWatcher.h"
 
+#include <QFile>
 #include <QSaveFile>
 #include <QSignalSpy>
 
@@ -51,6 +52,20 @@ TEST_F(KeyboardClientTest, ReportsAMissingService) {
     modes->apply(false);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return modes->report().outcome == KeyboardReport::Outcome::unavailable; }, 10000));
+}
+
+TEST_F(KeyboardClientTest, HearsOfChangesMadeOnTheKeyboard) {
+    const QString id = sysfs_.addSwitch(QStringLiteral("lg-laptop"), "1");
+    const auto modes = client();
+    std::vector<bool> heard;
+    modes->followKeyboards([&heard](bool fnState) { heard.push_back(fnState); });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bus_->serviceRunning(); }, 10000));
+    keptMode(); // the subscription is in before the keyboard changes
+    QFile fnLock(sysfs_.root() + QLatin1Char('/') + id);
+    ASSERT_TRUE(fnLock.open(QIODevice::WriteOnly) && fnLock.write("0\n") == 2);
+    fnLock.close();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !heard.empty(); }, 10000));
+    EXPECT_EQ(heard, std::vector<bool>{false});
 }
 
 // Writers replace the file by renaming a new one over it, which ends a plain watch on the file.

@@ -25,10 +25,18 @@ ServiceBus::ServiceBus(const Options &options) {
     if (options.activatable)
         writeFile(services + QStringLiteral("/org.vantel.Keyboard1.service"),
                   QStringLiteral("[D-BUS Service]\nName=org.vantel.Keyboard1\nExec=%1 --session "
-                                 "--sysfs-root %2 --state-dir %3 --idle-exit %4\n")
+                                 "--sysfs-root %2 --state-dir %3 --idle-exit %4%5 --config %6%7\n")
                       .arg(binary(QStringLiteral("vantel-keyboard-service")), options.sysfsRoot,
                            options.stateDir)
-                      .arg(options.idleSeconds));
+                      .arg(options.idleSeconds)
+                      .arg(options.inputDir.isEmpty()
+                               ? QString()
+                               : QStringLiteral(" --input-dir ") + options.inputDir)
+                      .arg(options.configFile.isEmpty() ? QStringLiteral("/nonexistent")
+                                                        : options.configFile)
+                      .arg(options.extraArguments.isEmpty()
+                               ? QString()
+                               : QLatin1Char(' ') + options.extraArguments.join(QLatin1Char(' '))));
     // A fixed socket path, so that the bus can hand its own address to the services it starts.
     address_ = QStringLiteral("unix:path=") + dir_.filePath(QStringLiteral("bus"));
     const QString config = dir_.filePath(QStringLiteral("bus.conf"));

@@ -18,6 +18,9 @@ public:
         QString stateDir;
         int idleSeconds = 0;
         bool activatable = true;
+        QString inputDir;   // where the service looks for input devices; its own default if empty
+        QString configFile; // the administrator's settings; none if empty
+        QStringList extraArguments;
     };
 
     explicit ServiceBus(const Options &options);
@@ -52,10 +55,13 @@ class SignalRecorder : public QObject {
 public:
     int count() const { return count_; }
     QVariantMap changed() const { return changed_; }
+    // The first argument of every signal received, for signals that carry a string.
+    QStringList firstArguments() const { return firsts_; }
 
 public slots:
     void record(const QDBusMessage &signal) {
         ++count_;
+        firsts_.append(signal.arguments().value(0).toString());
         QVariantMap changed;
         signal.arguments().value(1).value<QDBusArgument>() >> changed;
         changed_.insert(changed);
@@ -64,4 +70,5 @@ public slots:
 private:
     int count_ = 0;
     QVariantMap changed_;
+    QStringList firsts_;
 };

@@ -23,11 +23,13 @@ protected:
         startBus(0);
     }
 
-    void startBus(int idleSeconds, bool activatable = true, bool withAuthority = true) {
+    void startBus(int idleSeconds, bool activatable = true, bool withAuthority = true,
+                  const QStringList &extraArguments = {}) {
         authority_.reset();
         bus_.reset();
         bus_ = std::make_unique<ServiceBus>(
-            ServiceBus::Options{sysfs_.root(), state_.path(), idleSeconds, activatable});
+            ServiceBus::Options{sysfs_.root(), state_.path(), idleSeconds, activatable,
+                                input_.path(), config_, extraArguments});
         ASSERT_TRUE(bus_->isRunning());
         static int serial = 0;
         ++serial;
@@ -80,6 +82,8 @@ protected:
 
     FakeSysfs sysfs_;
     QTemporaryDir state_;
+    QTemporaryDir input_; // the input devices, empty unless a test adds one
+    QString config_;      // the administrator's settings, when a test writes some
     std::unique_ptr<ServiceBus> bus_;
     QDBusConnection client_{QString()};
     std::unique_ptr<FakePolkitAuthority> authority_;

@@ -36,8 +36,9 @@ TEST_P(DriverRowTest, SwitchesBothWaysAndReadsBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDriver, DriverRowTest,
-                         ::testing::Values("hid_apple", "ideapad_laptop", "hid-lenovo",
-                                           "huawei_wmi", "lg-laptop", "tuxedo_keyboard"));
+                         ::testing::Values("hid_apple", "hid-appletb-kbd", "ideapad_laptop",
+                                           "hid-lenovo", "huawei_wmi", "lg-laptop",
+                                           "uniwill-laptop", "qc71_laptop", "tuxedo_keyboard"));
 
 TEST_F(KeyboardServiceTest, SwitchesSeveralKeyboardsAtOnce) {
     const QString apple = sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
@@ -69,7 +70,7 @@ TEST_F(KeyboardServiceTest, RefusalWritesNothing) {
     }
 }
 
-TEST_F(KeyboardServiceTest, AsksPolkitAboutTheCallerAllowingInteraction) {
+TEST_F(KeyboardServiceTest, AsksPolkitAboutTheCaller) {
     sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
     switched(setMode(QStringLiteral("function-keys")));
     ASSERT_EQ(authority_->requests().size(), 1);
@@ -77,7 +78,18 @@ TEST_F(KeyboardServiceTest, AsksPolkitAboutTheCallerAllowingInteraction) {
     EXPECT_EQ(request.subjectKind, QStringLiteral("system-bus-name"));
     EXPECT_EQ(request.subjectName, client_.baseService());
     EXPECT_EQ(request.action, QStringLiteral("org.vantel.keyboard.set-mode"));
-    EXPECT_EQ(request.flags, 1u);
+    EXPECT_EQ(request.flags, 0u); // the call did not offer to wait for a password
+
+    // A caller's wish to wait for a password is passed on; the tool off a terminal has none.
+    QDBusMessage interactive =
+        ServiceBus::serviceCall(QStringLiteral("SetMode"), {"hardware-keys"});
+    interactive.setInteractiveAuthorizationAllowed(true);
+    switched(ServiceBus::call(client_, interactive));
+    EXPECT_EQ(
+        run(QStringLiteral("vantel-keyboard"), {"--session", "set", "hardware-keys"}).exitCode, 0);
+    ASSERT_EQ(authority_->requests().size(), 3);
+    EXPECT_EQ(authority_->requests()[1].flags, 1u);
+    EXPECT_EQ(authority_->requests()[2].flags, 0u);
 }
 
 TEST_F(KeyboardServiceTest, RefusesAnyOtherModeWithoutAskingOrWriting) {
@@ -179,6 +191,35 @@ TEST_F(KeyboardServiceTest, ExitsWhenIdleAndIsStartedAgainByTheNextCall) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !bus_->serviceRunning(); }, 15000));
     EXPECT_EQ(keptMode(), QString());
     EXPECT_NE(client_.interface()->serviceOwner("org.vantel.Keyboard1").value(), first);
+}
+
+// The administrator's file: a machine whose firmware flips a driver's meaning, and a mode for
+// keyboards nobody has chosen one for yet. What it does not understand changes nothing.
+TEST_F(KeyboardServiceTest, FollowsTheAdministratorsSettings) {
+    config_ = state_.filePath(QStringLiteral("keyboard.conf"));
+    QFile file(config_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("# this machine\n[Invert]\nideapad_laptop=true\nlg-laptop=maybe\nno_such=true\n"
+               "[Default]\nMode=hardware-keys\n[Other]\nMode=function-keys\n");
+    file.close();
+    const QString ideapad = sysfs_.addSwitch(QStringLiteral("ideapad_laptop"), "1");
+    const QString lg = sysfs_.addSwitch(QStringLiteral("lg-laptop"), "1");
+    startBus(0);
+
+    EXPECT_EQ(switched(call(QStringLiteral("Apply"))), 2u);
+    EXPECT_EQ(sysfs_.value(ideapad), "1");
+    EXPECT_EQ(sysfs_.value(lg), "0");
+    EXPECT_EQ(keptMode(), QString()) << "the default is not a choice";
+    const Run once = run(QStringLiteral("vantel-keyboard-service"),
+                         {"--apply", "--sysfs-root", sysfs_.root(), "--state-dir", state_.path(),
+                          "--config", config_});
+    EXPECT_EQ(once.exitCode, 0) << qPrintable(once.output);
+
+    EXPECT_EQ(switched(setMode(QStringLiteral("function-keys"))), 2u);
+    EXPECT_EQ(sysfs_.value(ideapad), "0");
+    EXPECT_EQ(sysfs_.value(lg), "1");
+    for (const KeyboardEntry &entry : keyboards())
+        EXPECT_EQ(entry.mode, QStringLiteral("function-keys")) << qPrintable(entry.id);
 }
 
 TEST_F(KeyboardServiceTest, KeepsAnsweringWhilePolkitIsAsking) {

@@ -28,18 +28,22 @@ TEST_P(ReadingTest, ReportsWhatTheDriverHolds) {
     EXPECT_EQ(modeName(found[0].mode), modeName(GetParam().mode));
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, ReadingTest,
-                         ::testing::Values(Reading{"hid_apple", "0", KeyboardMode::fnDisabled},
-                                           Reading{"hid_apple", "1", KeyboardMode::hardwareKeys},
-                                           Reading{"hid_apple", "2", KeyboardMode::functionKeys},
-                                           Reading{"hid_apple", "3", KeyboardMode::automatic},
-                                           Reading{"hid_apple", "4", KeyboardMode::fnDisabled},
-                                           Reading{"hid_apple", "5", KeyboardMode::unknown},
-                                           Reading{"hid_apple", "", KeyboardMode::unknown},
-                                           Reading{"hid-lenovo", "3", KeyboardMode::unknown},
-                                           Reading{"huawei_wmi", "1", KeyboardMode::functionKeys},
-                                           Reading{"lg-laptop", QByteArray(200, '1'),
-                                                   KeyboardMode::unknown}));
+using M = KeyboardMode;
+INSTANTIATE_TEST_SUITE_P(
+    Values, ReadingTest,
+    ::testing::Values(
+        Reading{"hid_apple", "0", M::functionKeysOnly}, Reading{"hid_apple", "1", M::hardwareKeys},
+        Reading{"hid_apple", "2", M::functionKeys}, Reading{"hid_apple", "3", M::automatic},
+        Reading{"hid_apple", "4", M::functionKeysOnly}, Reading{"hid_apple", "5", M::unknown},
+        Reading{"hid_apple", "", M::unknown}, Reading{"hid-appletb-kbd", "0", M::other},
+        Reading{"hid-appletb-kbd", "1", M::functionKeys},
+        Reading{"hid-appletb-kbd", "2", M::hardwareKeys}, Reading{"hid-appletb-kbd", "3", M::other},
+        Reading{"uniwill-laptop", "0", M::functionKeys},
+        Reading{"uniwill-laptop", "1", M::hardwareKeys},
+        Reading{"qc71_laptop", "0", M::functionKeys}, Reading{"qc71_laptop", "1", M::hardwareKeys},
+        Reading{"tuxedo_keyboard", "1", M::functionKeys}, Reading{"hid-lenovo", "3", M::unknown},
+        Reading{"huawei_wmi", "1", M::functionKeys},
+        Reading{"lg-laptop", QByteArray(200, '1'), M::unknown}));
 
 TEST(SysfsKeyboards, ReportsAnUnreadableSwitchAsUnknown) {
     FakeSysfs sysfs;
@@ -99,8 +103,8 @@ TEST(SysfsKeyboards, NeverLeavesTheRootThroughLinks) {
 TEST(SysfsKeyboards, WritesOnlyTheTwoModesThatMayBeAskedFor) {
     FakeSysfs sysfs;
     const QString id = sysfs.addSwitch(QStringLiteral("hid_apple"), "3");
-    for (const KeyboardMode mode :
-         {KeyboardMode::automatic, KeyboardMode::fnDisabled, KeyboardMode::unknown})
+    for (const KeyboardMode mode : {KeyboardMode::automatic, KeyboardMode::functionKeysOnly,
+                                    KeyboardMode::other, KeyboardMode::unknown})
         EXPECT_EQ(SysfsKeyboards(sysfs.root()).write(mode).switched, 0);
     EXPECT_EQ(sysfs.value(id), "3");
 }

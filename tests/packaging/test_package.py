@@ -47,7 +47,8 @@ KEYBOARD_FILES = [
     "/lib/systemd/system/vantel-keyboard.service",
     "/usr/share/polkit-1/actions/org.vantel.keyboard.policy",
     "/lib/udev/rules.d/70-vantel-keyboard.rules",
-    "/lib/systemd/system-sleep/vantel-keyboard",
+    "/lib/systemd/system/vantel-keyboard-apply.service",
+    "/lib/systemd/system/suspend.target.wants/vantel-keyboard-apply.service",
     "/usr/share/man/man1/vantel-keyboard.1.gz",
 ]
 # Nothing of the developer's side belongs in the package.

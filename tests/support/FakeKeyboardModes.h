@@ -15,9 +15,14 @@ public:
         applied.push_back(fnState);
     }
     KeyboardReport report() const override { return reported; }
+    void followKeyboards(std::function<void(bool)> changed) override {
+        changedByKeyboard = std::move(changed);
+    }
 
     std::vector<bool> applied;
     KeyboardReport reported;
+    // Stands for the keyboard's own Fn+Esc once the program follows the keyboards.
+    std::function<void(bool)> changedByKeyboard;
 
 private:
     Journal *journal_;

@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "PlistFile.h"
+#include "StorePrivacy.h"
 #include "ValueText.h"
 
 #include <algorithm>
@@ -198,10 +199,13 @@ Status PreferenceStore::makeDirectories() const {
     return hostId_.empty() ? std::nullopt : makePrivateDirectory(directory());
 }
 
+// Also makes the store private, so that it runs before anything is written.
 Status PreferenceStore::checkWritable() const {
     if (Status refused = checkNotReadOnly(root_))
         return refused;
-    return hostId_.empty() ? std::nullopt : checkNotReadOnly(directory());
+    if (Status refused = hostId_.empty() ? std::nullopt : checkNotReadOnly(directory()))
+        return refused;
+    return makeStorePrivate(root_);
 }
 
 Status PreferenceStore::remove(const Domain &domain) {

@@ -1,0 +1,121 @@
+#include "ServiceFixture.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusPendingCall>
+#include <QDBusServiceWatcher>
+#include <QDir>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+// A property read sent to the service's unique name, which outlives its well-known one.
+QDBusMessage modeFrom(const QString &owner) {
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        owner, QStringLiteral("/org/vantel/Keyboard1"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << QStringLiteral("org.vantel.Keyboard1") << QStringLiteral("Mode");
+    return get;
+}
+
+class ServiceExitTest : public ServiceFixture {
+protected:
+    QStringList stateFiles() {
+        return QDir(state_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+};
+
+// Calls that reach the service while it leaves are answered, never dropped (NoReply); a call
+// that arrives once it has gone is refused by the bus instead, which the caller can act on.
+TEST_F(ServiceExitTest, CallsSentRightAfterTheNameIsGivenBackAreNeverDropped) {
+    startBus(1);
+    EXPECT_EQ(keptMode(), QString());
+    const QString owner = client_.interface()->serviceOwner("org.vantel.Keyboard1").value();
+    // Ten callers, since each may await at most 128 replies.
+    QList<QDBusConnection> callers;
+    for (int c = 0; c < 10; ++c)
+        callers.append(bus_->connect(QStringLiteral("late-%1").arg(c)));
+    QList<QDBusPendingCall> calls;
+    QDBusServiceWatcher watcher(QStringLiteral("org.vantel.Keyboard1"), client_,
+                                QDBusServiceWatcher::WatchForUnregistration);
+    QObject::connect(&watcher, &QDBusServiceWatcher::serviceUnregistered, [&] {
+        for (int i = 0; i < 1000; ++i)
+            calls.append(callers[i % 10].asyncCall(modeFrom(owner)));
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return calls.size() == 1000; }, 20000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            return std::all_of(calls.begin(), calls.end(), [](auto &c) { return c.isFinished(); });
+        },
+        20000));
+    for (const QDBusPendingCall &call : calls) {
+        const QDBusMessage reply = call.reply();
+        if (reply.type() != QDBusMessage::ReplyMessage) {
+            ASSERT_EQ(reply.errorName(), "org.freedesktop.DBus.Error.ServiceUnknown")
+                << qPrintable(reply.errorMessage());
+        }
+    }
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !client_.interface()->isServiceRegistered(owner); }, 20000));
+}
+
+// systemd stops the service with SIGTERM as soon as the name is given back, or when the unit
+// is stopped.
+TEST_F(ServiceExitTest, SigtermAnswersThePendingCheckAndExitsCleanly) {
+    const QString id = sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
+    startBus(0, false);
+    QProcess service;
+    service.setProcessEnvironment(bus_->environment());
+    service.start(ServiceBus::binary(QStringLiteral("vantel-keyboard-service")),
+                  {"--session", "--sysfs-root", sysfs_.root(), "--state-dir", state_.path(),
+                   "--idle-exit", "0"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bus_->serviceRunning(); }, 20000));
+    const QString owner = client_.interface()->serviceOwner("org.vantel.Keyboard1").value();
+    // A subscriber keeps an idle service, never one asked to stop.
+    ASSERT_EQ(call(QStringLiteral("Subscribe")).type(), QDBusMessage::ReplyMessage);
+    authority_->hold();
+    QDBusPendingCall pending =
+        client_.asyncCall(ServiceBus::serviceCall(QStringLiteral("SetMode"), {"function-keys"}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return authority_->waiting() == 1; }, 10000));
+
+    service.terminate();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !bus_->serviceRunning(); }, 10000));
+    EXPECT_EQ(ServiceBus::call(client_, modeFrom(owner)).type(), QDBusMessage::ReplyMessage);
+    EXPECT_EQ(service.state(), QProcess::Running);
+    authority_->release();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, 10000));
+    EXPECT_EQ(pending.reply().type(), QDBusMessage::ReplyMessage);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return service.state() == QProcess::NotRunning; }, 20000));
+    EXPECT_EQ(service.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(service.exitCode(), 0);
+    EXPECT_EQ(sysfs_.value(id), "2");
+    EXPECT_EQ(stateFiles(), (QStringList{".keyboard-mode.lock", "keyboard-mode"}));
+}
+
+// --apply waits for a switch in progress, and clears what a killed writer left behind.
+TEST_F(ServiceExitTest, ApplyWaitsForTheLockSharedWithSetMode) {
+    const QString id = sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
+    ASSERT_EQ(setMode(QStringLiteral("function-keys")).type(), QDBusMessage::ReplyMessage);
+    QFile(sysfs_.root() + QLatin1Char('/') + id).open(QIODevice::WriteOnly);
+    QFile(state_.filePath(".keyboard-mode.Xk3j9a")).open(QIODevice::WriteOnly);
+    const int lock =
+        ::open(qPrintable(state_.filePath(".keyboard-mode.lock")), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+
+    QProcess apply;
+    apply.start(ServiceBus::binary(QStringLiteral("vantel-keyboard-service")),
+                {"--apply", "--sysfs-root", sysfs_.root(), "--state-dir", state_.path()});
+    ASSERT_TRUE(apply.waitForStarted());
+    QTest::qWait(500);
+    EXPECT_EQ(apply.state(), QProcess::Running);
+    EXPECT_EQ(sysfs_.value(id), "");
+    ::close(lock);
+    ASSERT_TRUE(apply.waitForFinished(20000));
+    EXPECT_EQ(apply.exitCode(), 0);
+    EXPECT_EQ(sysfs_.value(id), "2");
+    EXPECT_EQ(stateFiles(), (QStringList{".keyboard-mode.lock", "keyboard-mode"}));
+}
+
+} // namespace
