@@ -9,7 +9,6 @@ system bus.
 
 import os
 import shutil
-import subprocess
 
 from desktop import wait_until
 from wayland import accepts
@@ -18,21 +17,6 @@ SERVICE_FILES = '/usr/share/dbus-1/services'
 KWIN = '/usr/bin/kwin_wayland'
 PORTAL = '/usr/libexec/xdg-desktop-portal'
 PORTAL_KDE = '/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde'
-
-BUS_CONFIG = '''<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path={socket}</listen>
-  <auth>EXTERNAL</auth>
-  <servicedir>{services}</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-'''
 
 
 def installed():
@@ -54,21 +38,7 @@ def prepare(desktop):
 
 def start_bus(desktop, services):
     """A session bus that starts on demand only the named services of Debian's."""
-    folder = os.path.join(desktop.root, 'services')
-    os.makedirs(folder, exist_ok=True)
-    for name in services:
-        shutil.copy(os.path.join(SERVICE_FILES, name + '.service'), folder)
-    socket = os.path.join(desktop.runtime, 'bus')
-    conf = os.path.join(desktop.root, 'bus.conf')
-    with open(conf, 'w', encoding='utf-8') as f:
-        f.write(BUS_CONFIG.format(socket=socket, services=folder))
-    proc = desktop.spawn('bus', ['dbus-daemon', '--nofork', '--config-file=' + conf,
-                                 '--print-address=1'], stdout=subprocess.PIPE)
-    desktop.bus_address = proc.stdout.readline().decode().strip()
-    proc.stdout.close()
-    if not desktop.bus_address:
-        raise RuntimeError('the private session bus did not start')
-    desktop.env['DBUS_SESSION_BUS_ADDRESS'] = desktop.bus_address
+    desktop.start_bus([os.path.join(SERVICE_FILES, name + '.service') for name in services])
 
 
 def owned(bus, name):

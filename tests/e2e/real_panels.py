@@ -9,7 +9,6 @@ backend serves as `org.freedesktop.appearance` `color-scheme`.
 import json
 import os
 import re
-import shutil
 import subprocess
 import time
 
@@ -28,20 +27,6 @@ SERVICES = {
                'org.freedesktop.impl.portal.desktop.gtk.service', 'ca.desrt.dconf.service',
                'org.freedesktop.impl.portal.PermissionStore.service'],
 }
-BUS_CONFIG = '''<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:path={socket}</listen>
-  <auth>EXTERNAL</auth>
-  <servicedir>{services}</servicedir>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-'''
 # The portal picks its GTK backend for a GNOME desktop; GNOME's settings live in dconf.
 GNOME_SETTINGS = {'XDG_CURRENT_DESKTOP': 'GNOME', 'GSETTINGS_BACKEND': 'dconf'}
 SCHEMES = {None: 'default', 'dark': 'prefer-dark', 'light': 'prefer-light'}
@@ -102,25 +87,11 @@ class RealDesktop(desktop.Desktop):
     """A private desktop whose bus starts the real services named in `services` on demand."""
 
     def start_bus_with(self, services):
-        folder = self._dir('services')
-        for kind in services:
-            for name in SERVICES[kind]:
-                shutil.copy(os.path.join(SERVICE_DIR, name), folder)
-        socket = os.path.join(self.runtime, 'bus')
-        conf = os.path.join(self.root, 'bus.conf')
-        with open(conf, 'w', encoding='utf-8') as f:
-            f.write(BUS_CONFIG.format(socket=socket, services=folder))
         # Nothing reaches the machine's system bus. What the bus starts inherits its
         # environment: the display, and the portal's backend and settings store.
         self.env['DBUS_SYSTEM_BUS_ADDRESS'] = 'unix:path=' + os.path.join(self.root, 'none')
-        proc = self.spawn('bus', ['dbus-daemon', '--nofork', '--config-file=' + conf,
-                                  '--print-address=1'], env=dict(self.env, **GNOME_SETTINGS),
-                          stdout=subprocess.PIPE)
-        self.bus_address = proc.stdout.readline().decode().strip()
-        proc.stdout.close()
-        if not self.bus_address:
-            raise RuntimeError('the private session bus did not start')
-        self.env['DBUS_SESSION_BUS_ADDRESS'] = self.bus_address
+        self.start_bus([os.path.join(SERVICE_DIR, name) for kind in services
+                        for name in SERVICES[kind]], env=dict(self.env, **GNOME_SETTINGS))
 
     # The notification server -------------------------------------------------------------------
 
