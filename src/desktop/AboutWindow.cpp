@@ -1,4 +1,4 @@
-#include "platform/AboutWindow.h"
+#include "desktop/AboutWindow.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

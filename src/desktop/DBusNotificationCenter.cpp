@@ -1,4 +1,4 @@
-#include "platform/DBusNotificationCenter.h"
+#include "desktop/DBusNotificationCenter.h"
 
 #include "logging/LoggingCategories.h"
 

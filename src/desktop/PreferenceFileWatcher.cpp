@@ -1,4 +1,4 @@
-#include "platform/PreferenceFileWatcher.h"
+#include "desktop/PreferenceFileWatcher.h"
 
 #include <QDir>
 #include <QFileInfo>

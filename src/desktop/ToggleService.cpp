@@ -1,4 +1,4 @@
-#include "platform/ToggleService.h"
+#include "desktop/ToggleService.h"
 
 #include "logging/LoggingCategories.h"
 

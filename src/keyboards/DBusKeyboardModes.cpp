@@ -1,6 +1,6 @@
-#include "platform/DBusKeyboardModes.h"
+#include "keyboards/DBusKeyboardModes.h"
 
-#include "keyboard/KeyboardBusTypes.h"
+#include "keyboard-service/KeyboardBusTypes.h"
 #include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>

@@ -1,7 +1,7 @@
-#include "platform/portal/PortalRequest.h"
+#include "portal/PortalRequest.h"
 
-#include "platform/portal/PortalNames.h"
-#include "platform/portal/PortalSignal.h"
+#include "portal/PortalNames.h"
+#include "portal/PortalSignal.h"
 
 #include "logging/LoggingCategories.h"
 

@@ -1,6 +1,6 @@
-#include "platform/portal/PortalSignal.h"
+#include "portal/PortalSignal.h"
 
-#include "platform/portal/PortalNames.h"
+#include "portal/PortalNames.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

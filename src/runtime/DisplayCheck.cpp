@@ -1,4 +1,4 @@
-#include "platform/DisplayCheck.h"
+#include "runtime/DisplayCheck.h"
 
 #include <QDir>
 #include <QFile>

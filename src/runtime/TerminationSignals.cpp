@@ -1,4 +1,4 @@
-#include "platform/TerminationSignals.h"
+#include "runtime/TerminationSignals.h"
 
 #include <QSocketNotifier>
 

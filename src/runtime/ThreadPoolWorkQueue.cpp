@@ -1,4 +1,4 @@
-#include "platform/ThreadPoolWorkQueue.h"
+#include "runtime/ThreadPoolWorkQueue.h"
 
 #include <QMetaObject>
 

@@ -1,7 +1,7 @@
-#include "hotkey/GlobalHotKey.h"
+#include "shortcuts/GlobalHotKey.h"
 
 #include "logging/LoggingCategories.h"
-#include "platform/GlobalShortcutBackend.h"
+#include "shortcuts/GlobalShortcutBackend.h"
 
 #include <QLoggingCategory>
 

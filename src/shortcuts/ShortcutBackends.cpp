@@ -1,9 +1,9 @@
-#include "platform/ShortcutBackends.h"
+#include "shortcuts/ShortcutBackends.h"
 
 #include "logging/LoggingCategories.h"
-#include "platform/none/NoShortcutBackend.h"
-#include "platform/portal/PortalShortcutBackend.h"
-#include "platform/x11/X11ShortcutBackend.h"
+#include "shortcuts/none/NoShortcutBackend.h"
+#include "shortcuts/portal/PortalShortcutBackend.h"
+#include "shortcuts/x11/X11ShortcutBackend.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

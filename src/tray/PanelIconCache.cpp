@@ -1,4 +1,4 @@
-#include "platform/PanelIconCache.h"
+#include "tray/PanelIconCache.h"
 
 QIcon PanelIconCache::icon(const PanelPicture &picture, const IconAppearance &appearance,
                            const Make &make) {

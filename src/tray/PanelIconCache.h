@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/IconAppearance.h"
-#include "platform/StatusButton.h"
+#include "tray/StatusButton.h"
+#include "tray/colours/IconAppearance.h"
 
 #include <QHash>
 #include <QIcon>

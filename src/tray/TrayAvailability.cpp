@@ -1,4 +1,4 @@
-#include "platform/TrayAvailability.h"
+#include "tray/TrayAvailability.h"
 
 #include "logging/LoggingCategories.h"
 

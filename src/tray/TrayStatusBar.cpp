@@ -1,10 +1,10 @@
-#include "platform/TrayStatusBar.h"
+#include "tray/TrayStatusBar.h"
 
-#include "platform/MenuPlacement.h"
-#include "platform/NamedPixmapIcon.h"
-#include "platform/PanelColors.h"
-#include "platform/Tint.h"
-#include "platform/x11/X11PointerWindow.h"
+#include "tray/MenuPlacement.h"
+#include "tray/colours/PanelColors.h"
+#include "tray/icons/NamedPixmapIcon.h"
+#include "tray/icons/Tint.h"
+#include "tray/x11/X11PointerWindow.h"
 
 #include <QApplication>
 #include <QCursor>

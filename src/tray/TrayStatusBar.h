@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/IconAppearance.h"
-#include "platform/PanelIconCache.h"
-#include "platform/StatusBar.h"
-#include "platform/StatusButton.h"
-#include "platform/SymbolicIconFiles.h"
+#include "tray/PanelIconCache.h"
+#include "tray/StatusBar.h"
+#include "tray/StatusButton.h"
+#include "tray/colours/IconAppearance.h"
+#include "tray/icons/SymbolicIconFiles.h"
 
 #include <QList>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "PrivateBus.h"
-#include "platform/DBusNotificationCenter.h"
-#include "platform/SingleInstance.h"
-#include "platform/TrayAvailability.h"
+#include "desktop/DBusNotificationCenter.h"
+#include "desktop/SingleInstance.h"
 #include "support/FakeNotificationServer.h"
 #include "support/FakeTrayWatcher.h"
+#include "tray/TrayAvailability.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

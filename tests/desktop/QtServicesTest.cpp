@@ -1,7 +1,7 @@
-#include "platform/AboutWindow.h"
-#include "platform/DisplayCheck.h"
-#include "platform/TerminationSignals.h"
-#include "platform/ThreadPoolWorkQueue.h"
+#include "desktop/AboutWindow.h"
+#include "runtime/DisplayCheck.h"
+#include "runtime/TerminationSignals.h"
+#include "runtime/ThreadPoolWorkQueue.h"
 
 #include <QApplication>
 #include <QFile>

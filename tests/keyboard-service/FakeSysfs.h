@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyboard/DriverTable.h"
+#include "keyboard-service/DriverTable.h"
 
 #include <QByteArray>
 #include <QString>

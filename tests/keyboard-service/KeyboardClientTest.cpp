@@ -1,6 +1,6 @@
 #include "ServiceFixture.h"
-#include "platform/DBusKeyboardModes.h"
-#include "platform/PreferenceFileWatcher.h"
+#include "desktop/PreferenceFileWatcher.h"
+#include "keyboards/DBusKeyboardModes.h"
 
 #include <QSaveFile>
 #include <QSignalSpy>

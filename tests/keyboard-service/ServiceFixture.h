@@ -4,7 +4,7 @@
 #include "FakeSysfs.h"
 #include "QtPrinters.h"
 #include "ServiceBus.h"
-#include "keyboard/KeyboardBusTypes.h"
+#include "keyboard-service/KeyboardBusTypes.h"
 
 #include <QDBusVariant>
 #include <QProcess>

@@ -1,7 +1,7 @@
-#include "keyboard/SysfsKeyboards.h"
+#include "keyboard-service/SysfsKeyboards.h"
 #include "FakeSysfs.h"
 #include "QtPrinters.h"
-#include "keyboard/KeptMode.h"
+#include "keyboard-service/KeptMode.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "hotkey/GlobalHotKey.h"
-#include "platform/ShortcutBackends.h"
-#include "platform/none/NoShortcutBackend.h"
+#include "shortcuts/GlobalHotKey.h"
+#include "shortcuts/ShortcutBackends.h"
+#include "shortcuts/none/NoShortcutBackend.h"
 #include "support/FakeShortcutBackend.h"
 
 #include <QDBusConnection>

@@ -1,4 +1,4 @@
-#include "platform/portal/PortalShortcutBackend.h"
+#include "shortcuts/portal/PortalShortcutBackend.h"
 #include "PrivateBus.h"
 
 #include <QDBusMessage>

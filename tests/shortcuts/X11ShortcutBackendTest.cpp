@@ -1,6 +1,6 @@
-#include "platform/x11/X11ShortcutBackend.h"
+#include "shortcuts/x11/X11ShortcutBackend.h"
 #include "XcbTestEnvironment.h"
-#include "hotkey/GlobalHotKey.h"
+#include "shortcuts/GlobalHotKey.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>

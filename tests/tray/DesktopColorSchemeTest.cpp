@@ -1,6 +1,6 @@
-#include "platform/portal/DesktopColorScheme.h"
+#include "tray/colours/DesktopColorScheme.h"
 #include "PrivateBus.h"
-#include "platform/PanelModeWatch.h"
+#include "tray/colours/PanelModeWatch.h"
 
 #include <QDBusContext>
 #include <QDBusMessage>

@@ -1,6 +1,6 @@
-#include "platform/IconAppearance.h"
-#include "platform/NamedPixmapIcon.h"
-#include "platform/SymbolicIconFiles.h"
+#include "tray/colours/IconAppearance.h"
+#include "tray/icons/NamedPixmapIcon.h"
+#include "tray/icons/SymbolicIconFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "icon/IconShape.h"
 #include "icon/IconDrawing.h"
-#include "platform/SymbolicIconFiles.h"
-#include "platform/Tint.h"
+#include "tray/icons/SymbolicIconFiles.h"
+#include "tray/icons/Tint.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

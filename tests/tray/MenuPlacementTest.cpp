@@ -1,4 +1,4 @@
-#include "platform/MenuPlacement.h"
+#include "tray/MenuPlacement.h"
 
 #include <gtest/gtest.h>
 

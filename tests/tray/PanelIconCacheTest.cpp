@@ -1,8 +1,8 @@
-#include "platform/PanelIconCache.h"
+#include "tray/PanelIconCache.h"
 #include "icon/FrameCache.h"
 #include "icon/IconDrawing.h"
-#include "platform/NamedPixmapIcon.h"
-#include "platform/Tint.h"
+#include "tray/icons/NamedPixmapIcon.h"
+#include "tray/icons/Tint.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "platform/StatusButton.h"
-#include "platform/Tint.h"
-#include "platform/TrayStatusBar.h"
+#include "tray/StatusButton.h"
+#include "tray/TrayStatusBar.h"
+#include "tray/icons/Tint.h"
 
 #include <QApplication>
 #include <QMenu>

@@ -1,4 +1,4 @@
-#include "keyboard/DriverTable.h"
+#include "keyboard-service/DriverTable.h"
 
 KeyboardMode KeyboardDriver::modeOf(const QByteArray &value) const {
     if (value == functionKeysValue)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyboard/KeyboardMode.h"
+#include "keyboard-service/KeyboardMode.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "keyboard/KeptMode.h"
+#include "keyboard-service/KeptMode.h"
 
 #include "logging/LoggingCategories.h"
 

@@ -1,7 +1,7 @@
-#include "keyboard/KeyboardBusObject.h"
+#include "keyboard-service/KeyboardBusObject.h"
 
-#include "keyboard/KeyboardBusTypes.h"
-#include "keyboard/KeyboardService.h"
+#include "keyboard-service/KeyboardBusTypes.h"
+#include "keyboard-service/KeyboardService.h"
 #include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>

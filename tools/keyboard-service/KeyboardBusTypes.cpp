@@ -1,4 +1,4 @@
-#include "keyboard/KeyboardBusTypes.h"
+#include "keyboard-service/KeyboardBusTypes.h"
 
 #include <QDBusMetaType>
 

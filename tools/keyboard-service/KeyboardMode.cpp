@@ -1,4 +1,4 @@
-#include "keyboard/KeyboardMode.h"
+#include "keyboard-service/KeyboardMode.h"
 
 QString modeName(KeyboardMode mode) {
     switch (mode) {

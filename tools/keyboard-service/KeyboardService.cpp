@@ -1,6 +1,6 @@
-#include "keyboard/KeyboardService.h"
+#include "keyboard-service/KeyboardService.h"
 
-#include "keyboard/KeyboardBusTypes.h"
+#include "keyboard-service/KeyboardBusTypes.h"
 #include "logging/LoggingCategories.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "keyboard/Authorizer.h"
-#include "keyboard/KeptMode.h"
-#include "keyboard/SysfsKeyboards.h"
+#include "keyboard-service/Authorizer.h"
+#include "keyboard-service/KeptMode.h"
+#include "keyboard-service/SysfsKeyboards.h"
 
 #include <QObject>
 #include <QStringList>

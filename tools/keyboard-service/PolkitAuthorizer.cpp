@@ -1,4 +1,4 @@
-#include "keyboard/PolkitAuthorizer.h"
+#include "keyboard-service/PolkitAuthorizer.h"
 
 #include "logging/LoggingCategories.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "keyboard/Authorizer.h"
+#include "keyboard-service/Authorizer.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "keyboard/SysfsKeyboards.h"
+#include "keyboard-service/SysfsKeyboards.h"
 
 #include "logging/LoggingCategories.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "keyboard/DriverTable.h"
-#include "keyboard/KeyboardMode.h"
-#include "keyboard/SysfsTree.h"
+#include "keyboard-service/DriverTable.h"
+#include "keyboard-service/KeyboardMode.h"
+#include "keyboard-service/SysfsTree.h"
 
 #include <QList>
 #include <QString>

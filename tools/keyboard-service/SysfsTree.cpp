@@ -1,4 +1,4 @@
-#include "keyboard/SysfsTree.h"
+#include "keyboard-service/SysfsTree.h"
 
 #include <QDir>
 #include <QFileInfo>

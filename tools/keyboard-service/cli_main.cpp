@@ -1,6 +1,6 @@
 // vantel-keyboard: shows and changes the fn mode of the keyboards through the keyboard service,
 // so that polkit decides who may change it.
-#include "keyboard/KeyboardBusTypes.h"
+#include "keyboard-service/KeyboardBusTypes.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

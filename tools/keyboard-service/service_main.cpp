@@ -1,8 +1,8 @@
 // vantel-keyboard-service: the root service that applies the fn mode to the keyboards the kernel
 // lets us switch. Started by the bus on demand; --apply is the one-shot for udev and resume.
-#include "keyboard/KeyboardBusObject.h"
-#include "keyboard/KeyboardService.h"
-#include "keyboard/PolkitAuthorizer.h"
+#include "keyboard-service/KeyboardBusObject.h"
+#include "keyboard-service/KeyboardService.h"
+#include "keyboard-service/PolkitAuthorizer.h"
 #include "logging/LoggingCategories.h"
 
 #include <QCommandLineParser>

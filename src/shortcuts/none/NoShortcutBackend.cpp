@@ -1,4 +1,4 @@
-#include "platform/none/NoShortcutBackend.h"
+#include "shortcuts/none/NoShortcutBackend.h"
 
 bool NoShortcutBackend::grabKey(const QString &, const QString &, Qt::Key, Qt::KeyboardModifiers,
                                 QString *error) {

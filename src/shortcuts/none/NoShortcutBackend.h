@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GlobalShortcutBackend.h"
+#include "shortcuts/GlobalShortcutBackend.h"
 
 // Stands in where the session offers no way of getting a combination system-wide: every grab
 // fails with an error, so the program runs on without its shortcut.

@@ -1,8 +1,8 @@
-#include "platform/portal/PortalSession.h"
+#include "shortcuts/portal/PortalSession.h"
 
-#include "platform/portal/PortalNames.h"
-#include "platform/portal/PortalRequest.h"
-#include "platform/portal/PortalSignal.h"
+#include "portal/PortalNames.h"
+#include "portal/PortalRequest.h"
+#include "portal/PortalSignal.h"
 
 #include "logging/LoggingCategories.h"
 

@@ -1,6 +1,6 @@
-#include "platform/portal/PortalShortcutBackend.h"
+#include "shortcuts/portal/PortalShortcutBackend.h"
 
-#include "platform/portal/PortalSession.h"
+#include "shortcuts/portal/PortalSession.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "platform/x11/X11KeyGrabs.h"
+#include "shortcuts/x11/X11KeyGrabs.h"
 
 #include <xcb/xcb.h>
 

@@ -1,4 +1,4 @@
-#include "platform/x11/X11KeyPosition.h"
+#include "shortcuts/x11/X11KeyPosition.h"
 
 #include <QChar>
 

@@ -1,8 +1,8 @@
-#include "platform/x11/X11ShortcutBackend.h"
+#include "shortcuts/x11/X11ShortcutBackend.h"
 
 #include "logging/LoggingCategories.h"
-#include "platform/x11/X11KeyGrabs.h"
-#include "platform/x11/X11KeyPosition.h"
+#include "shortcuts/x11/X11KeyGrabs.h"
+#include "shortcuts/x11/X11KeyPosition.h"
 
 #include <QGuiApplication>
 #include <QKeySequence>

@@ -1,4 +1,4 @@
-#include "platform/portal/DesktopColorScheme.h"
+#include "tray/colours/DesktopColorScheme.h"
 
 #include "logging/LoggingCategories.h"
 

@@ -1,4 +1,4 @@
-#include "platform/IconAppearance.h"
+#include "tray/colours/IconAppearance.h"
 
 IconColorPreference iconColorPreference(const QString &text) {
     const QString value = text.trimmed().toLower();

@@ -1,9 +1,9 @@
-#include "platform/PanelColors.h"
+#include "tray/colours/PanelColors.h"
 
 #include "logging/LoggingCategories.h"
-#include "platform/PanelModeWatch.h"
-#include "platform/portal/DesktopColorScheme.h"
-#include "platform/x11/X11TrayColors.h"
+#include "tray/colours/DesktopColorScheme.h"
+#include "tray/colours/PanelModeWatch.h"
+#include "tray/x11/X11TrayColors.h"
 
 #include <QEvent>
 #include <QGuiApplication>

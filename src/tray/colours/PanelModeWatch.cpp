@@ -1,4 +1,4 @@
-#include "platform/PanelModeWatch.h"
+#include "tray/colours/PanelModeWatch.h"
 
 #include "logging/LoggingCategories.h"
 

@@ -1,4 +1,4 @@
-#include "platform/NamedPixmapIcon.h"
+#include "tray/icons/NamedPixmapIcon.h"
 
 #include <QHash>
 #include <QIconEngine>

@@ -1,6 +1,6 @@
-#include "platform/PanelIcon.h"
+#include "tray/icons/PanelIcon.h"
 
-#include "platform/Tint.h"
+#include "tray/icons/Tint.h"
 
 #include <QGuiApplication>
 #include <QPalette>

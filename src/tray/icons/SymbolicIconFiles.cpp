@@ -1,7 +1,7 @@
-#include "platform/SymbolicIconFiles.h"
+#include "tray/icons/SymbolicIconFiles.h"
 
 #include "logging/LoggingCategories.h"
-#include "platform/Tint.h"
+#include "tray/icons/Tint.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/Tint.h"
+#include "tray/icons/Tint.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "platform/x11/X11PointerWindow.h"
+#include "tray/x11/X11PointerWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>

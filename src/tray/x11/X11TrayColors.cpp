@@ -1,4 +1,4 @@
-#include "platform/x11/X11TrayColors.h"
+#include "tray/x11/X11TrayColors.h"
 
 #include "logging/LoggingCategories.h"
 
