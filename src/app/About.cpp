@@ -1,7 +1,7 @@
 #include "app/AppDelegate.h"
 
-#include "platform/AboutPanel.h"
-#include "platform/KeyboardModes.h"
+#include "desktop/AboutPanel.h"
+#include "keyboards/KeyboardModes.h"
 
 #include <QFontDatabase>
 

@@ -1,13 +1,13 @@
 #include "app/AppDelegate.h"
 
 #include "app/StatusMenu.h"
-#include "hotkey/GlobalHotKey.h"
+#include "desktop/NotificationCenter.h"
 #include "icon/IconState.h"
+#include "keyboards/KeyboardModes.h"
 #include "logging/LoggingCategories.h"
-#include "platform/KeyboardModes.h"
-#include "platform/NotificationCenter.h"
-#include "platform/StatusButton.h"
-#include "platform/WorkQueue.h"
+#include "runtime/WorkQueue.h"
+#include "shortcuts/GlobalHotKey.h"
+#include "tray/StatusButton.h"
 
 #include <QMenu>
 #include <QPointer>

@@ -3,8 +3,8 @@
 #include "app/AppServices.h"
 #include "app/StatusMenu.h"
 #include "fnkey/FnKeyToggler.h"
-#include "platform/StatusBar.h"
 #include "status/StatusIconController.h"
+#include "tray/StatusBar.h"
 
 #include <QObject>
 

@@ -1,9 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "desktop/BusTypes.h"
+#include "desktop/SingleInstance.h"
+#include "desktop/ToggleService.h"
 #include "logging/LoggingCategories.h"
-#include "platform/BusTypes.h"
-#include "platform/SingleInstance.h"
-#include "platform/ToggleService.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

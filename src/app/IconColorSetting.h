@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/IconAppearance.h"
+#include "tray/colours/IconAppearance.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>

@@ -2,7 +2,7 @@
 
 #include "icon/IconDrawing.h"
 #include "icon/IconShape.h"
-#include "platform/StatusButton.h"
+#include "tray/StatusButton.h"
 
 #include <QTimer>
 #include <chrono>

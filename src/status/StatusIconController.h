@@ -4,7 +4,7 @@
 #include "icon/IconDrawing.h"
 #include "icon/IconState.h"
 #include "icon/IconStyle.h"
-#include "platform/StatusButton.h"
+#include "tray/StatusButton.h"
 
 #include <QList>
 #include <QPointer>

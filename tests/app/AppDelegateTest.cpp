@@ -1,6 +1,6 @@
 #include "app/AppDelegate.h"
-#include "hotkey/GlobalHotKey.h"
 #include "icon/IconDrawing.h"
+#include "shortcuts/GlobalHotKey.h"
 #include "support/FakeAboutPanel.h"
 #include "support/FakeExecutable.h"
 #include "support/FakeKeyboardModes.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AboutPanel.h"
+#include "desktop/AboutPanel.h"
 #include "support/Journal.h"
 
 #include <vector>

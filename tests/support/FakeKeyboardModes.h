@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/KeyboardModes.h"
+#include "keyboards/KeyboardModes.h"
 #include "support/Journal.h"
 
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/NotificationCenter.h"
+#include "desktop/NotificationCenter.h"
 #include "support/Journal.h"
 
 #include <vector>

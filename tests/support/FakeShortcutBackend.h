@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/GlobalShortcutBackend.h"
+#include "shortcuts/GlobalShortcutBackend.h"
 #include "support/Journal.h"
 
 #include <QList>

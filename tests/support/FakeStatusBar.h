@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/StatusBar.h"
-#include "platform/StatusButton.h"
 #include "support/Journal.h"
+#include "tray/StatusBar.h"
+#include "tray/StatusButton.h"
 
 #include <QMenu>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WorkQueue.h"
+#include "runtime/WorkQueue.h"
 
 #include <deque>
 #include <functional>

@@ -1,0 +1,43 @@
+#include "desktop/ToggleService.h"
+
+#include "logging/LoggingCategories.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QLoggingCategory>
+
+namespace {
+// Long enough for a loaded desktop, short enough that a hung program does not hang a shortcut.
+constexpr int callTimeoutMs = 5000;
+} // namespace
+
+bool ToggleService::exportOn(const QDBusConnection &bus) {
+    QDBusConnection connection(bus);
+    const bool exported = connection.registerObject(QString::fromLatin1(objectPath), this,
+                                                    QDBusConnection::ExportScriptableSlots);
+    if (!exported)
+        qCInfo(lcInstance) << "cannot offer" << objectPath << "on the session bus";
+    return exported;
+}
+
+void ToggleService::Toggle() {
+    qCDebug(lcInstance) << "toggle asked for over the session bus";
+    Q_EMIT toggleRequested();
+}
+
+QString ToggleService::requestToggle(const QDBusConnection &bus, const QString &busName) {
+    if (!bus.isConnected())
+        return QStringLiteral("Cannot reach Vantel: there is no session bus.");
+    QDBusConnection connection(bus);
+    const QDBusMessage call = QDBusMessage::createMethodCall(
+        busName, QString::fromLatin1(objectPath), QString::fromLatin1(interfaceName),
+        QStringLiteral("Toggle"));
+    const QDBusMessage reply = connection.call(call, QDBus::Block, callTimeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return {};
+    const QString error = reply.errorName();
+    if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+        error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner"))
+        return QStringLiteral("Vantel is not running.");
+    return QStringLiteral("Cannot reach Vantel: %1").arg(reply.errorMessage());
+}

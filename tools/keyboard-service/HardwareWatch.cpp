@@ -1,0 +1,170 @@
+#include "keyboard-service/HardwareWatch.h"
+
+#include "logging/LoggingCategories.h"
+
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/input.h>
+#include <sys/inotify.h>
+#include <unistd.h>
+
+struct HardwareWatch::Watched {
+    int fd = -1;
+    int inotifyWatch = -1;
+    std::unique_ptr<QSocketNotifier> notifier;
+    ~Watched() {
+        notifier.reset();
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+namespace {
+
+// sysfs arms POLLPRI again only once the attribute has been read from its start.
+void rearm(int fd) {
+    char buffer[64];
+    ::lseek(fd, 0, SEEK_SET);
+    while (::read(fd, buffer, sizeof buffer) > 0) {
+    }
+}
+
+int openForWatching(const QString &path, int flags) {
+    return ::open(QFile::encodeName(path).constData(),
+                  O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC | flags);
+}
+
+} // namespace
+
+HardwareWatch::HardwareWatch(SysfsKeyboards keyboards, Options options)
+    : keyboards_(std::move(keyboards)), options_(std::move(options)) {
+    inotify_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (inotify_ < 0) {
+        qCWarning(lcKeyboard) << "cannot watch for new keyboards:" << strerror(errno);
+    } else {
+        inotifyNotifier_ = std::make_unique<QSocketNotifier>(inotify_, QSocketNotifier::Read);
+        connect(inotifyNotifier_.get(), &QSocketNotifier::activated, this,
+                &HardwareWatch::readInotify);
+        // devtmpfs reports devices that come and go; a keyboard plugged in brings its switch.
+        ::inotify_add_watch(inotify_, QFile::encodeName(options_.inputDirectory).constData(),
+                            IN_CREATE | IN_DELETE | IN_ONLYDIR);
+    }
+    refresh();
+}
+
+HardwareWatch::~HardwareWatch() {
+    files_.clear();
+    devices_.clear();
+    inotifyNotifier_.reset();
+    if (inotify_ >= 0)
+        ::close(inotify_);
+}
+
+void HardwareWatch::refresh() {
+    const QStringList files = keyboards_.noticeFiles();
+    for (const QString &relative : files)
+        if (!files_.contains(relative))
+            watchFile(relative);
+    for (const QString &relative : files_.keys())
+        if (!files.contains(relative))
+            forget(files_, relative);
+    const QStringList devices = keyboards_.fnEscDevices();
+    for (const QString &name : devices)
+        if (!devices_.contains(name))
+            watchDevice(name);
+    for (const QString &name : devices_.keys())
+        if (!devices.contains(name))
+            forget(devices_, name);
+}
+
+void HardwareWatch::forget(QHash<QString, std::shared_ptr<Watched>> &table, const QString &key) {
+    const std::shared_ptr<Watched> watched = table.take(key);
+    if (watched && watched->inotifyWatch >= 0)
+        ::inotify_rm_watch(inotify_, watched->inotifyWatch);
+}
+
+void HardwareWatch::watchFile(const QString &relative) {
+    auto watched = std::make_shared<Watched>();
+    const QString path = keyboards_.absolute(relative);
+    // Confined beneath the root like every other open of the switches.
+    watched->fd = keyboards_.openToWatch(relative);
+    if (watched->fd < 0) {
+        qCDebug(lcKeyboard).noquote() << "cannot watch" << path << strerror(errno);
+        return;
+    }
+    rearm(watched->fd);
+    const int fd = watched->fd;
+    watched->notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Exception);
+    connect(watched->notifier.get(), &QSocketNotifier::activated, this, [this, fd] {
+        rearm(fd);
+        emit noticed();
+    });
+    if (options_.writesAreNotices && inotify_ >= 0)
+        watched->inotifyWatch =
+            ::inotify_add_watch(inotify_, QFile::encodeName(path).constData(), IN_CLOSE_WRITE);
+    files_.insert(relative, watched);
+}
+
+void HardwareWatch::watchDevice(const QString &name) {
+    auto watched = std::make_shared<Watched>();
+    const QString path = options_.inputDirectory + QLatin1Char('/') + name;
+    watched->fd = openForWatching(path, 0);
+    if (watched->fd < 0) {
+        qCDebug(lcKeyboard).noquote() << "cannot watch" << path << strerror(errno);
+        return;
+    }
+    watched->notifier = std::make_unique<QSocketNotifier>(watched->fd, QSocketNotifier::Read);
+    connect(watched->notifier.get(), &QSocketNotifier::activated, this,
+            [this, name] { readDevice(name); });
+    devices_.insert(name, watched);
+    qCDebug(lcKeyboard).noquote() << "watching" << path << "for Fn+Esc";
+}
+
+// Only whether Fn+Esc went down is looked at; every other key is read and dropped.
+void HardwareWatch::readDevice(const QString &name) {
+    const std::shared_ptr<Watched> watched = devices_.value(name);
+    if (!watched)
+        return;
+    input_event events[16];
+    bool fnEsc = false;
+    for (;;) {
+        const ssize_t size = ::read(watched->fd, events, sizeof events);
+        if (size < 0 && errno == EINTR)
+            continue;
+        if (size < 0 && errno == EAGAIN)
+            break;
+        if (size <= 0) { // gone: unplugged, or a stream that ended
+            devices_.remove(name);
+            break;
+        }
+        for (size_t i = 0; i < size_t(size) / sizeof(input_event); ++i)
+            fnEsc = fnEsc || (events[i].type == EV_KEY && events[i].code == KEY_FN_ESC &&
+                              events[i].value == 1);
+    }
+    if (fnEsc)
+        emit noticed();
+}
+
+void HardwareWatch::readInotify() {
+    alignas(inotify_event) char buffer[4096];
+    bool written = false;
+    bool devicesChanged = false;
+    for (;;) {
+        const ssize_t size = ::read(inotify_, buffer, sizeof buffer);
+        if (size <= 0)
+            break;
+        for (ssize_t offset = 0; offset < size;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + offset);
+            written = written || (event->mask & IN_CLOSE_WRITE);
+            devicesChanged = devicesChanged || (event->mask & (IN_CREATE | IN_DELETE));
+            offset += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    if (devicesChanged)
+        refresh();
+    if (written || devicesChanged)
+        emit noticed();
+}

@@ -1,0 +1,303 @@
+#include "keyboard-service/KeyboardService.h"
+
+#include "keyboard-service/KeyboardBusTypes.h"
+#include "logging/LoggingCategories.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString invalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+const QString accessDenied = QStringLiteral("org.freedesktop.DBus.Error.AccessDenied");
+constexpr qsizetype maxNameLength = 256;
+
+ServiceAnswer error(const QString &name, const QString &message) {
+    return ServiceAnswer{0, name, message};
+}
+
+// Anything that could move a terminal's cursor, change its colours or reorder what follows.
+bool isControl(QChar c) {
+    const ushort u = c.unicode();
+    return c.category() == QChar::Other_Control || u == 0x2028 || u == 0x2029 || u == 0x061c ||
+           u == 0x200e || u == 0x200f || (u >= 0x202a && u <= 0x202e) ||
+           (u >= 0x2066 && u <= 0x2069);
+}
+
+QString printable(const QString &name) {
+    QString shown;
+    for (const QChar c : name)
+        shown.append(isControl(c) ? QChar(QChar::ReplacementCharacter) : c);
+    if (shown.size() > maxNameLength)
+        shown.truncate(shown.at(maxNameLength - 1).isHighSurrogate() ? maxNameLength - 1
+                                                                     : maxNameLength);
+    return shown;
+}
+
+ServiceAnswer answerFor(const WriteReport &report, const QStringList &earlierFailures) {
+    const QStringList failures = earlierFailures + report.failures;
+    if (!failures.isEmpty())
+        return error(KeyboardBus::writeFailedError,
+                     QStringLiteral("Could not write %1 (%2 of %3 keyboards switched)")
+                         .arg(failures.join(QStringLiteral("; ")))
+                         .arg(report.switched)
+                         .arg(report.found));
+    if (report.found == 0)
+        return error(KeyboardBus::noKeyboardError,
+                     QStringLiteral("No keyboard that Vantel can switch was found"));
+    return ServiceAnswer{uint(report.switched), {}, {}};
+}
+
+// The keyboards' count when every one already holds `mode`, so that nothing need be written.
+std::optional<uint> allHolding(const QList<Keyboard> &keyboards, KeyboardMode mode) {
+    const bool all = !keyboards.isEmpty() && std::all_of(keyboards.begin(), keyboards.end(),
+                                                         [mode](const Keyboard &keyboard) {
+                                                             return keyboard.mode == mode;
+                                                         });
+    return all ? std::optional(uint(keyboards.size())) : std::nullopt;
+}
+
+} // namespace
+
+KeyboardService::KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Authorizer &authorizer,
+                                 std::chrono::seconds idleTime, PendingChecks::Limits limits,
+                                 std::optional<KeyboardMode> defaultMode)
+    : keyboards_(std::move(keyboards)), kept_(std::move(kept)), checks_(authorizer, limits),
+      defaultMode_(defaultMode) {
+    idleTimer_.setSingleShot(true);
+    idleTimer_.setInterval(idleTime);
+    connect(&idleTimer_, &QTimer::timeout, this, &KeyboardService::timedOut);
+    // A caller still waiting for the authority gets its answer first.
+    connect(&checks_, &PendingChecks::settled, this, &KeyboardService::touch);
+    noteReadings();
+    touch();
+}
+
+void KeyboardService::timedOut() {
+    if (!checks_.isEmpty())
+        return; // settled() starts the timer again
+    if (draining_)
+        emit drained();
+    else if (subscribers_.isEmpty())
+        emit idle(); // otherwise the last subscriber to leave starts the timer again
+}
+
+void KeyboardService::touch() {
+    if (idleTimer_.interval() > 0)
+        idleTimer_.start();
+}
+
+void KeyboardService::drain(std::chrono::milliseconds quiet) {
+    draining_ = true;
+    idleTimer_.setInterval(quiet);
+    touch();
+}
+
+void KeyboardService::subscribe(const QString &name) {
+    touch();
+    subscribers_.insert(name);
+}
+
+void KeyboardService::callerLeft(const QString &name) {
+    checks_.callerLeft(name);
+    if (subscribers_.remove(name) && subscribers_.isEmpty())
+        touch();
+}
+
+QList<Keyboard> KeyboardService::keyboards() {
+    touch();
+    followHardware();
+    QList<Keyboard> found = keyboards_.scan();
+    for (Keyboard &keyboard : found)
+        keyboard.name = printable(keyboard.name);
+    return found;
+}
+
+QString KeyboardService::mode() {
+    touch();
+    followHardware();
+    const std::optional<KeyboardMode> kept = kept_.read();
+    return kept ? modeName(*kept) : QString();
+}
+
+ServiceAnswer KeyboardService::underLock(
+    const std::function<ServiceAnswer(const QString &lockFailure, News &news)> &change) {
+    News news;
+    ServiceAnswer answer;
+    {
+        const KeptMode::Lock lock = kept_.lock();
+        answer = change(lock.failure(), news);
+    }
+    tell(news);
+    return answer;
+}
+
+void KeyboardService::tell(const News &news) {
+    if (!news.properties.isEmpty())
+        emit propertiesChanged(news.properties);
+    if (news.byKeyboard)
+        emit modeChangedByKeyboard(modeName(*news.byKeyboard));
+}
+
+QList<Keyboard> KeyboardService::noteReadings() {
+    const QList<Keyboard> found = keyboards_.scan();
+    readings_.clear();
+    for (const Keyboard &keyboard : found)
+        readings_.insert(keyboard.id, keyboard.mode);
+    return found;
+}
+
+bool KeyboardService::allHold(KeyboardMode mode) const {
+    return !readings_.isEmpty() &&
+           std::all_of(readings_.cbegin(), readings_.cend(),
+                       [mode](KeyboardMode reading) { return reading == mode; });
+}
+
+void KeyboardService::followHardware() {
+    underLock([this](const QString &lockFailure, News &news) {
+        if (!lockFailure.isEmpty())
+            qCWarning(lcKeyboard).noquote() << lockFailure;
+        follow(news);
+        return ServiceAnswer{};
+    });
+}
+
+void KeyboardService::follow(News &news) {
+    const QHash<QString, KeyboardMode> before = readings_;
+    const std::optional<KeyboardMode> kept = kept_.read();
+    std::optional<KeyboardMode> changed;
+    const QList<Keyboard> found = noteReadings();
+    for (const Keyboard &keyboard : found) {
+        const bool switchable = requestedMode(modeName(keyboard.mode)).has_value();
+        // A keyboard that just came is given the kept mode by udev, not followed.
+        if (switchable && before.contains(keyboard.id) && keyboard.mode != before[keyboard.id] &&
+            keyboard.mode != kept)
+            changed = keyboard.mode;
+    }
+    if (!changed) {
+        if (readings_ != before)
+            news.properties.append(QStringLiteral("Keyboards"));
+        return;
+    }
+    qCInfo(lcKeyboard).noquote() << "changed on the keyboard to" << modeName(*changed);
+    if (std::optional<QString> failed = kept_.write(*changed))
+        qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
+    keyboards_.write(*changed);
+    noteReadings();
+    news.properties = QStringList{QStringLiteral("Mode"), QStringLiteral("Keyboards")};
+    news.byKeyboard = changed;
+}
+
+void KeyboardService::setMode(const QString &mode, const Caller &caller,
+                              std::function<void(ServiceAnswer)> answer) {
+    touch();
+    const std::optional<KeyboardMode> requested = requestedMode(mode);
+    if (!requested) {
+        answer(error(invalidArgs, QStringLiteral("Unknown mode \"%1\": use function-keys or "
+                                                 "hardware-keys")
+                                      .arg(printable(mode.left(40)))));
+        return;
+    }
+    authorised(caller, std::move(answer), [this, mode = *requested] {
+        return underLock([this, mode](const QString &lockFailure, News &news) {
+            return keepAndWrite(mode, lockFailure, news);
+        });
+    });
+}
+
+void KeyboardService::apply(const Caller &caller, std::function<void(ServiceAnswer)> answer) {
+    touch();
+    // A change made on a keyboard that told nobody is followed, not undone.
+    followHardware();
+    // An administrator's default stands in until someone chooses; the Mode property stays empty.
+    std::optional<KeyboardMode> target = kept_.read();
+    if (!target)
+        target = defaultMode_;
+    if (!target)
+        return answer(ServiceAnswer{});
+    if (readings_.isEmpty())
+        return answer(answerFor(WriteReport{}, {}));
+    if (allHold(*target))
+        return answer(ServiceAnswer{uint(readings_.size()), {}, {}});
+    authorised(caller, std::move(answer), [this] {
+        return underLock([this](const QString &lockFailure, News &news) {
+            if (!lockFailure.isEmpty())
+                return error(KeyboardBus::writeFailedError, lockFailure);
+            return applyAllowed(news);
+        });
+    });
+}
+
+void KeyboardService::authorised(const Caller &caller, std::function<void(ServiceAnswer)> answer,
+                                 std::function<ServiceAnswer()> change) {
+    checks_.ask(caller, [answer = std::move(answer),
+                         change = std::move(change)](CheckOutcome outcome, const QString &why) {
+        if (outcome == CheckOutcome::allowed)
+            return answer(change());
+        qCInfo(lcKeyboard).noquote() << "not switching:" << why;
+        if (outcome == CheckOutcome::cancelled)
+            return answer(
+                error(KeyboardBus::cancelledError, QStringLiteral("Not switched: %1").arg(why)));
+        answer(error(accessDenied,
+                     QStringLiteral("Not authorised to change the keyboard mode (%1)").arg(why)));
+    });
+}
+
+// Each look at the switches walks the tree again: what one look found is used until the next
+// write, which is most of what a switch costs beside its bus round trips.
+ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode, const QString &lockFailure,
+                                            News &news) {
+    QStringList failures;
+    if (!lockFailure.isEmpty())
+        failures.append(lockFailure);
+    follow(news);
+    const std::optional<KeyboardMode> before = kept_.read();
+    // The mode already kept and in force: nothing written, nothing told.
+    if (failures.isEmpty() && before == mode && allHold(mode))
+        return ServiceAnswer{uint(readings_.size()), {}, {}};
+    if (std::optional<QString> failed = kept_.write(mode)) {
+        qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
+        failures.append(*failed);
+    } else if (before != mode && !news.properties.contains(QStringLiteral("Mode"))) {
+        news.properties.append(QStringLiteral("Mode"));
+    }
+    return write(mode, failures, news);
+}
+
+// The switches may have moved while the caller was being asked about: looked at once more.
+ServiceAnswer KeyboardService::applyAllowed(News &news) {
+    follow(news);
+    std::optional<KeyboardMode> target = kept_.read();
+    if (!target)
+        target = defaultMode_;
+    if (!target)
+        return ServiceAnswer{};
+    if (allHold(*target))
+        return ServiceAnswer{uint(readings_.size()), {}, {}};
+    return write(*target, {}, news);
+}
+
+// Called right after the switches were read (follow), so the readings are current.
+ServiceAnswer KeyboardService::write(KeyboardMode mode, const QStringList &earlierFailures,
+                                     News &news) {
+    const QHash<QString, KeyboardMode> before = readings_;
+    const WriteReport report = keyboards_.write(mode);
+    noteReadings();
+    if (readings_ != before && !news.properties.contains(QStringLiteral("Keyboards")))
+        news.properties.append(QStringLiteral("Keyboards"));
+    return answerFor(report, earlierFailures);
+}
+
+ServiceAnswer KeyboardService::applyKept(const SysfsKeyboards &keyboards, const KeptMode &kept,
+                                         std::optional<KeyboardMode> defaultMode) {
+    const KeptMode::Lock lock = kept.lock();
+    if (!lock.failure().isEmpty())
+        return error(KeyboardBus::writeFailedError, lock.failure());
+    std::optional<KeyboardMode> mode = kept.read();
+    if (!mode)
+        mode = defaultMode;
+    if (!mode)
+        return ServiceAnswer{};
+    if (const std::optional<uint> holding = allHolding(keyboards.scan(), *mode))
+        return ServiceAnswer{*holding, {}, {}};
+    return answerFor(keyboards.write(*mode), {});
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "keyboard-service/Authorizer.h"
+#include "keyboard-service/KeptMode.h"
+#include "keyboard-service/PendingChecks.h"
+#include "keyboard-service/SysfsKeyboards.h"
+
+#include <QHash>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
+
+// The answer to a call: a count of switched keyboards, or a bus error name with its message.
+struct ServiceAnswer {
+    uint switched = 0;
+    QString errorName;
+    QString errorMessage;
+};
+
+// What the service does, apart from the bus: keeps the mode, writes it to every keyboard found,
+// asks the authorizer before any change, and says when it has been idle long enough to exit.
+class KeyboardService : public QObject {
+    Q_OBJECT
+public:
+    // An idle time of zero means never idle. The default mode is what Apply() writes while no
+    // mode was ever kept.
+    KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Authorizer &authorizer,
+                    std::chrono::seconds idleTime, PendingChecks::Limits limits = {},
+                    std::optional<KeyboardMode> defaultMode = std::nullopt);
+
+    // Device names come from the hardware: only printable, and not too long.
+    QList<Keyboard> keyboards();
+    QString mode();
+    // Answers through `answer`, later, once the caller has been authorised (or refused).
+    void setMode(const QString &mode, const Caller &caller,
+                 std::function<void(ServiceAnswer)> answer);
+    // Gives the keyboards the kept mode again; asks like setMode unless nothing would change.
+    void apply(const Caller &caller, std::function<void(ServiceAnswer)> answer);
+    void callerLeft(const QString &name);
+    // Any call counts as activity and postpones the idle exit.
+    void touch();
+    // No longer waits to be idle (nor for subscribers): emits drained() once no check is pending
+    // and no call has come for `quiet`.
+    void drain(std::chrono::milliseconds quiet);
+
+    // The kept mode (or, while none was ever kept, the default) written to every switch that
+    // does not hold it yet, under the lock that keeps the kept mode and the keyboards in step.
+    // Writes (and logs) nothing when all do.
+    static ServiceAnswer applyKept(const SysfsKeyboards &keyboards, const KeptMode &kept,
+                                   std::optional<KeyboardMode> defaultMode);
+
+    // A switch may have been changed on the keyboard itself (Fn+Esc in firmware): reads them
+    // again, and a switch now in another mode than the kept one makes that mode the kept one,
+    // given to the other keyboards too. The service's own writes are never taken for one.
+    void followHardware();
+    // While any subscriber is on the bus the service stays, to tell it of such changes; one
+    // that leaves is forgotten through callerLeft().
+    void subscribe(const QString &name);
+
+signals:
+    void propertiesChanged(const QStringList &names);
+    void modeChangedByKeyboard(const QString &mode);
+    void idle();
+    void drained();
+
+private:
+    void authorised(const Caller &caller, std::function<void(ServiceAnswer)> answer,
+                    std::function<ServiceAnswer()> change);
+    void timedOut();
+    // What a change under the lock leads to, told once the lock is given back: whoever hears
+    // it may well read the properties, which takes the lock again.
+    struct News {
+        QStringList properties;
+        std::optional<KeyboardMode> byKeyboard;
+    };
+    // Runs `change` with the lock held (or why it could not be), then tells what it led to.
+    ServiceAnswer
+    underLock(const std::function<ServiceAnswer(const QString &lockFailure, News &news)> &change);
+    void tell(const News &news);
+    // These expect the lock held.
+    void follow(News &news);
+    ServiceAnswer keepAndWrite(KeyboardMode mode, const QString &lockFailure, News &news);
+    ServiceAnswer applyAllowed(News &news);
+    ServiceAnswer write(KeyboardMode mode, const QStringList &earlierFailures, News &news);
+    bool allHold(KeyboardMode mode) const;
+    // Takes the switches' readings as they are now as the service's own, to compare with later.
+    QList<Keyboard> noteReadings();
+
+    SysfsKeyboards keyboards_;
+    KeptMode kept_;
+    PendingChecks checks_;
+    QTimer idleTimer_;
+    bool draining_ = false;
+    QHash<QString, KeyboardMode> readings_;
+    QSet<QString> subscribers_;
+    std::optional<KeyboardMode> defaultMode_;
+};
