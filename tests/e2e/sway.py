@@ -9,12 +9,11 @@ import json
 import os
 import pwd
 import shutil
-import socket
-import subprocess
 import tempfile
 
 import desktop
 from desktop import wait_until
+from wayland import accepts
 
 USER = 'nobody'
 BAR_HEIGHT = 28
@@ -131,13 +130,3 @@ class SwayDesktop(desktop.Desktop):
         pixels = data[at:]
         return [tuple(pixels[i:i + 3]) for i in range(0, len(pixels), 3)]
 
-
-def accepts(path):
-    probe = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
-    try:
-        probe.connect(path)
-        return True
-    except OSError:
-        return False
-    finally:
-        probe.close()

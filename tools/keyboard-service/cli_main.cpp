@@ -13,6 +13,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <optional>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -123,13 +124,20 @@ QVariant property(QDBusConnection &bus, const QString &name, QDBusMessage &reply
     return reply.arguments().at(0).value<QDBusVariant>().variant();
 }
 
-int list(QDBusConnection &bus) {
+// The service's keyboards in `entries`, or the reply that says why they could not be read.
+std::optional<QDBusMessage> keyboards(QDBusConnection &bus, KeyboardEntries &entries) {
     QDBusMessage reply;
     const QVariant value = property(bus, QStringLiteral("Keyboards"), reply);
     if (reply.type() != QDBusMessage::ReplyMessage)
-        return reportError(reply);
-    KeyboardEntries entries;
+        return reply;
     value.value<QDBusArgument>() >> entries;
+    return std::nullopt;
+}
+
+int list(QDBusConnection &bus) {
+    KeyboardEntries entries;
+    if (const auto failed = keyboards(bus, entries))
+        return reportError(*failed);
     if (entries.isEmpty()) {
         print(stdout,
               QStringLiteral("No keyboard that Vantel can switch was found on this machine.\n"
@@ -235,12 +243,9 @@ int compare(const KeyboardEntries &entries, ArrivedKey arrived) {
 }
 
 int check(QDBusConnection &bus, const QString &input) {
-    QDBusMessage reply;
-    const QVariant value = property(bus, QStringLiteral("Keyboards"), reply);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        return reportError(reply);
     KeyboardEntries entries;
-    value.value<QDBusArgument>() >> entries;
+    if (const auto failed = keyboards(bus, entries))
+        return reportError(*failed);
     if (entries.isEmpty())
         return fail(noKeyboard, QStringLiteral("no keyboard that Vantel can switch was found on "
                                                "this machine"));
