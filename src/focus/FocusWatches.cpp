@@ -1,0 +1,51 @@
+#include "focus/FocusWatches.h"
+
+#include "focus/none/NoFocusWatch.h"
+#include "logging/LoggingCategories.h"
+
+#include <QDBusConnection>
+#include <QGuiApplication>
+
+namespace {
+bool isWaylandSession() {
+    return !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland");
+}
+
+bool desktopIs(const FocusSession &session, QLatin1String name) {
+    const QStringList names = session.currentDesktop.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    return std::any_of(names.begin(), names.end(), [&](const QString &each) {
+        return each.compare(name, Qt::CaseInsensitive) == 0;
+    });
+}
+} // namespace
+
+FocusWatchKind chooseFocusWatch(const FocusSession &session) {
+    if (session.qtPlatform == QLatin1String("xcb"))
+        return FocusWatchKind::X11;
+    if (!session.waylandSession)
+        return FocusWatchKind::None;
+    if (desktopIs(session, QLatin1String("KDE")))
+        return FocusWatchKind::KWin;
+    if (desktopIs(session, QLatin1String("GNOME")))
+        return FocusWatchKind::Gnome;
+    return FocusWatchKind::Wlroots;
+}
+
+std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
+    Q_UNUSED(bus);
+    const FocusSession session{QGuiApplication::platformName(),
+                               qEnvironmentVariable("XDG_CURRENT_DESKTOP"), isWaylandSession()};
+    switch (chooseFocusWatch(session)) {
+    case FocusWatchKind::X11:
+    case FocusWatchKind::KWin:
+    case FocusWatchKind::Wlroots:
+    case FocusWatchKind::Gnome:
+    case FocusWatchKind::None:
+        break;
+    }
+    qCInfo(lcFocus) << "the application in front cannot be known on the" << session.qtPlatform
+                    << "platform";
+    return std::make_unique<NoFocusWatch>(
+        QStringLiteral("This desktop does not tell which application is in front"));
+}

@@ -1,0 +1,4 @@
+#include "focus/none/NoFocusWatch.h"
+
+NoFocusWatch::NoFocusWatch(QString reason, QObject *parent)
+    : FocusWatch(parent), reason_(std::move(reason)) {}
