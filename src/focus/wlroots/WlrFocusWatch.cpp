@@ -167,7 +167,7 @@ void WlrFocusWatch::stop() {
 }
 
 void WlrFocusWatch::becomeUnavailable(const QString &reason) {
-    qCInfo(lcFocus).noquote() << reason;
+    qCDebug(lcFocus).noquote() << reason;
     if (reason_ == reason)
         return;
     reason_ = reason;
