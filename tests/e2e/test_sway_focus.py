@@ -6,7 +6,6 @@ import json
 import os
 import shutil
 import subprocess
-import tempfile
 import unittest
 
 import harness
@@ -20,6 +19,7 @@ FNMODE = 'module/hid_apple/parameters/fnmode'
 # hid_apple's values: 2 sends function keys first, 1 hardware keys first, 3 is the boot default.
 VALUE = {True: '2', False: '1'}
 ITEM = 'org.kde.StatusNotifierItem'
+DOMAIN = 'org.vantel.Vantel'
 
 
 def usable():
@@ -29,54 +29,44 @@ def usable():
 
 @unittest.skipIf(usable(), usable())
 class SwayFocusTest(harness.DesktopTest):
-    """Every process of the desktop, the program and the keyboard service run as the
-    unprivileged user, from copies it can reach."""
+    """Every process runs as the unprivileged user, the program and the keyboard service (on the
+    session bus, against a fake sysfs tree) from copies that user can reach."""
 
     @classmethod
     def setUpClass(cls):
         harness.check_environment()
-        cls.desktop = sway.SwayDesktop()
+        cls.desktop = desk = sway.SwayDesktop()
+        cls.bus = None
         try:
-            cls.desktop.start_bus()
-            cls.desktop.start_sway()
-            cls.copies = {}
-            for path in (harness.PROGRAM, os.path.join(harness.BIN_DIR, 'vantel-keyboard-service'),
-                         os.path.join(HERE, 'services.py')):
-                cls.copies[os.path.basename(path)] = shutil.copy2(path, cls.desktop.root)
-            proc = cls.desktop.spawn('polkit', [PYTHON, cls.copies['services.py'], 'polkit',
-                                                cls.desktop.log_path('polkit.jsonl')],
-                                     stdout=subprocess.PIPE)
+            desk.start_bus()
+            desk.start_sway()
+            copies = [shutil.copy2(path, desk.root) for path in (
+                harness.PROGRAM, os.path.join(harness.BIN_DIR, 'vantel-keyboard-service'),
+                os.path.join(HERE, 'services.py'))]
+            cls.program = copies[0]
+            proc = desk.spawn('polkit', [PYTHON, copies[2], 'polkit',
+                                         desk.log_path('polkit.jsonl')], stdout=subprocess.PIPE)
             if proc.stdout.readline().decode().strip() != 'ready':
                 raise RuntimeError('the polkit stand-in did not start')
-            cls.bus = None
+            cls.sysfs, state = os.path.join(desk.root, 'sysfs'), os.path.join(desk.root, 'state')
+            os.makedirs(os.path.join(cls.sysfs, os.path.dirname(FNMODE)))
+            os.makedirs(state)
+            with open(os.path.join(cls.sysfs, FNMODE), 'w', encoding='utf-8') as f:
+                f.write('3\n')
+            subprocess.run(['chown', '-R', f'{desk.uid}:{desk.gid}', cls.sysfs, state],
+                           check=True)
+            desk.spawn('keyboard-service', [copies[1], '--session', '--sysfs-root', cls.sysfs,
+                                            '--state-dir', state, '--idle-exit', '0'])
+            wait_until(lambda: desk.run(['busctl', '--user', 'status', 'org.vantel.Keyboard1'],
+                                        check=False).returncode == 0, 10,
+                       'the keyboard service to own its name')
         except BaseException:
-            cls.desktop.close()
+            desk.close()
             raise
 
     @classmethod
     def tearDownClass(cls):
         cls.desktop.close(remove=not os.environ.get('VANTEL_E2E_KEEP'))
-
-    def setUp(self):
-        super().setUp()
-        self.sysfs = tempfile.mkdtemp(dir=self.desktop.root, prefix='sysfs-')
-        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FNMODE)))
-        with open(os.path.join(self.sysfs, FNMODE), 'w', encoding='utf-8') as f:
-            f.write('3\n')
-        state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
-        for folder in (self.sysfs, state):
-            subprocess.run(['chown', '-R', f'{self.desktop.uid}:{self.desktop.gid}', folder],
-                           check=True)
-        self.desktop.spawn('keyboard-service', [
-            self.copies['vantel-keyboard-service'], '--session', '--sysfs-root', self.sysfs,
-            '--state-dir', state, '--idle-exit', '0'])
-        self.addCleanup(self.desktop.stop, 'keyboard-service')
-        wait_until(lambda: self.has_owner('org.vantel.Keyboard1'), 10,
-                   'the keyboard service to own its name')
-
-    def has_owner(self, name):
-        found = self.desktop.run(['busctl', '--user', 'status', name], check=False)
-        return found.returncode == 0
 
     def get_property(self, service, path, interface, name):
         """The property's value, or None while it cannot be read."""
@@ -106,10 +96,8 @@ class SwayFocusTest(harness.DesktopTest):
                   f'sway to focus {app_id}', 30, app)
 
     def assert_mode(self, fn_state, hardware_icon, app, what):
-        self.wait(lambda: self.fnmode() == VALUE[fn_state], f'the keyboard to follow {what}',
-                  20, app)
-        self.wait(lambda: self.desktop.fn_state() == fn_state, f'the preference ({what})', 10,
-                  app)
+        self.wait(lambda: self.fnmode() == VALUE[fn_state], f'the keyboard ({what})', 20, app)
+        self.assertEqual(fn_state, self.desktop.fn_state(), f'the preference ({what})')
         self.wait(lambda: self.tooltip().startswith(harness.UNBOUND_TOOLTIP[fn_state]),
                   f'the tooltip ({what})', 10, app)
         self.wait(lambda: (self.item_property('IconPixmap') != hardware_icon) == fn_state,
@@ -121,14 +109,14 @@ class SwayFocusTest(harness.DesktopTest):
 
     def test_a_rule_follows_the_focus_and_a_click_updates_it(self):
         self.desktop.set_fn_state(False)
-        app = self.desktop.launch(self.copies['vantel'], name=f'vantel-{harness.next_run()}',
+        app = self.desktop.launch(self.program, name=f'vantel-{harness.next_run()}',
                                   QT_QPA_PLATFORM='wayland', VANTEL_KEYBOARD_BUS='session')
         self.apps.append(app)
         self.wait(lambda: self.fnmode() == VALUE[False], 'the launch to switch the keyboard', 20,
                   app)
         hardware_icon = self.wait(lambda: self.item_property('IconPixmap'), 'the icon', 30, app)
-        self.desktop.defaults('write', 'org.vantel.Vantel', 'ApplicationModes', '-dict-add',
-                              RULED, 'function-keys')
+        self.desktop.defaults('write', DOMAIN, 'ApplicationModes', '-dict-add', RULED,
+                              'function-keys')
         for app_id, tool in CLIENTS.items():
             self.desktop.spawn(tool, [tool])
             self.addCleanup(self.desktop.stop, tool)
@@ -144,8 +132,7 @@ class SwayFocusTest(harness.DesktopTest):
                           'ii', '0', '0'])
         self.assert_mode(False, hardware_icon, app, 'the click')
         self.wait(lambda: 'hardware-keys' in self.desktop.defaults(
-            'read', 'org.vantel.Vantel', 'ApplicationModes').stdout, 'the rule to be updated',
-            10, app)
+            'read', DOMAIN, 'ApplicationModes').stdout, 'the rule to be updated', 10, app)
 
 
 if __name__ == '__main__':
