@@ -12,9 +12,10 @@ import harness
 import sway
 from desktop import PYTHON, HERE, wait_until
 
-# weston's demo clients, each with an app id of its own.
+# weston's demo clients, each with an app id of its own; the one without a rule comes first, so
+# that the mode for applications without one is the mode the test started in.
 RULED, OTHER = 'org.freedesktop.weston.flower', 'org.freedesktop.weston.wayland-clickdot'
-CLIENTS = {RULED: 'weston-flower', OTHER: 'weston-clickdot'}
+CLIENTS = ((OTHER, 'weston-clickdot'), (RULED, 'weston-flower'))
 FNMODE = 'module/hid_apple/parameters/fnmode'
 # hid_apple's values: 2 sends function keys first, 1 hardware keys first, 3 is the boot default.
 VALUE = {True: '2', False: '1'}
@@ -23,7 +24,7 @@ DOMAIN = 'org.vantel.Vantel'
 
 
 def usable():
-    missing = [tool for tool in CLIENTS.values() if not shutil.which(tool)]
+    missing = [tool for _, tool in CLIENTS if not shutil.which(tool)]
     return sway.usable() or (f'{missing[0]} is not installed' if missing else None)
 
 
@@ -46,7 +47,9 @@ class SwayFocusTest(harness.DesktopTest):
             cls.program = copies[0]
             proc = desk.spawn('polkit', [PYTHON, copies[2], 'polkit',
                                          desk.log_path('polkit.jsonl')], stdout=subprocess.PIPE)
-            if proc.stdout.readline().decode().strip() != 'ready':
+            ready = proc.stdout.readline().decode().strip() == 'ready'
+            proc.stdout.close()
+            if not ready:
                 raise RuntimeError('the polkit stand-in did not start')
             cls.sysfs, state = os.path.join(desk.root, 'sysfs'), os.path.join(desk.root, 'state')
             os.makedirs(os.path.join(cls.sysfs, os.path.dirname(FNMODE)))
@@ -117,7 +120,7 @@ class SwayFocusTest(harness.DesktopTest):
         hardware_icon = self.wait(lambda: self.item_property('IconPixmap'), 'the icon', 30, app)
         self.desktop.defaults('write', DOMAIN, 'ApplicationModes', '-dict-add', RULED,
                               'function-keys')
-        for app_id, tool in CLIENTS.items():
+        for app_id, tool in CLIENTS:
             self.desktop.spawn(tool, [tool])
             self.addCleanup(self.desktop.stop, tool)
             self.focus(app_id, app)
