@@ -10,7 +10,8 @@
 
 #include <wayland-client-core.h>
 
-#include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -41,7 +42,7 @@ public:
 
 protected:
     void zwlr_foreign_toplevel_handle_v1_app_id(const QString &appId) override {
-        pending_.appId = appId;
+        pending_.appId = usableAppId(appId);
     }
     void zwlr_foreign_toplevel_handle_v1_state(wl_array *states) override {
         pending_.activated = false;

@@ -49,6 +49,12 @@ TEST(OwnAppIdTest, IsWhatQtNamesTheProgramsWindows) {
               QStringLiteral("org.vantel.vantel"));
 }
 
+TEST(UsableAppIdTest, NoJunkFromOtherProgramsReachesTheRules) {
+    EXPECT_EQ(usableAppId(editor), editor);
+    EXPECT_EQ(usableAppId(QStringLiteral("evil\nid")), QString());
+    EXPECT_EQ(usableAppId(QString(256, QLatin1Char('a'))), QString());
+}
+
 // The tests run on the offscreen platform, where there is no compositor to ask.
 TEST(WlrFocusWatchTest, OffWaylandItSaysWhyAndReportsNothing) {
     WlrFocusWatch watch;
