@@ -1,6 +1,7 @@
 #include "focus/FocusWatches.h"
 
 #include "focus/none/NoFocusWatch.h"
+#include "focus/wlroots/WlrFocusWatch.h"
 #include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
@@ -37,9 +38,10 @@ std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
     const FocusSession session{QGuiApplication::platformName(),
                                qEnvironmentVariable("XDG_CURRENT_DESKTOP"), isWaylandSession()};
     switch (chooseFocusWatch(session)) {
+    case FocusWatchKind::Wlroots:
+        return std::make_unique<WlrFocusWatch>();
     case FocusWatchKind::X11:
     case FocusWatchKind::KWin:
-    case FocusWatchKind::Wlroots:
     case FocusWatchKind::Gnome:
     case FocusWatchKind::None:
         break;
