@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QTemporaryFile>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -27,6 +28,9 @@ const QString focusPath = QStringLiteral("/org/vantel/Vantel/Focus");
 constexpr int unloadTimeoutMs = 1000;
 // Ids are desktop file names and window classes; anything longer is not one.
 constexpr qsizetype longestId = 255;
+// How long KWin gets to offer its scripting once it is on the bus.
+constexpr int scriptingWaitMs = 500;
+constexpr int scriptingWaitsAtMost = 20;
 
 // Anyone on the session bus can call the focus object, so what it is told is checked first.
 QString soundId(const QString &text) {
@@ -85,13 +89,14 @@ void KWinFocusWatch::start() {
     if (receiver_)
         return;
     running_ = true;
-    receiver_ = std::make_unique<KWinActivationReceiver>(
-        [this](const QString &sender, const QString &desktopFileName, const QString &resourceClass) {
-            if (sender == kwinSender_)
-                windowActivated(desktopFileName, resourceClass);
-            else
-                qCDebug(lcFocus) << "ignoring a focus report from" << sender;
-        });
+    receiver_ = std::make_unique<KWinActivationReceiver>([this](const QString &sender,
+                                                                const QString &desktopFileName,
+                                                                const QString &resourceClass) {
+        if (sender == kwinSender_)
+            windowActivated(desktopFileName, resourceClass);
+        else
+            qCDebug(lcFocus) << "ignoring a focus report from" << sender;
+    });
     if (!bus_->registerObject(focusPath, receiver_.get(), QDBusConnection::ExportScriptableSlots)) {
         setReason(QStringLiteral("KWin's reports cannot be received on the session bus"));
         return;
@@ -113,9 +118,8 @@ void KWinFocusWatch::stop() {
     running_ = false;
     ++generation_;
     // Sent also while a load is still on its way: KWin answers in order, so this comes after.
-    QDBusMessage unload = QDBusMessage::createMethodCall(kwinService, scriptingPath,
-                                                         scriptingInterface,
-                                                         QStringLiteral("unloadScript"));
+    QDBusMessage unload = QDBusMessage::createMethodCall(
+        kwinService, scriptingPath, scriptingInterface, QStringLiteral("unloadScript"));
     unload.setArguments({QString::fromLatin1(pluginName)});
     if (kwinWatcher_)
         bus_->call(unload, QDBus::Block, unloadTimeoutMs);
@@ -130,8 +134,7 @@ void KWinFocusWatch::load() {
     if (!script_) {
         auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() +
                                                      QStringLiteral("/vantel-focus-XXXXXX.js"));
-        if (!file->open() ||
-            file->write(kwinFocusScript(QCoreApplication::applicationPid())) < 0 ||
+        if (!file->open() || file->write(kwinFocusScript(QCoreApplication::applicationPid())) < 0 ||
             !file->flush()) {
             setReason(QStringLiteral("The script for KWin cannot be written: %1")
                           .arg(file->errorString()));
@@ -144,8 +147,7 @@ void KWinFocusWatch::load() {
     // to load again; whatever the answer, nothing of ours is loaded afterwards.
     callScripting(scriptingPath, scriptingInterface, QStringLiteral("unloadScript"),
                   {QString::fromLatin1(pluginName)}, [this](QDBusPendingCallWatcher *) {
-                      callScripting(scriptingPath, scriptingInterface,
-                                    QStringLiteral("loadScript"),
+                      callScripting(scriptingPath, scriptingInterface, QStringLiteral("loadScript"),
                                     {script_->fileName(), QString::fromLatin1(pluginName)},
                                     [this](QDBusPendingCallWatcher *call) { loaded(call); });
                   });
@@ -153,12 +155,21 @@ void KWinFocusWatch::load() {
 
 void KWinFocusWatch::loaded(QDBusPendingCallWatcher *call) {
     const QDBusPendingReply<int> reply = *call;
-    if (reply.isError()) {
+    if (reply.isError() && reply.error().type() == QDBusError::UnknownObject &&
+        scriptingWaits_ < scriptingWaitsAtMost) {
+        // KWin takes its name before it offers its scripting, and Vantel may start in between.
+        ++scriptingWaits_;
+        QTimer::singleShot(scriptingWaitMs, this, [this, generation = generation_] {
+            if (running_ && generation == generation_)
+                load();
+        });
+    } else if (reply.isError()) {
         qCInfo(lcFocus) << "cannot load a KWin script:" << reply.error().message();
         setReason(QStringLiteral("KWin's scripting is not on the session bus"));
     } else if (reply.value() < 0) {
         setReason(QStringLiteral("KWin refused the script that tells the application in front"));
     } else {
+        scriptingWaits_ = 0;
         kwinSender_ = reply.reply().service();
         run(reply.value(), true);
     }
@@ -174,8 +185,8 @@ void KWinFocusWatch::run(int scriptId, bool plasma6Path) {
                           reply.error().type() == QDBusError::UnknownObject) {
                           run(scriptId, false);
                       } else if (reply.isError()) {
-                          qCInfo(lcFocus) << "KWin did not run its script:"
-                                          << reply.error().message();
+                          qCInfo(lcFocus)
+                              << "KWin did not run its script:" << reply.error().message();
                           setReason(QStringLiteral("KWin refused the script that tells the "
                                                    "application in front"));
                       } else {
@@ -191,16 +202,16 @@ void KWinFocusWatch::callScripting(const QString &path, const QString &interface
     QDBusMessage message = QDBusMessage::createMethodCall(kwinService, path, interface, method);
     message.setArguments(arguments);
     auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(message), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, generation = generation_, done = std::move(done)](QDBusPendingCallWatcher *call) {
-                call->deleteLater();
-                if (running_ && generation == generation_)
-                    done(call);
-            });
+    connect(
+        watcher, &QDBusPendingCallWatcher::finished, this,
+        [this, generation = generation_, done = std::move(done)](QDBusPendingCallWatcher *call) {
+            call->deleteLater();
+            if (running_ && generation == generation_)
+                done(call);
+        });
 }
 
-void KWinFocusWatch::windowActivated(const QString &desktopFileName,
-                                     const QString &resourceClass) {
+void KWinFocusWatch::windowActivated(const QString &desktopFileName, const QString &resourceClass) {
     const std::optional<QString> id = applicationOf(desktopFileName, resourceClass, ownIds_);
     if (!id || *id == application_)
         return;
@@ -211,6 +222,7 @@ void KWinFocusWatch::windowActivated(const QString &desktopFileName,
 
 void KWinFocusWatch::kwinLeft() {
     ++generation_;
+    scriptingWaits_ = 0;
     kwinSender_.clear();
     setReason(QStringLiteral("KWin has left the session bus"));
 }

@@ -58,6 +58,7 @@ private:
     QString application_;
     QString reason_;
     QString kwinSender_;
+    int scriptingWaits_ = 0;
     bool running_ = false;
     // Tells the answers of an earlier load, still on their way, from those of the current one.
     int generation_ = 0;
