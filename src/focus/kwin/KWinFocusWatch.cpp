@@ -159,6 +159,7 @@ void KWinFocusWatch::loaded(QDBusPendingCallWatcher *call) {
         scriptingWaits_ < scriptingWaitsAtMost) {
         // KWin takes its name before it offers its scripting, and Vantel may start in between.
         ++scriptingWaits_;
+        qCDebug(lcFocus) << "waiting for KWin to offer its scripting";
         QTimer::singleShot(scriptingWaitMs, this, [this, generation = generation_] {
             if (running_ && generation == generation_)
                 load();
