@@ -62,12 +62,13 @@ class KWinFocusTest(PlasmaTest):
         env.pop('DISPLAY', None)
         return env
 
-    def assert_in_force(self, fn_state, app, item, what):
+    def assert_in_force(self, fn_state, remembered, app, item, what):
         self.wait(lambda: self.fnmode() == VALUE[fn_state], f'the keyboard to follow {what}',
                   30, app)
         self.assertEqual(fn_state, self.desktop.fn_state())
-        self.wait(lambda: item.tooltip().startswith(UNBOUND_TOOLTIP[fn_state]), 'the tooltip',
-                  10, app)
+        tooltip = UNBOUND_TOOLTIP[fn_state] + (f' • Remembered for {remembered}'
+                                               if remembered else '')
+        self.wait(lambda: item.tooltip() == tooltip, f'the tooltip after {what}', 10, app)
 
     def test_the_keyboard_follows_the_window_in_front_and_a_click_there_is_remembered(self):
         self.desktop.defaults('write', 'org.vantel.Vantel', 'ApplicationModes', '-dict-add',
@@ -83,20 +84,20 @@ class KWinFocusTest(PlasmaTest):
 
         # KWin brings each new window to the front.
         self.open_window(RULED)
-        self.assert_in_force(True, app, item, 'the ruled window')
-        self.assertIn(f'Remembered for {RULED}', item.tooltip())
-        self.assertGreater(coverage(item.icon()), 1.5 * coverage(hardware_icon))
+        self.assert_in_force(True, RULED, app, item, 'the ruled window')
+        self.wait(lambda: coverage(item.icon()) > 1.5 * coverage(hardware_icon),
+                  'the filled icon of function keys', 10, app)
         self.open_window(PLAIN)
-        self.assert_in_force(False, app, item, 'the other window')
-        self.assertEqual(hardware_icon, item.icon())
+        self.assert_in_force(False, None, app, item, 'the other window')
+        self.wait(lambda: item.icon() == hardware_icon, 'the outlined icon', 10, app)
 
         plasma.activate(self.desktop, self.bus, RULED)
-        self.assert_in_force(True, app, item, 'the ruled window in front again')
+        self.assert_in_force(True, RULED, app, item, 'the ruled window in front again')
         item.activate()
-        self.assert_in_force(False, app, item, 'the click')
-        self.wait(lambda: 'hardware-keys' in self.desktop.defaults(
-            'read', 'org.vantel.Vantel', 'ApplicationModes').stdout, 'the rule to follow the '
-            'click', 10, app)
+        self.assert_in_force(False, RULED, app, item, 'the click')
+        self.wait(lambda: f'"{RULED}" = "hardware-keys";' in self.desktop.defaults(
+            'read', 'org.vantel.Vantel', 'ApplicationModes').stdout, 'the click to be remembered',
+            10, app)
         app.stop()
         self.assertFalse(plasma.scripting(self.bus).isScriptLoaded(PLUGIN))
 
