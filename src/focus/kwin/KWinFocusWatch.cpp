@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 const QString kwinService = QStringLiteral("org.kde.KWin");
@@ -39,6 +40,21 @@ QString soundId(const QString &text) {
     const bool printable =
         std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); });
     return printable ? text : QString();
+}
+
+// The application a window KWin reported belongs to: its desktop file name, else its resource
+// class, empty when neither is a sound id. Nothing for the panel's windows and for windows
+// carrying one of `ownIds`, which leave the application in front as it was.
+std::optional<QString> applicationOf(const QString &desktopFileName, const QString &resourceClass,
+                                     const QStringList &ownIds) {
+    if (desktopFileName == QLatin1String("org.kde.plasmashell") ||
+        resourceClass == QLatin1String("plasmashell"))
+        return std::nullopt;
+    const QString name = soundId(desktopFileName);
+    const QString id = name.isEmpty() ? soundId(resourceClass) : name;
+    if (!id.isEmpty() && ownIds.contains(id))
+        return std::nullopt;
+    return id;
 }
 } // namespace
 
@@ -70,19 +86,6 @@ KWinFocusWatch::KWinFocusWatch(const QDBusConnection &bus, QObject *parent)
 
 KWinFocusWatch::~KWinFocusWatch() {
     stop();
-}
-
-std::optional<QString> KWinFocusWatch::applicationOf(const QString &desktopFileName,
-                                                     const QString &resourceClass,
-                                                     const QStringList &ownIds) {
-    if (desktopFileName == QLatin1String("org.kde.plasmashell") ||
-        resourceClass == QLatin1String("plasmashell"))
-        return std::nullopt;
-    const QString name = soundId(desktopFileName);
-    const QString id = name.isEmpty() ? soundId(resourceClass) : name;
-    if (!id.isEmpty() && ownIds.contains(id))
-        return std::nullopt;
-    return id;
 }
 
 void KWinFocusWatch::start() {

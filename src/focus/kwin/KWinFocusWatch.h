@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QDBusConnection;
 class QDBusPendingCallWatcher;
@@ -30,13 +29,6 @@ public:
     QString application() const override { return application_; }
     QString unavailableReason() const override { return reason_; }
 
-    // The application a window KWin reported belongs to: its desktop file name, else its
-    // resource class, empty when neither is a sound id. Nothing for the panel's windows and for
-    // windows carrying one of `ownIds`, which leave the application in front as it was.
-    static std::optional<QString> applicationOf(const QString &desktopFileName,
-                                                const QString &resourceClass,
-                                                const QStringList &ownIds);
-
 private:
     void load();
     void loaded(QDBusPendingCallWatcher *call);
@@ -45,7 +37,7 @@ private:
     void kwinLeft();
     void setReason(const QString &reason);
     // Calls `method` on KWin's scripting with `arguments`; `done` gets the finished call
-    // unless the watch was stopped (or started again) meanwhile.
+    // unless the watch stopped, KWin left or the load began again meanwhile.
     void callScripting(const QString &path, const QString &interface, const QString &method,
                        const QVariantList &arguments,
                        std::function<void(QDBusPendingCallWatcher *)> done);
