@@ -1,5 +1,6 @@
 #include "focus/FocusWatches.h"
 
+#include "focus/gnome/GnomeFocusWatch.h"
 #include "focus/none/NoFocusWatch.h"
 #include "logging/LoggingCategories.h"
 
@@ -37,10 +38,11 @@ std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
     const FocusSession session{QGuiApplication::platformName(),
                                qEnvironmentVariable("XDG_CURRENT_DESKTOP"), isWaylandSession()};
     switch (chooseFocusWatch(session)) {
+    case FocusWatchKind::Gnome:
+        return std::make_unique<GnomeFocusWatch>(bus);
     case FocusWatchKind::X11:
     case FocusWatchKind::KWin:
     case FocusWatchKind::Wlroots:
-    case FocusWatchKind::Gnome:
     case FocusWatchKind::None:
         break;
     }
