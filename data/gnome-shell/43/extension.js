@@ -24,9 +24,17 @@ class FocusReporter {
             () => {
                 this._listening = false;
             });
+        // Vantel says when it listens: a report made as its name appeared may have found
+        // nobody there yet.
+        this._listeningId = Gio.DBus.session.signal_subscribe(BUS_NAME, INTERFACE, 'Listening',
+            OBJECT_PATH, null, Gio.DBusSignalFlags.NONE, () => {
+                this._listening = true;
+                this._report();
+            });
     }
 
     disable() {
+        Gio.DBus.session.signal_unsubscribe(this._listeningId);
         Gio.bus_unwatch_name(this._watchId);
         this._tracker.disconnect(this._focusId);
         this._cancellable.cancel();

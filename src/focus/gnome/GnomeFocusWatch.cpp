@@ -24,10 +24,19 @@ const QString ownId = QStringLiteral("org.vantel.Vantel");
 // Longer than any desktop file name; the object is open to every client of the session bus.
 constexpr qsizetype maxIdLength = 255;
 
-// The shell's numbers for an extension's state: running, and failed to load.
+// The shell's numbers for an extension's state: running, failed to load, made for other shell
+// versions, removed; and ours for one the shell does not know.
 constexpr int stateRunning = 1;
 constexpr int stateError = 3;
+constexpr int stateOutOfDate = 4;
+constexpr int stateUninstalled = 99;
 constexpr int stateUnknown = -1;
+
+// Whether the user can turn the extension on as it is: the build for other shell versions of
+// the two installed never can.
+bool canTurnOn(int state) {
+    return state != stateOutOfDate && state != stateUninstalled && state != stateUnknown;
+}
 
 bool plausibleId(const QString &id) {
     return id.size() <= maxIdLength &&
@@ -87,11 +96,10 @@ void GnomeFocusWatch::start() {
                             QDBusConnection::ExportScriptableSlots |
                                 QDBusConnection::ExportScriptableSignals))
         qCInfo(lcFocus) << "cannot offer" << focusPath << "on the session bus";
-    bus.connect(shellName, shellPath, extensionsInterface,
-                QStringLiteral("ExtensionStateChanged"), reports_.get(),
-                SLOT(extensionStateChanged(QString, QVariantMap)));
-    shellWatcher_ = std::make_unique<QDBusServiceWatcher>(
-        shellName, bus, QDBusServiceWatcher::WatchForOwnerChange);
+    bus.connect(shellName, shellPath, extensionsInterface, QStringLiteral("ExtensionStateChanged"),
+                reports_.get(), SLOT(extensionStateChanged(QString, QVariantMap)));
+    shellWatcher_ = std::make_unique<QDBusServiceWatcher>(shellName, bus,
+                                                          QDBusServiceWatcher::WatchForOwnerChange);
     connect(shellWatcher_.get(), &QDBusServiceWatcher::serviceOwnerChanged, this,
             [this](const QString &, const QString &, const QString &owner) {
                 shellOwnerChanged(owner);
@@ -118,7 +126,7 @@ QString GnomeFocusWatch::unavailableReason() const {
         return {};
     if (states.contains(stateError))
         return QStringLiteral("Vantel's GNOME extension failed to start");
-    if (std::any_of(states.begin(), states.end(), [](int s) { return s != stateUnknown; }))
+    if (std::any_of(states.begin(), states.end(), canTurnOn))
         return QStringLiteral("Turn on Vantel in GNOME Extensions");
     // The shell finds newly installed extensions only when it starts.
     return QStringLiteral("Log out and in, then turn on Vantel in GNOME Extensions");
@@ -162,10 +170,11 @@ void GnomeFocusWatch::shellOwnerChanged(const QString &owner) {
 void GnomeFocusWatch::askShell() {
     QDBusConnection bus(busName_);
     auto *owner = new QDBusPendingCallWatcher(
-        bus.asyncCall(QDBusMessage::createMethodCall(
-            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetNameOwner"))
-                          << shellName),
+        bus.asyncCall(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                     QStringLiteral("/org/freedesktop/DBus"),
+                                                     QStringLiteral("org.freedesktop.DBus"),
+                                                     QStringLiteral("GetNameOwner"))
+                      << shellName),
         reports_.get());
     connect(owner, &QDBusPendingCallWatcher::finished, reports_.get(), [this, owner] {
         owner->deleteLater();
@@ -179,8 +188,7 @@ void GnomeFocusWatch::askShell() {
     });
     for (const QString &id : extensionIds()) {
         auto *info = new QDBusPendingCallWatcher(
-            bus.asyncCall(QDBusMessage::createMethodCall(shellName, shellPath,
-                                                         extensionsInterface,
+            bus.asyncCall(QDBusMessage::createMethodCall(shellName, shellPath, extensionsInterface,
                                                          QStringLiteral("GetExtensionInfo"))
                           << id),
             reports_.get());
