@@ -1,5 +1,5 @@
-#include "PrivateBus.h"
 #include "focus/gnome/GnomeFocusWatch.h"
+#include "PrivateBus.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
