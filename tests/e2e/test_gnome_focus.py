@@ -80,7 +80,9 @@ class GnomeFocusTest(harness.DesktopTest):
         self.desktop.defaults('write', 'org.vantel.Vantel', 'ApplicationModes', '-dict-add',
                               RULED, 'function-keys')
         self.desktop.open_window(WINDOW, OTHER)
-        app = self.launch(False, QT_QPA_PLATFORM='wayland', VANTEL_KEYBOARD_BUS='session', QT_LOGGING_RULES='vantel.focus.debug=true')
+        # What the shell reported shows in the program's log, kept with VANTEL_E2E_KEEP.
+        app = self.launch(False, QT_QPA_PLATFORM='wayland', VANTEL_KEYBOARD_BUS='session',
+                          QT_LOGGING_RULES='vantel.focus.debug=true')
         item = self.status_item(app)
         self.wait(lambda: self.fnmode() == VALUE[False], 'the launch to switch the keyboard', 30,
                   app)
