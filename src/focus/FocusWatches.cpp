@@ -1,5 +1,6 @@
 #include "focus/FocusWatches.h"
 
+#include "focus/gnome/GnomeFocusWatch.h"
 #include "focus/kwin/KWinFocusWatch.h"
 #include "focus/none/NoFocusWatch.h"
 #include "focus/wlroots/WlrFocusWatch.h"
@@ -43,8 +44,9 @@ std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
     case FocusWatchKind::KWin:
         qCInfo(lcFocus) << "the application in front through KWin's scripting";
         return std::make_unique<KWinFocusWatch>(bus);
-    case FocusWatchKind::X11:
     case FocusWatchKind::Gnome:
+        return std::make_unique<GnomeFocusWatch>(bus);
+    case FocusWatchKind::X11:
     case FocusWatchKind::None:
         break;
     }

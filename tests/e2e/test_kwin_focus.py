@@ -13,7 +13,7 @@ from harness import BIN_DIR, UNBOUND_TOOLTIP
 from test_keyboard import FNMODE, SERVICE, VALUE
 from test_plasma import PlasmaTest
 
-WINDOW = os.path.join(BIN_DIR, 'e2e_window')
+WINDOW = os.path.join(BIN_DIR, 'e2e_app_window')
 RULED = 'org.vantel.e2e.Ruled'
 PLAIN = 'org.vantel.e2e.Plain'
 PLUGIN = 'vantel-focus'

@@ -37,6 +37,10 @@ BASE_FILES = [
     "/usr/share/metainfo/org.vantel.Vantel.metainfo.xml",
     "/usr/share/icons/hicolor/scalable/apps/org.vantel.Vantel.svg",
     "/usr/share/doc/vantel/copyright",
+    "/usr/share/gnome-shell/extensions/focus@vantel.org/extension.js",
+    "/usr/share/gnome-shell/extensions/focus@vantel.org/metadata.json",
+    "/usr/share/gnome-shell/extensions/focus-45@vantel.org/extension.js",
+    "/usr/share/gnome-shell/extensions/focus-45@vantel.org/metadata.json",
     "/usr/share/doc/vantel/changelog.gz",
 ] + [f"/usr/share/icons/hicolor/{s}x{s}/apps/org.vantel.Vantel.png" for s in ICON_SIZES]
 KEYBOARD_FILES = [

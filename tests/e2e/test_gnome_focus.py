@@ -1,0 +1,109 @@
+"""On GNOME Shell the application in front comes from Vantel's extension: the mode remembered for
+an application comes back when its window comes to the front, the default when another's does,
+and a click while it is in front becomes its new rule. The keyboard is the keyboard service's,
+on the private bus against a fake sysfs tree; the icon is read as a tray host would read it."""
+
+import os
+import re
+import tempfile
+import unittest
+
+import dbus
+
+import gnome
+import harness
+from harness import BIN_DIR, UNBOUND_TOOLTIP
+from desktop import wait_until
+
+SERVICE = os.path.join(BIN_DIR, 'vantel-keyboard-service')
+WINDOW = os.path.join(BIN_DIR, 'e2e_app_window')
+FNMODE = 'module/hid_apple/parameters/fnmode'
+# hid_apple's values: 2 sends function keys first, 1 hardware keys first.
+VALUE = {True: '2', False: '1'}
+RULED, OTHER = 'org.vantel.test.Ruled', 'org.vantel.test.Other'
+RULED_NAME = 'Ruled Window'
+MISSING = gnome.usable()
+
+
+@unittest.skipIf(MISSING, MISSING)
+class GnomeFocusTest(harness.DesktopTest):
+
+    @classmethod
+    def setUpClass(cls):
+        harness.check_environment()
+        cls.desktop = gnome.GnomeDesktop()
+        try:
+            cls.desktop.start_shell()
+            # GNOME has no tray of its own: the tests' host reads the icon and clicks it.
+            cls.desktop.start_watcher()
+            cls.desktop.start_polkit()
+            cls.bus = dbus.bus.BusConnection(cls.desktop.bus_address)
+        except BaseException:
+            cls.desktop.close()
+            raise
+
+    def setUp(self):
+        super().setUp()
+        self.sysfs = tempfile.mkdtemp(dir=self.desktop.root, prefix='sysfs-')
+        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FNMODE)))
+        with open(os.path.join(self.sysfs, FNMODE), 'w', encoding='utf-8') as f:
+            f.write('3\n')
+        state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
+        self.desktop.spawn('keyboard-service', [
+            SERVICE, '--session', '--sysfs-root', self.sysfs, '--state-dir', state,
+            '--idle-exit', '0'])
+        self.addCleanup(self.desktop.stop, 'keyboard-service')
+        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10,
+                   'the keyboard service to own its name')
+
+    def fnmode(self):
+        with open(os.path.join(self.sysfs, FNMODE), encoding='utf-8') as f:
+            return f.read().strip()
+
+    def rule(self):
+        """The rule stored for RULED, as `defaults read` prints it."""
+        shown = self.desktop.defaults('read', 'org.vantel.Vantel', 'ApplicationModes',
+                                      check=False).stdout
+        found = re.search(re.escape(RULED) + r'"?\s*=\s*"?([a-z-]+)', shown)
+        return found.group(1) if found else None
+
+    def assert_mode(self, app, item, fn_state, tooltip, hardware_icon, what):
+        self.wait(lambda: self.fnmode() == VALUE[fn_state], f'the keyboard: {what}', 30, app)
+        self.assertEqual(fn_state, self.desktop.fn_state(), what)
+        self.wait(lambda: item.tooltip() == tooltip, f'the tooltip: {what}', 10, app)
+        self.wait(lambda: (item.icon() == hardware_icon) != fn_state, f'the icon: {what}', 10,
+                  app)
+
+    def test_the_mode_follows_the_application_in_front_and_a_click_there_is_its_new_rule(self):
+        self.desktop.add_application(OTHER, 'Other Window')
+        self.desktop.add_application(RULED, RULED_NAME)
+        self.desktop.defaults('write', 'org.vantel.Vantel', 'ApplicationModes', '-dict-add',
+                              RULED, 'function-keys')
+        self.desktop.open_window(WINDOW, OTHER)
+        # What the shell reported shows in the program's log, kept with VANTEL_E2E_KEEP.
+        app = self.launch(False, QT_QPA_PLATFORM='wayland', VANTEL_KEYBOARD_BUS='session',
+                          QT_LOGGING_RULES='vantel.focus.debug=true')
+        item = self.status_item(app)
+        self.wait(lambda: self.fnmode() == VALUE[False], 'the launch to switch the keyboard', 30,
+                  app)
+        hardware_icon = item.icon()
+        remembered = UNBOUND_TOOLTIP[True] + ' • Remembered for ' + RULED_NAME
+
+        # A new window takes the focus; closing it gives the focus back to the other one.
+        self.desktop.open_window(WINDOW, RULED)
+        self.assert_mode(app, item, True, remembered, hardware_icon, 'the ruled window in front')
+        self.desktop.close_window(RULED)
+        self.assert_mode(app, item, False, UNBOUND_TOOLTIP[False], hardware_icon,
+                         'the other window in front again')
+
+        self.desktop.open_window(WINDOW, RULED)
+        self.assert_mode(app, item, True, remembered, hardware_icon, 'the ruled window again')
+        item.activate()
+        self.wait(lambda: self.rule() == 'hardware-keys', 'the click to change the rule', 30, app)
+        self.wait(lambda: self.fnmode() == VALUE[False], 'the click to switch the keyboard', 30,
+                  app)
+        self.assertFalse(self.desktop.fn_state())
+
+
+if __name__ == '__main__':
+    unittest.main()
