@@ -3,7 +3,8 @@
 #include <QDir>
 #include <QFile>
 
-FakeSysfs::FakeSysfs() = default;
+FakeSysfs::FakeSysfs(const QString &parent)
+    : dir_(parent.isEmpty() ? QString() : parent + QStringLiteral("/fake-sysfs-XXXXXX")) {}
 
 const KeyboardDriver &FakeSysfs::row(const QString &driver) {
     for (const KeyboardDriver &candidate : keyboardDrivers())

@@ -10,7 +10,8 @@
 // bus/*/devices/NAME entries as relative links into it.
 class FakeSysfs {
 public:
-    FakeSysfs();
+    // The tree goes below `parent`, or the usual temporary directory when it is empty.
+    explicit FakeSysfs(const QString &parent = QString());
 
     QString root() const { return dir_.path(); }
     // Creates the switch that the driver's row describes, for one device, holding `value`, and

@@ -27,9 +27,9 @@ protected:
                   const QStringList &extraArguments = {}) {
         authority_.reset();
         bus_.reset();
-        bus_ = std::make_unique<ServiceBus>(
-            ServiceBus::Options{sysfs_.root(), state_.path(), idleSeconds, activatable,
-                                input_.path(), config_, extraArguments});
+        bus_ = std::make_unique<ServiceBus>(ServiceBus::Options{
+            sysfs_.root(), state_.path(), idleSeconds, activatable,
+            inputDir_.isEmpty() ? input_.path() : inputDir_, config_, extraArguments});
         ASSERT_TRUE(bus_->isRunning());
         static int serial = 0;
         ++serial;
@@ -83,6 +83,7 @@ protected:
     FakeSysfs sysfs_;
     QTemporaryDir state_;
     QTemporaryDir input_; // the input devices, empty unless a test adds one
+    QString inputDir_;    // where the service looks for them instead, when a test says so
     QString config_;      // the administrator's settings, when a test writes some
     std::unique_ptr<ServiceBus> bus_;
     QDBusConnection client_{QString()};

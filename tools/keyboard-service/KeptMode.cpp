@@ -115,8 +115,12 @@ std::optional<QString> KeptMode::write(KeyboardMode mode) const {
     if (fd < 0)
         return failure(QStringLiteral("Could not create a temporary file in"), directory_, errno);
     // Readable by all: the mode is no secret, and tools may show it without asking the service.
-    const bool filled =
-        ::fchmod(fd, 0644) == 0 && writeAll(fd, modeName(mode).toUtf8() + '\n') && ::fsync(fd) == 0;
+    // No fsync here: the rename alone is atomic for everyone reading and survives the death of
+    // this process, since the kernel holds what was written. Only a power cut before flush()
+    // can lose the change, and then at worst this last one (ext4 and btrfs write a renamed-over
+    // file's data before the rename; elsewhere the file may come back empty, which reads as
+    // nothing kept until the next change). Two fsyncs were most of what a switch cost.
+    const bool filled = ::fchmod(fd, 0644) == 0 && writeAll(fd, modeName(mode).toUtf8() + '\n');
     const int error = errno;
     const bool closed = ::close(fd) == 0;
     std::optional<QString> failed;
@@ -126,11 +130,17 @@ std::optional<QString> KeptMode::write(KeyboardMode mode) const {
     else if (::renameat(directory.fd, temporary.constData(), directory.fd, fileName.constData()) !=
              0)
         failed = failure(QStringLiteral("Could not replace"), path(), errno);
-    if (failed) {
+    if (failed)
         ::unlinkat(directory.fd, temporary.constData(), 0);
-        return failed;
-    }
-    if (::fsync(directory.fd) != 0)
+    return failed;
+}
+
+std::optional<QString> KeptMode::flush() const {
+    const Descriptor directory{openDirectory(false)};
+    if (directory.fd < 0)
+        return failure(QStringLiteral("Could not open"), directory_, errno);
+    const Descriptor file{openRegular(directory.fd, fileName.constData(), O_RDONLY)};
+    if ((file.fd >= 0 && ::fsync(file.fd) != 0) || ::fsync(directory.fd) != 0)
         return failure(QStringLiteral("Could not flush"), directory_, errno);
     return std::nullopt;
 }

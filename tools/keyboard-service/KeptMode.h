@@ -31,8 +31,11 @@ public:
 
     // Nothing when no mode was ever kept, or when the file holds anything but a mode.
     std::optional<KeyboardMode> read() const;
-    // Replaces the file so that a crash leaves the old mode or the new one; on failure, why.
+    // Replaces the file so that a crash of the writer leaves the old mode or the new one; on
+    // failure, why. Surviving a power cut as well takes flush() afterwards.
     std::optional<QString> write(KeyboardMode mode) const;
+    // Makes the last write durable: the file and the directory that names it reach the disk.
+    std::optional<QString> flush() const;
     // Waits for the lock, then removes what writers killed midway left behind.
     Lock lock() const;
 

@@ -61,8 +61,11 @@ std::optional<uint> allHolding(const QList<Keyboard> &keyboards, KeyboardMode mo
 KeyboardService::KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Authorizer &authorizer,
                                  std::chrono::seconds idleTime, PendingChecks::Limits limits,
                                  std::optional<KeyboardMode> defaultMode)
-    : keyboards_(std::move(keyboards)), kept_(std::move(kept)), checks_(authorizer, limits),
-      defaultMode_(defaultMode) {
+    : keyboards_(std::move(keyboards)), kept_(std::move(kept)), durable_([kept = kept_] {
+          if (std::optional<QString> failed = kept.flush())
+              qCWarning(lcKeyboard).noquote() << "could not make the kept mode durable:" << *failed;
+      }),
+      checks_(authorizer, limits), defaultMode_(defaultMode) {
     idleTimer_.setSingleShot(true);
     idleTimer_.setInterval(idleTime);
     connect(&idleTimer_, &QTimer::timeout, this, &KeyboardService::timedOut);
@@ -179,7 +182,7 @@ void KeyboardService::follow(News &news) {
         return;
     }
     qCInfo(lcKeyboard).noquote() << "changed on the keyboard to" << modeName(*changed);
-    if (std::optional<QString> failed = kept_.write(*changed))
+    if (std::optional<QString> failed = keep(*changed))
         qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
     keyboards_.write(*changed);
     noteReadings();
@@ -254,13 +257,22 @@ ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode, const QString &lo
     // The mode already kept and in force: nothing written, nothing told.
     if (failures.isEmpty() && before == mode && allHold(mode))
         return ServiceAnswer{uint(readings_.size()), {}, {}};
-    if (std::optional<QString> failed = kept_.write(mode)) {
+    if (std::optional<QString> failed = keep(mode)) {
         qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
         failures.append(*failed);
     } else if (before != mode && !news.properties.contains(QStringLiteral("Mode"))) {
         news.properties.append(QStringLiteral("Mode"));
     }
     return write(mode, failures, news);
+}
+
+// The caller is answered without waiting for the disk: the file is already replaced for every
+// reader, and reaching the disk is the flush thread's business.
+std::optional<QString> KeyboardService::keep(KeyboardMode mode) {
+    std::optional<QString> failed = kept_.write(mode);
+    if (!failed)
+        durable_.request();
+    return failed;
 }
 
 // The switches may have moved while the caller was being asked about: looked at once more.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "keyboard-service/Authorizer.h"
+#include "keyboard-service/DeferredFlush.h"
 #include "keyboard-service/KeptMode.h"
 #include "keyboard-service/PendingChecks.h"
 #include "keyboard-service/SysfsKeyboards.h"
@@ -87,11 +88,13 @@ private:
     ServiceAnswer applyAllowed(News &news);
     ServiceAnswer write(KeyboardMode mode, const QStringList &earlierFailures, News &news);
     bool allHold(KeyboardMode mode) const;
+    std::optional<QString> keep(KeyboardMode mode);
     // Takes the switches' readings as they are now as the service's own, to compare with later.
     QList<Keyboard> noteReadings();
 
     SysfsKeyboards keyboards_;
     KeptMode kept_;
+    DeferredFlush durable_;
     PendingChecks checks_;
     QTimer idleTimer_;
     bool draining_ = false;
