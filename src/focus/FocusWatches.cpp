@@ -1,6 +1,7 @@
 #include "focus/FocusWatches.h"
 
 #include "focus/none/NoFocusWatch.h"
+#include "focus/x11/X11FocusWatch.h"
 #include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
@@ -38,6 +39,7 @@ std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
                                qEnvironmentVariable("XDG_CURRENT_DESKTOP"), isWaylandSession()};
     switch (chooseFocusWatch(session)) {
     case FocusWatchKind::X11:
+        return std::make_unique<X11FocusWatch>();
     case FocusWatchKind::KWin:
     case FocusWatchKind::Wlroots:
     case FocusWatchKind::Gnome:
