@@ -20,6 +20,7 @@ VANTEL_REAL_DESKTOP_PACKAGES=(
   gsettings-desktop-schemas libglib2.0-bin
   plasma-workspace plasma-desktop kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde qtwayland5
   sway waybar wtype grim
+  openbox
 )
 # What scripts/package and its test need to make, check, install and remove the Debian package.
 VANTEL_PACKAGING_PACKAGES=(
