@@ -7,6 +7,8 @@
 //   e2e_xclient owner SELECTION print the window that owns the selection, or "none"
 //   e2e_xclient window CLASS [APPID]  show a window of that WM_CLASS class (and
 //                              _GTK_APPLICATION_ID), print its id, keep it until killed
+//   e2e_xclient activate       for every window id read from stdin, ask the window manager to
+//                              activate it, as a pager does; for the benchmarks' timing
 //
 // grab prints "keycode N", then "grabbed" or "busy" (and exits 1), then "pressed" for every
 // press; the grab ends with the process. It holds the combination before the program starts,
@@ -178,16 +180,37 @@ int showWindow(xcb_connection_t *connection, const std::string &windowClass, con
     return 0;
 }
 
+int activateFromInput(xcb_connection_t *connection) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_atom_t activeWindow = atom(connection, "_NET_ACTIVE_WINDOW");
+    char line[64];
+    while (std::fgets(line, sizeof line, stdin)) {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = static_cast<xcb_window_t>(std::strtoul(line, nullptr, 0));
+        message.type = activeWindow;
+        message.data.data32[0] = 2; // from a pager, which window managers never refuse
+        message.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+        xcb_flush(connection);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const bool withArgument = command == "close" || command == "capture" || command == "owner";
     const bool showsWindow = command == "window" && (argc == 3 || argc == 4);
-    if (command != "grab" && command != "tray-owner" && !(withArgument && argc == 3) &&
+    const bool withoutArgument = command == "grab" || command == "tray-owner" || command == "activate";
+    if (!withoutArgument && !(withArgument && argc == 3) &&
         !showsWindow) {
         std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW | capture WINDOW | "
-                             "owner SELECTION | tray-owner | window CLASS [APPID]\n");
+                             "owner SELECTION | tray-owner | window CLASS [APPID] | activate\n");
         return 2;
     }
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
@@ -202,6 +225,8 @@ int main(int argc, char **argv) {
         status = printOwner(connection, argv[2]);
     } else if (command == "tray-owner") {
         status = trayOwner(connection);
+    } else if (command == "activate") {
+        status = activateFromInput(connection);
     } else if (showsWindow) {
         status = showWindow(connection, argv[2], argc == 4 ? argv[3] : nullptr);
     } else {
