@@ -25,9 +25,10 @@ template <typename Step> std::function<void()> whileAlive(AppDelegate *delegate,
 }
 } // namespace
 
-AppDelegate::AppDelegate(const AppServices &services, FnKeyToggler toggler)
+AppDelegate::AppDelegate(const AppServices &services, FnKeyToggler toggler, ModeRules rules)
     : services_(services), toggler_(std::move(toggler)),
-      icons_(IconStyle{}, SpinDirection::clockwise) {}
+      icons_(IconStyle{}, SpinDirection::clockwise),
+      memory_(services.focus, std::move(rules), toggler_, services.work) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -51,6 +52,8 @@ void AppDelegate::start() {
         refreshTooltip();
     }
     services_.keyboards.apply(fnState);
+    connect(&memory_, &ModeMemory::changed, this, &AppDelegate::refreshTooltip);
+    memory_.start(fnState);
     // Desktops that ask the user first name the shortcut's keys long after the launch.
     connect(&services_.hotKey, &GlobalHotKey::shortcutChanged, this, &AppDelegate::refreshTooltip);
     services_.keyboards.followKeyboards([weakSelf](bool changed) {
@@ -62,7 +65,20 @@ void AppDelegate::start() {
 // The one place, after launch, that the keyboards are asked from: every change of the
 // preference, a flip's included, passes here, and what is sent is what it holds now.
 void AppDelegate::preferenceChanged() {
-    services_.keyboards.apply(toggler_.readFnState());
+    const bool fnState = toggler_.readFnState();
+    services_.keyboards.apply(fnState);
+    memory_.preferenceChanged(fnState);
+    // The application in front switches the mode without a spin or a notification; a running
+    // flip shows its own outcome when it ends.
+    StatusButton *statusButton = button();
+    if (statusButton && !isWorking_ && fnState != steadyFnState_) {
+        showSteady(fnState, statusButton);
+        refreshTooltip();
+    }
+}
+
+void AppDelegate::rulesChanged() {
+    memory_.rulesChanged();
 }
 
 void AppDelegate::keyboardChanged(bool fnState) {
@@ -89,7 +105,9 @@ void AppDelegate::showKeyboardChange(bool fnState) {
 void AppDelegate::stop() {
     // On the way out the tooltip is not worth another reading.
     disconnect(&services_.hotKey, nullptr, this, nullptr);
+    disconnect(&memory_, nullptr, this, nullptr);
     services_.hotKey.unregisterHotKey();
+    memory_.stop();
 }
 
 void AppDelegate::setupStatusItem() {
@@ -110,17 +128,29 @@ void AppDelegate::setupStatusItem() {
 StatusMenu::Actions AppDelegate::menuActions() {
     return {whileAlive(this, [](AppDelegate &delegate) { delegate.toggleAction(); }),
             whileAlive(this, [](AppDelegate &delegate) { delegate.showAbout(); }),
-            whileAlive(this, [](AppDelegate &delegate) { delegate.quit(); })};
+            whileAlive(this, [](AppDelegate &delegate) { delegate.quit(); }),
+            [self = QPointer<AppDelegate>(this)](bool remember) {
+                if (self)
+                    self->memory_.setRemembered(self->menuApplication_, remember,
+                                                self->toggler_.readFnState());
+            }};
+}
+
+StatusMenu::Remember AppDelegate::rememberEntry() {
+    const ModeMemory::MenuEntry entry = memory_.menuEntry();
+    menuApplication_ = entry.application;
+    return {entry.name, entry.remembered, entry.unavailable};
 }
 
 std::unique_ptr<QMenu> AppDelegate::panelMenu(bool fnState) {
-    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(fnState, menuActions());
+    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(fnState, menuActions(), rememberEntry());
     QMenu *shown = menu.get();
     // The panel keeps this menu and shows it again and again: read the preference at each
     // opening, twice as for a menu the program pops up, the second time at the last moment.
     connect(shown, &QMenu::aboutToShow, this, [this, shown] {
         StatusMenu::updateMenuTitles(*shown, toggler_.readFnState());
         StatusMenu::updateMenuTitles(*shown, toggler_.readFnState());
+        StatusMenu::updateRememberEntry(*shown, rememberEntry());
     });
     return menu;
 }
@@ -133,7 +163,8 @@ void AppDelegate::statusItemClicked(Click click) {
 }
 
 void AppDelegate::showMenu() {
-    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(toggler_.readFnState(), menuActions());
+    std::unique_ptr<QMenu> menu =
+        StatusMenu::buildMenu(toggler_.readFnState(), menuActions(), rememberEntry());
     // Read again so that the titles show the preference at the last moment before display.
     StatusMenu::updateMenuTitles(*menu, toggler_.readFnState());
     if (StatusButton *statusButton = button())
@@ -178,6 +209,7 @@ void AppDelegate::finishToggle(bool newFnState) {
 }
 
 void AppDelegate::showSteady(bool fnState, StatusButton *statusButton) {
+    steadyFnState_ = fnState;
     icons_.show(steadyState(fnState), statusButton);
     // The next click spins from here: its frames are made now, while nothing else happens.
     icons_.prepareSpin(workingState(fnState), statusButton);
@@ -190,9 +222,12 @@ void AppDelegate::refreshTooltip() {
     const QString mode = toggler_.readFnState()
                              ? QStringLiteral("Vantel: Standard F1, F2, etc. (click to switch)")
                              : QStringLiteral("Vantel: Hardware Keys (click to switch)");
-    const QString shortcut = services_.hotKey.shortcut();
-    statusButton->setToolTip(
-        shortcut.isEmpty() ? mode : mode + QStringLiteral(" • Shortcut: ") + shortcut);
+    QString tip = mode;
+    if (const QString shortcut = services_.hotKey.shortcut(); !shortcut.isEmpty())
+        tip += QStringLiteral(" • Shortcut: ") + shortcut;
+    if (const QString remembered = memory_.rememberedName(); !remembered.isEmpty())
+        tip += QStringLiteral(" • Remembered for ") + remembered;
+    statusButton->setToolTip(tip);
 }
 
 void AppDelegate::postToggleNotification(bool newFnState) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "app/ModeMemory.h"
 #include "app/StatusMenu.h"
 #include "fnkey/FnKeyToggler.h"
 #include "status/StatusIconController.h"
@@ -17,7 +18,8 @@ class StatusButton;
 class AppDelegate : public QObject {
     Q_OBJECT
 public:
-    explicit AppDelegate(const AppServices &services, FnKeyToggler toggler = FnKeyToggler());
+    explicit AppDelegate(const AppServices &services, FnKeyToggler toggler = FnKeyToggler(),
+                         ModeRules rules = ModeRules());
     ~AppDelegate() override;
 
     // The launch steps, once the event loop runs: the status item with its icon and tooltip,
@@ -37,8 +39,11 @@ public:
     void showAbout();
     // Ends the application.
     void quit();
-    // The preference changed on disk (a flip or someone else wrote it): the keyboards follow.
+    // The preference changed on disk (a flip, the application in front or someone else wrote
+    // it): the keyboards, the icon and the mode remembered for the application in front follow.
     void preferenceChanged();
+    // The modes remembered per application changed on disk.
+    void rulesChanged();
     // A keyboard's own Fn+Esc changed the mode: the preference, the icon, the tooltip and a
     // notification follow, as after a switch.
     void keyboardChanged(bool fnState);
@@ -46,6 +51,7 @@ public:
     // Whether a flip is running.
     bool isWorking() const { return isWorking_; }
     const StatusIconController &icons() const { return icons_; }
+    const ModeMemory &memory() const { return memory_; }
     // None before start().
     StatusItem *statusItem() const { return statusItem_.get(); }
 
@@ -53,6 +59,8 @@ private:
     void setupStatusItem();
     void showMenu();
     StatusMenu::Actions menuActions();
+    // What the memory entry offers now; the application it names is the one a check applies to.
+    StatusMenu::Remember rememberEntry();
     // The menu panels show themselves, with titles read afresh at each opening.
     std::unique_ptr<QMenu> panelMenu(bool fnState);
     void finishToggle(bool newFnState);
@@ -67,5 +75,9 @@ private:
     std::unique_ptr<StatusItem> statusItem_;
     FnKeyToggler toggler_;
     StatusIconController icons_;
+    ModeMemory memory_;
     bool isWorking_ = false;
+    bool steadyFnState_ = false;
+    // The application the open menu's memory entry names.
+    QString menuApplication_;
 };

@@ -5,6 +5,7 @@
 #include <functional>
 
 class AboutPanel;
+class FocusWatch;
 class GlobalHotKey;
 class KeyboardModes;
 class NotificationCenter;
@@ -23,4 +24,6 @@ struct AppServices {
     // Ends the run: the about-to-quit handlers run, then the event loop returns.
     std::function<void()> quit;
     KeyboardModes &keyboards;
+    // Which application is in front, for the modes remembered per application.
+    FocusWatch &focus;
 };

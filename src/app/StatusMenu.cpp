@@ -16,6 +16,20 @@ QString switchTitle(bool fnState) {
                    : QStringLiteral("Switch to Standard F1, F2, etc.");
 }
 
+const QString rememberName = QStringLiteral("remember");
+const QString rememberHintName = QStringLiteral("rememberHint");
+
+void showRemember(QAction &entry, QAction &hint, const StatusMenu::Remember &remember) {
+    const bool known = remember.unavailable.isEmpty() && !remember.name.isEmpty();
+    entry.setText(QStringLiteral("Remember for ") +
+                  (known ? remember.name : QStringLiteral("This Application")));
+    entry.setEnabled(known);
+    entry.setChecked(known && remember.checked);
+    // Some panels draw menus without tooltips, so the reason is a line of its own.
+    hint.setText(remember.unavailable);
+    hint.setVisible(!remember.unavailable.isEmpty());
+}
+
 // Command is Super (Meta) and Option is Alt: the same keys as the global hot key.
 const QKeySequence switchShortcut(Qt::META | Qt::ALT | Qt::Key_F);
 const QKeySequence quitShortcut(Qt::META | Qt::Key_Q);
@@ -36,11 +50,22 @@ void addEntry(QMenu &menu, const QString &title, const std::function<void()> &ac
 
 namespace StatusMenu {
 
-std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions) {
+std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions, const Remember &remember) {
     auto menu = std::make_unique<QMenu>();
     QAction *label = menu->addAction(modeLabel(fnState));
     label->setEnabled(false);
     addEntry(*menu, switchTitle(fnState), actions.toggle, switchShortcut);
+    QAction *entry = menu->addAction(QString());
+    entry->setObjectName(rememberName);
+    entry->setCheckable(true);
+    QObject::connect(entry, &QAction::triggered, entry, [action = actions.remember](bool checked) {
+        if (action)
+            action(checked);
+    });
+    QAction *hint = menu->addAction(QString());
+    hint->setObjectName(rememberHintName);
+    hint->setEnabled(false);
+    showRemember(*entry, *hint, remember);
     menu->addSeparator();
     addEntry(*menu, QStringLiteral("About Vantel…"), actions.about);
     menu->addSeparator();
@@ -54,6 +79,13 @@ void updateMenuTitles(QMenu &menu, bool fnState) {
         entries[0]->setText(modeLabel(fnState));
     if (entries.size() > 1)
         entries[1]->setText(switchTitle(fnState));
+}
+
+void updateRememberEntry(QMenu &menu, const Remember &remember) {
+    auto *entry = menu.findChild<QAction *>(rememberName);
+    auto *hint = menu.findChild<QAction *>(rememberHintName);
+    if (entry && hint)
+        showRemember(*entry, *hint, remember);
 }
 
 } // namespace StatusMenu

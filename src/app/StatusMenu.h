@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 
 class QMenu;
 
-// The status item's menu: the current mode as a disabled label, the switch, About and Quit.
+// The status item's menu: the current mode as a disabled label, the switch, the per-application
+// memory, About and Quit.
 // Built afresh for every opening, so it never shows a stale mode.
 namespace StatusMenu {
 
@@ -14,12 +17,25 @@ struct Actions {
     std::function<void()> toggle;
     std::function<void()> about;
     std::function<void()> quit;
+    // The memory entry was checked (true) or unchecked.
+    std::function<void(bool)> remember;
+};
+
+// The memory entry: "Remember for NAME" for the application in front, or disabled with the
+// reason it cannot be offered.
+struct Remember {
+    QString name; // empty while no application is known
+    bool checked = false;
+    QString unavailable;
 };
 
 // A new menu for `fnState`.
-std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions);
+std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions,
+                                 const Remember &remember = {});
 // Rewrites the mode label (first entry) and the switch (second entry) for `fnState`; entries
 // are found by position, and missing ones are left alone.
 void updateMenuTitles(QMenu &menu, bool fnState);
+// Rewrites the memory entry and its hint for a menu shown again; missing ones are left alone.
+void updateRememberEntry(QMenu &menu, const Remember &remember);
 
 } // namespace StatusMenu

@@ -8,6 +8,7 @@
 #include "desktop/PreferenceFileWatcher.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/ToggleService.h"
+#include "focus/FocusWatches.h"
 #include "icon/IconDrawing.h"
 #include "keyboards/DBusKeyboardModes.h"
 #include "logging/LoggingCategories.h"
@@ -75,11 +76,15 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     GlobalHotKey hotKey(*shortcuts);
     const auto quit = [] { QCoreApplication::quit(); };
     DBusKeyboardModes keyboards(DBusKeyboardModes::busFromEnvironment());
+    const std::unique_ptr<FocusWatch> focus = createFocusWatch(bus);
     AppDelegate delegate(AppServices{statusBar, notifications, about, builtInBundleInfo(), work,
-                                     hotKey, quit, keyboards});
+                                     hotKey, quit, keyboards, *focus});
     PreferenceFileWatcher preferences(PreferenceFileWatcher::globalDomainPath());
     QObject::connect(&preferences, &PreferenceFileWatcher::changed, &delegate,
                      &AppDelegate::preferenceChanged);
+    PreferenceFileWatcher rules(PreferenceFileWatcher::programDomainPath());
+    QObject::connect(&rules, &PreferenceFileWatcher::changed, &delegate,
+                     &AppDelegate::rulesChanged);
 
     ToggleService toggleService;
     QObject::connect(&toggleService, &ToggleService::toggleRequested, &delegate,

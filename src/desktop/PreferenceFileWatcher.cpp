@@ -24,6 +24,11 @@ QString PreferenceFileWatcher::globalDomainPath() {
            QStringLiteral("/vantel-preferences/NSGlobalDomain.plist");
 }
 
+QString PreferenceFileWatcher::programDomainPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/vantel-preferences/org.vantel.Vantel.plist");
+}
+
 // A rename puts a new inode in place; an edit in place changes size or time.
 QString PreferenceFileWatcher::fingerprint() const {
     struct stat info {};

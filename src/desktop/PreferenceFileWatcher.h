@@ -13,6 +13,8 @@ public:
 
     // The global preference domain's file in the user's store.
     static QString globalDomainPath();
+    // The program's own domain's file, where the modes per application are kept.
+    static QString programDomainPath();
 
 signals:
     void changed();

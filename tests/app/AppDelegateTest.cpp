@@ -3,6 +3,7 @@
 #include "shortcuts/GlobalHotKey.h"
 #include "support/FakeAboutPanel.h"
 #include "support/FakeExecutable.h"
+#include "support/FakeFocusWatch.h"
 #include "support/FakeKeyboardModes.h"
 #include "support/FakeNotificationCenter.h"
 #include "support/FakeShortcutBackend.h"
@@ -53,8 +54,8 @@ else echo 1 > "$d/state"; echo true; fi)sh");
     AppDelegate &launch(const QString &flipShell = {}) {
         delegate = std::make_unique<AppDelegate>(
             AppServices{statusBar, notifications, about, bundle, work, hotKey, [this] { ++quits; },
-                        keyboards},
-            FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell));
+                        keyboards, focus},
+            FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell), ModeRules(defaults));
         delegate->start();
         return *delegate;
     }
@@ -77,6 +78,7 @@ else echo 1 > "$d/state"; echo true; fi)sh");
     FakeShortcutBackend shortcuts{&journal};
     GlobalHotKey hotKey{shortcuts};
     FakeKeyboardModes keyboards;
+    FakeFocusWatch focus;
     std::unique_ptr<AppDelegate> delegate;
 };
 

@@ -10,12 +10,17 @@ namespace {
 TEST(StatusMenuTest, EntriesRunTheirOwnCallbackAndMissingOnesAreHarmless) {
     std::vector<std::string> ran;
     const auto menu = StatusMenu::buildMenu(
-        true, {[&] { ran.push_back("toggle"); }, [&] { ran.push_back("about"); }, {}});
+        true,
+        {[&] { ran.push_back("toggle"); },
+         [&] { ran.push_back("about"); },
+         {},
+         [&](bool remember) { ran.push_back(remember ? "remember" : "forget"); }},
+        {QStringLiteral("Terminal"), false, {}});
     const QList<QAction *> entries = menu->actions();
-    ASSERT_EQ(entries.size(), 6);
-    for (int i : {0, 1, 3, 5})
+    ASSERT_EQ(entries.size(), 8);
+    for (int i : {0, 1, 2, 3, 5, 7, 2})
         entries[i]->trigger();
-    EXPECT_EQ(ran, (std::vector<std::string>{"toggle", "about"}));
+    EXPECT_EQ(ran, (std::vector<std::string>{"toggle", "remember", "about", "forget"}));
 }
 
 TEST(StatusMenuTest, UpdatingTitlesTouchesOnlyTheFirstTwoEntriesThatExist) {
@@ -32,7 +37,58 @@ TEST(StatusMenuTest, UpdatingTitlesTouchesOnlyTheFirstTwoEntriesThatExist) {
     StatusMenu::updateMenuTitles(*menu, true);
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Current: Standard F1, F2, etc."));
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Switch to Hardware Keys"));
-    EXPECT_EQ(menu->actions()[3]->text(), QStringLiteral("About Vantel…"));
+    EXPECT_EQ(menu->actions()[5]->text(), QStringLiteral("About Vantel…"));
 }
+
+struct RememberCase {
+    const char *name;
+    StatusMenu::Remember remember;
+    QString title;
+    bool enabled;
+    bool checked;
+};
+
+class RememberEntryTest : public ::testing::TestWithParam<RememberCase> {};
+
+// Built and shown again alike: a panel keeps its menu and only updates it.
+TEST_P(RememberEntryTest, NamesTheApplicationOrSaysWhyNot) {
+    const RememberCase &c = GetParam();
+    const auto built = StatusMenu::buildMenu(true, {}, c.remember);
+    const auto updated = StatusMenu::buildMenu(true, {}, {QStringLiteral("Other"), true, {}});
+    StatusMenu::updateRememberEntry(*updated, c.remember);
+    for (const QMenu *menu : {built.get(), updated.get()}) {
+        const QList<QAction *> entries = menu->actions();
+        EXPECT_EQ(entries[2]->text(), c.title);
+        EXPECT_EQ(entries[2]->isEnabled(), c.enabled);
+        EXPECT_EQ(entries[2]->isChecked(), c.checked);
+        EXPECT_EQ(entries[3]->isVisible(), !c.remember.unavailable.isEmpty());
+        EXPECT_EQ(entries[3]->text(), c.remember.unavailable);
+        EXPECT_FALSE(entries[3]->isEnabled());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, RememberEntryTest,
+    ::testing::Values(RememberCase{"Remembered",
+                                   {QStringLiteral("Terminal"), true, {}},
+                                   QStringLiteral("Remember for Terminal"),
+                                   true,
+                                   true},
+                      RememberCase{"NotRemembered",
+                                   {QStringLiteral("Terminal"), false, {}},
+                                   QStringLiteral("Remember for Terminal"),
+                                   true,
+                                   false},
+                      RememberCase{"NothingInFront",
+                                   {{}, false, {}},
+                                   QStringLiteral("Remember for This Application"),
+                                   false,
+                                   false},
+                      RememberCase{"Unavailable",
+                                   {{}, false, QStringLiteral("Turn it on")},
+                                   QStringLiteral("Remember for This Application"),
+                                   false,
+                                   false}),
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

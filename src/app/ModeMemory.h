@@ -1,0 +1,78 @@
+#pragma once
+
+#include "fnkey/FnKeyToggler.h"
+#include "fnkey/ModeRules.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class FocusWatch;
+class WorkQueue;
+
+// Remembers the mode per application and brings it back when the application comes to the
+// front. The preference stays the one mode in force, which everything else reads and the
+// keyboards follow; this only writes it, as a flip does, when the front application wants
+// another mode, and stores what the user chose while an application was in front.
+class ModeMemory : public QObject {
+    Q_OBJECT
+public:
+    // What the menu offers for the application in front.
+    struct MenuEntry {
+        QString application; // the id a change applies to; empty when nothing is known
+        QString name;        // how the user knows it
+        bool remembered = false;
+        QString unavailable; // why nothing can be remembered, when nothing can
+    };
+
+    // Every store access runs on `work`'s background threads; `focus` outlives the memory.
+    ModeMemory(FocusWatch &focus, ModeRules rules, FnKeyToggler writer, WorkQueue &work);
+
+    // Starts following the focus from the mode in force, `fnState`.
+    void start(bool fnState);
+    void stop();
+    // The preference now reads `fnState`. Unless it is the mode this memory put there, the user
+    // (a switch, Fn+Esc, or a `defaults write`) chose it for the application in front.
+    void preferenceChanged(bool fnState);
+    // The stored rules changed on disk: reread, and apply at once to the application in front.
+    void rulesChanged();
+    // Stores `fnState` as the rule of `application`, or removes its rule.
+    void setRemembered(const QString &application, bool remember, bool fnState);
+
+    MenuEntry menuEntry() const;
+    // The name of the application in front while its own rule is in force; empty otherwise.
+    QString rememberedName() const;
+
+Q_SIGNALS:
+    // What the menu and the tooltip show changed.
+    void changed();
+
+private:
+    void focusChanged(const QString &application);
+    void applyFront();
+    std::optional<bool> wantedMode();
+    void writeMode(bool fnState);
+    void writeFinished(bool fnState);
+    void rememberChoice(bool fnState);
+    // Runs a store write in the background and rereads the rules once every write has landed.
+    void storeInBackground(std::function<bool(const ModeRules &)> write);
+    void reload();
+    void reloaded(const StoredRules &read, int generation);
+
+    FocusWatch &focus_;
+    ModeRules rules_;
+    FnKeyToggler writer_;
+    WorkQueue &work_;
+    StoredRules stored_;
+    QString front_;
+    // The mode this memory last found or put in force.
+    bool expected_ = false;
+    bool writing_ = false;
+    std::optional<bool> pendingWrite_;
+    int storeWrites_ = 0;
+    int storeGeneration_ = 0;
+    bool loaded_ = false;
+    bool reloadWanted_ = false;
+};
