@@ -206,9 +206,9 @@ int main(int argc, char **argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const bool withArgument = command == "close" || command == "capture" || command == "owner";
     const bool showsWindow = command == "window" && (argc == 3 || argc == 4);
-    const bool withoutArgument = command == "grab" || command == "tray-owner" || command == "activate";
-    if (!withoutArgument && !(withArgument && argc == 3) &&
-        !showsWindow) {
+    const bool withoutArgument =
+        command == "grab" || command == "tray-owner" || command == "activate";
+    if (!withoutArgument && !(withArgument && argc == 3) && !showsWindow) {
         std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW | capture WINDOW | "
                              "owner SELECTION | tray-owner | window CLASS [APPID] | activate\n");
         return 2;
