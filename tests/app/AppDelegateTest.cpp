@@ -351,6 +351,17 @@ TEST_F(AppDelegateTest, KeyboardsFollowTheLaunchAndEveryChangeOfThePreferenceOnl
     EXPECT_EQ(notifications.requests.size(), 1u) << "no notification of its own";
 }
 
+// The application in front wrote the preference: the icon and the tooltip show it, quietly.
+TEST_F(AppDelegateTest, AChangeOfThePreferenceAloneShowsTheSteadyIconWithoutANotification) {
+    AppDelegate &app = launch();
+    setFnState(true);
+    app.preferenceChanged();
+    EXPECT_EQ(button().lastImage(), steadyImage(true));
+    EXPECT_EQ(button().toolTips.back(), standardTip);
+    EXPECT_TRUE(notifications.requests.empty());
+    EXPECT_FALSE(app.icons().isSpinning());
+}
+
 // Fn+Esc on the keyboard: the preference is written as a flip writes it, and the icon, the
 // tooltip and the notification show the new mode as after a switch.
 TEST_F(AppDelegateTest, AChangeMadeOnTheKeyboardIsShownAndKept) {

@@ -12,7 +12,7 @@ using Args = std::vector<std::string>;
 struct Golden {
     const char *name;
     std::vector<Args> setup; // each must succeed
-    Args args;
+    Args args;               // after "write a.b"
     int status;
     std::string out;
     std::string err; // exact when `errContains` is empty
@@ -156,6 +156,17 @@ const Golden goldens[] = {
     {"KeyWithLineFeed", {}, {"write", "a.b", "k\nx", "v"}, 1, "", "", "Invalid key"},
     {"KeyWithTab", {}, {"write", "a.b", "k\tx", "v"}, 1, "", "", "Invalid key"},
     {"KeyWithCarriageReturn", {}, {"write", "a.b", "k\rx", "v"}, 1, "", "", "Invalid key"},
+    // -dict-add creates, -dict replaces, -dict-add merges; -dict alone is empty.
+    {"DictionaryForms",
+     {{"write", "a.b", "k", "-dict-add", "old", "v"},
+      {"write", "a.b", "k", "-dict", "x", "1", "y", "2"},
+      {"write", "a.b", "k", "-dict-add", "y", "3", "z w", "-4"},
+      {"write", "a.b", "e", "-dict"}},
+     {"read", "a.b"},
+     0,
+     "{\n    k = {\n        x = 1;\n        y = 3;\n        \"z w\" = \"-4\";\n    };\n"
+     "    e = {\n    };\n}\n",
+     ""},
 };
 
 class GoldenCommandLine : public ::testing::TestWithParam<Golden> {};
@@ -185,6 +196,38 @@ TEST_P(GoldenCommandLine, PrintsAndExitsAsExpected) {
 
 INSTANTIATE_TEST_SUITE_P(Defaults, GoldenCommandLine, ::testing::ValuesIn(goldens),
                          [](const auto &test) { return std::string(test.param.name); });
+
+// A refused dictionary write leaves the file byte for byte as it was.
+struct Refused {
+    const char *name;
+    Args args; // after "write a.b"
+    const char *err;
+};
+
+class RefusedDictionaryWrite : public ::testing::TestWithParam<Refused> {};
+
+TEST_P(RefusedDictionaryWrite, ChangesNothing) {
+    PrivateStore store;
+    ASSERT_EQ(runTool(store, {"write", "a.b", "d", "-dict", "x", "1"}).status, 0);
+    ASSERT_EQ(runTool(store, {"write", "a.b", "s", "-int", "5"}).status, 0);
+    const std::string before = fileBytes(store.root() + "/a.b.plist");
+    Args args{"write", "a.b"};
+    args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+    const ToolRun run = runTool(store, args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find(GetParam().err), std::string::npos) << run.err;
+    EXPECT_TRUE(fileBytes(store.root() + "/a.b.plist") == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Defaults, RefusedDictionaryWrite,
+    ::testing::Values(
+        Refused{"OddCount", {"d", "-dict-add", "y", "2", "z"}, "value for every key"},
+        Refused{"NotADictionary", {"s", "-dict-add", "y", "2"}, "not a dictionary"},
+        Refused{"TypedValue", {"d", "-dict-add", "y", "-bool", "true"}, "are strings"},
+        Refused{"BadKey", {"d", "-dict", "y\tz", "2"}, "Invalid dictionary key"},
+        Refused{"BadValue", {"d", "-dict", "y", "bell\a"}, "Invalid dictionary value"}),
+    [](const auto &test) { return std::string(test.param.name); });
 
 struct Listing {
     const char *name;

@@ -15,9 +15,11 @@ namespace {
 
 TEST(ConcurrentWriters, EightProcessesKeepAllEightHundredKeys) {
     PrivateStore store;
-    // Each shell runs its 100 writes one after another; the eight shells run at once.
-    const std::string loop = "i=0; while [ $i -lt 100 ]; do \"$TOOL\" write org.example.race "
-                             "w${N}k$i -int $i || exit 1; i=$((i+1)); done";
+    // Each shell runs its 100 writes one after another; the eight shells run at once. Adding
+    // to one dictionary reads and writes it back, which must not lose another's addition.
+    const std::string loop =
+        "i=0; while [ $i -lt 100 ]; do \"$TOOL\" write org.example.race w${N}k$i -int $i && "
+        "\"$TOOL\" write org.example.race d -dict-add w${N}k$i $i || exit 1; i=$((i+1)); done";
     std::vector<std::thread> shells;
     std::vector<int> statuses(8, -1);
     for (int n = 0; n < 8; ++n)
@@ -39,6 +41,9 @@ TEST(ConcurrentWriters, EightProcessesKeepAllEightHundredKeys) {
             EXPECT_NE(listing->find("\n    " + k + " = " + std::to_string(i) + ";\n"),
                       std::string::npos)
                 << k;
+            EXPECT_NE(listing->find("\n        " + k + " = " + std::to_string(i) + ";\n"),
+                      std::string::npos)
+                << "d: " << k;
         }
 }
 

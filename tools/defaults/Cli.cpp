@@ -16,6 +16,10 @@ const char usageText[] =
     "  write DOMAIN KEY [-TYPE] VALUE\n"
     "                            store a value; TYPE is string (the default), int, integer,\n"
     "                            float, bool or boolean\n"
+    "  write DOMAIN KEY -dict [KEY VALUE ...]\n"
+    "                            store a dictionary of strings, replacing the value\n"
+    "  write DOMAIN KEY -dict-add KEY VALUE [KEY VALUE ...]\n"
+    "                            add or replace pairs in a stored dictionary\n"
     "  delete DOMAIN [KEY]       remove a value or a whole domain\n"
     "  domains                   list the stored domains\n"
     "  help                      show this text\n"
@@ -39,6 +43,8 @@ private:
     void read(const Args &args);
     void readType(const Args &args);
     void write(const Args &args);
+    void writeDictionary(const Domain &domain, const std::string &key, std::string_view flag,
+                         const Args &pairs);
     void remove(const Args &args);
     void listDomains();
     void readEverything();
@@ -126,7 +132,28 @@ void Command::readType(const Args &args) {
         o_.out += "Type is " + stored->type + "\n";
 }
 
+void Command::writeDictionary(const Domain &domain, const std::string &key, std::string_view flag,
+                              const Args &pairs) {
+    const bool adding = flag == "-dict-add";
+    if (adding && pairs.empty())
+        return usage("write: -dict-add needs at least one key and value");
+    const Result<StringPairs> parsed = parsePairs(pairs);
+    if (!parsed)
+        return fail(parsed.failure());
+    const Status failed = adding ? store_.addToDictionary(domain, key, *parsed)
+                                 : store_.write(domain, key, Value(*parsed));
+    if (failed)
+        fail(*failed);
+}
+
 void Command::write(const Args &args) {
+    if (args.size() >= 3 && (args[2] == "-dict" || args[2] == "-dict-add")) {
+        const std::optional<Domain> target = domain(args[0]);
+        if (target)
+            writeDictionary(*target, std::string(args[1]), args[2],
+                            Args(args.begin() + 3, args.end()));
+        return;
+    }
     const bool typed = args.size() == 4;
     if (args.size() != 3 && !typed)
         return usage("write takes a domain, a key, an optional type and a value");

@@ -164,17 +164,41 @@ Result<Listing> PreferenceStore::readAll() const {
     return listing;
 }
 
-Status PreferenceStore::write(const Domain &domain, const std::string &key, const Value &value) {
+Status PreferenceStore::prepareWrite(const std::string &key) const {
     if (!isValidKey(key))
         return Failure{Problem::badInput, "Invalid key: empty, not UTF-8 text or it holds tabs, "
                                           "line breaks or other control characters"};
     // Before creating anything, so that a read-only store is named as such.
     if (Status refused = checkWritable())
         return refused;
-    if (Status failed = makeDirectories())
+    return makeDirectories();
+}
+
+Status PreferenceStore::write(const Domain &domain, const std::string &key, const Value &value) {
+    if (Status failed = prepareWrite(key))
         return failed;
     return updateFile(directory(), fileName(domain), Edit::adding, [&](plist_t dictionary) {
         plist_dict_set_item(dictionary, key.c_str(), nodeFor(value).release());
+        return Status();
+    });
+}
+
+Status PreferenceStore::addToDictionary(const Domain &domain, const std::string &key,
+                                        const StringPairs &pairs) {
+    if (Status failed = prepareWrite(key))
+        return failed;
+    return updateFile(directory(), fileName(domain), Edit::adding, [&](plist_t dictionary) {
+        plist_t stored = plist_dict_get_item(dictionary, key.c_str());
+        if (!stored) {
+            plist_dict_set_item(dictionary, key.c_str(), nodeFor(pairs).release());
+            return Status();
+        }
+        if (plist_get_node_type(stored) != PLIST_DICT)
+            return Status(
+                Failure{Problem::badInput, "Cannot add to " + key + " in " + domain.name +
+                                               ": it holds a value of type " + typeName(stored) +
+                                               ", not a dictionary; nothing was changed"});
+        addPairs(stored, pairs);
         return Status();
     });
 }

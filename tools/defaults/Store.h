@@ -51,6 +51,11 @@ public:
     // untouched when it cannot be parsed or would grow past what a read accepts.
     Status write(const Domain &domain, const std::string &key, const Value &value);
 
+    // Adds `pairs` to the dictionary stored under `key`, replacing entries with the same keys,
+    // and creates it when the key is absent. Read and change happen under one lock, so that two
+    // concurrent additions both land. A key holding anything but a dictionary is refused.
+    Status addToDictionary(const Domain &domain, const std::string &key, const StringPairs &pairs);
+
     // Removes one key; never creates the domain. Works on a domain grown too large to read.
     Status remove(const Domain &domain, const std::string &key);
 
@@ -62,6 +67,7 @@ public:
     Result<std::vector<std::string>> domains() const;
 
 private:
+    Status prepareWrite(const std::string &key) const;
     Status makeDirectories() const;
     Status checkWritable() const;
     std::string directory() const;

@@ -53,7 +53,40 @@ Result<Value> boolValue(std::string_view type, std::string_view value) {
     return badValue(type, value);
 }
 
+// A type flag among the pairs is a typed value this form cannot store; kept as text it would
+// silently become a string such as "-int".
+bool isTypeFlag(std::string_view argument) {
+    for (std::string_view flag : {"-string", "-int", "-integer", "-float", "-bool", "-boolean",
+                                  "-dict", "-dict-add", "-array", "-array-add", "-data", "-date"})
+        if (argument == flag)
+            return true;
+    return false;
+}
+
 } // namespace
+
+Result<StringPairs> parsePairs(const std::vector<std::string_view> &arguments) {
+    for (std::string_view argument : arguments)
+        if (isTypeFlag(argument))
+            return Failure{Problem::badInput, "Dictionary keys and values are strings; " +
+                                                  std::string(argument) +
+                                                  " cannot be used among them"};
+    if (arguments.size() % 2 != 0)
+        return Failure{Problem::badInput, "Dictionary needs a value for every key: \"" +
+                                              std::string(arguments.back()) + "\" has none"};
+    StringPairs pairs;
+    for (std::size_t i = 0; i < arguments.size(); i += 2) {
+        if (!isValidKey(arguments[i]))
+            return Failure{Problem::badInput, "Invalid dictionary key: empty, not UTF-8 text or "
+                                              "it holds tabs, line breaks or other control "
+                                              "characters"};
+        if (!isStorableText(arguments[i + 1]))
+            return Failure{Problem::badInput, "Invalid dictionary value: not UTF-8 text or it "
+                                              "holds control characters"};
+        pairs.emplace_back(arguments[i], arguments[i + 1]);
+    }
+    return pairs;
+}
 
 Result<Value> parseValue(std::string_view type, std::string_view text) {
     if (type.empty() || type == "string") {
@@ -68,8 +101,9 @@ Result<Value> parseValue(std::string_view type, std::string_view text) {
         return floatValue(type, text);
     if (type == "bool" || type == "boolean")
         return boolValue(type, text);
-    return Failure{Problem::badInput, "Unsupported value type -" + std::string(type) +
-                                          " (use -string, -int, -float or -bool)"};
+    return Failure{Problem::badInput,
+                   "Unsupported value type -" + std::string(type) +
+                       " (use -string, -int, -float, -bool, -dict or -dict-add)"};
 }
 
 bool isStorableText(std::string_view text) {

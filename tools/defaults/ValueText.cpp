@@ -184,6 +184,11 @@ std::string typeName(plist_t node) {
     }
 }
 
+void addPairs(plist_t dictionary, const StringPairs &pairs) {
+    for (const auto &[key, text] : pairs)
+        plist_dict_set_item(dictionary, key.c_str(), plist_new_string(text.c_str()));
+}
+
 Plist nodeFor(const Value &value) {
     struct Maker {
         plist_t operator()(bool on) const { return plist_new_bool(on); }
@@ -193,6 +198,11 @@ Plist nodeFor(const Value &value) {
         }
         plist_t operator()(double x) const { return plist_new_real(x); }
         plist_t operator()(const std::string &s) const { return plist_new_string(s.c_str()); }
+        plist_t operator()(const StringPairs &pairs) const {
+            plist_t dictionary = plist_new_dict();
+            addPairs(dictionary, pairs);
+            return dictionary;
+        }
     };
     return Plist(std::visit(Maker{}, value));
 }

@@ -17,5 +17,8 @@ void appendEntry(std::string &out, std::string_view key, plist_t node, int inden
 // The word read-type reports: boolean, integer, float, string, dictionary, array, data, date.
 std::string typeName(plist_t node);
 
+// Sets each pair in `dictionary` as a string, replacing an entry with the same key.
+void addPairs(plist_t dictionary, const StringPairs &pairs);
+
 // The node that stores `value`.
 Plist nodeFor(const Value &value);
