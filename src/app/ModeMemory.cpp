@@ -12,6 +12,7 @@ ModeMemory::ModeMemory(FocusWatch &focus, ModeRules rules, FnKeyToggler writer, 
 
 void ModeMemory::start(bool fnState) {
     expected_ = fnState;
+    startMode_ = fnState;
     connect(&focus_, &FocusWatch::applicationChanged, this, &ModeMemory::focusChanged);
     connect(&focus_, &FocusWatch::availabilityChanged, this, [this] {
         if (!loaded_ && focus_.unavailableReason().isEmpty())
@@ -51,10 +52,12 @@ std::optional<bool> ModeMemory::wantedMode() {
         rule != stored_.applications.cend())
         return *rule;
     if (!stored_.defaultMode) {
-        // The first application without a rule keeps what is in force, and so will the others.
-        const bool current = expected_;
+        // Taken from the preference as it was before any rule applied: what is in force now may
+        // be the previous application's own mode.
+        const bool current = startMode_;
         stored_.defaultMode = current;
-        storeInBackground([current](const ModeRules &rules) { return rules.setDefaultMode(current); });
+        storeInBackground(
+            [current](const ModeRules &rules) { return rules.setDefaultMode(current); });
     }
     return stored_.defaultMode;
 }

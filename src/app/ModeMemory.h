@@ -69,6 +69,7 @@ private:
     QString front_;
     // The mode this memory last found or put in force.
     bool expected_ = false;
+    bool startMode_ = false;
     bool writing_ = false;
     std::optional<bool> pendingWrite_;
     int storeWrites_ = 0;

@@ -116,8 +116,8 @@ bool ModeRules::forget(const QString &application) const {
     const ProcessResult current =
         runProcess(defaultsExecutable_, {QStringLiteral("read"), domain, applicationsKey},
                    FnKeyToggler::readLimit);
-    const auto pairs = succeeded(current) && current.output ? parseDictionary(*current.output)
-                                                            : std::nullopt;
+    const auto pairs =
+        succeeded(current) && current.output ? parseDictionary(*current.output) : std::nullopt;
     if (!pairs || !pairs->contains(application))
         return true;
     for (auto pair = pairs->cbegin(); pair != pairs->cend(); ++pair) {
@@ -128,8 +128,8 @@ bool ModeRules::forget(const QString &application) const {
 }
 
 bool ModeRules::setDefaultMode(bool fnState) const {
-    return succeeded(runProcess(defaultsExecutable_,
-                                {QStringLiteral("write"), domain, defaultKey,
-                                 QStringLiteral("-string"), modeName(fnState)},
-                                FnKeyToggler::readLimit));
+    return succeeded(runProcess(
+        defaultsExecutable_,
+        {QStringLiteral("write"), domain, defaultKey, QStringLiteral("-string"), modeName(fnState)},
+        FnKeyToggler::readLimit));
 }

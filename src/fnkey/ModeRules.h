@@ -22,7 +22,8 @@ struct StoredRules {
 class ModeRules {
 public:
     // The path is fixed in production; tests hand in their own executable.
-    explicit ModeRules(QString defaultsExecutable = QString::fromLatin1(FnKeyToggler::defaultsPath));
+    explicit ModeRules(
+        QString defaultsExecutable = QString::fromLatin1(FnKeyToggler::defaultsPath));
 
     // Rules whose value is neither mode are skipped: a hand-written typo must not switch
     // anything.

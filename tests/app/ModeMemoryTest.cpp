@@ -147,19 +147,18 @@ TEST_P(PrintedDictionaryTest, ReadsWhatTheToolPrints) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrintedDictionaryTest,
-    ::testing::Values(
-        DictionaryCase{"Empty", "{\n}\n", QHash<QString, QString>()},
-        DictionaryCase{"Bare", "{\n    org.a = function-keys;\n    b = hardware-keys;\n}",
-                       QHash<QString, QString>{{QStringLiteral("org.a"),
-                                                QStringLiteral("function-keys")},
-                                               {QStringLiteral("b"),
-                                                QStringLiteral("hardware-keys")}}},
-        DictionaryCase{"Quoted", R"({ "a b" = "x \"y\" = z;"; })",
-                       QHash<QString, QString>{{QStringLiteral("a b"),
-                                                QStringLiteral("x \"y\" = z;")}}},
-        DictionaryCase{"NotADictionary", "function-keys", std::nullopt},
-        DictionaryCase{"Unterminated", "{ a = \"b; }", std::nullopt},
-        DictionaryCase{"MissingValueSeparator", "{ a b; }", std::nullopt}),
+    ::testing::Values(DictionaryCase{"Empty", "{\n}\n", QHash<QString, QString>()},
+                      DictionaryCase{"Bare",
+                                     "{\n    org.a = function-keys;\n    b = hardware-keys;\n}",
+                                     QHash<QString, QString>{
+                                         {QStringLiteral("org.a"), QStringLiteral("function-keys")},
+                                         {QStringLiteral("b"), QStringLiteral("hardware-keys")}}},
+                      DictionaryCase{"Quoted", R"({ "a b" = "x \"y\" = z;"; })",
+                                     QHash<QString, QString>{
+                                         {QStringLiteral("a b"), QStringLiteral("x \"y\" = z;")}}},
+                      DictionaryCase{"NotADictionary", "function-keys", std::nullopt},
+                      DictionaryCase{"Unterminated", "{ a = \"b; }", std::nullopt},
+                      DictionaryCase{"MissingValueSeparator", "{ a b; }", std::nullopt}),
     [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace
