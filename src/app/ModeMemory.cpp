@@ -34,7 +34,7 @@ void ModeMemory::focusChanged(const QString &application) {
     if (application == front_)
         return;
     front_ = application;
-    qCInfo(lcFocus).noquote() << "application in front:" << application;
+    qCDebug(lcFocus).noquote() << "application in front:" << application;
     applyFront();
     emit changed();
 }

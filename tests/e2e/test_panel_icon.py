@@ -9,7 +9,7 @@ import unittest
 import dbus
 
 from desktop import SCREEN, wait_until
-from harness import MENU, TOOLTIP, XCLIENT, DesktopTest
+from harness import MENU, TOOLTIP, XCLIENT, DesktopTest, main_entries
 from panel_host import MenuHost, contrast_ratio, visible_entries
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -80,7 +80,7 @@ class NotifierHostTest(DesktopTest):
         for state in (False, True):
             with self.subTest(state=state):
                 self.desktop.set_fn_state(state)  # behind the program's back
-                entries = visible_entries(host.open())
+                entries = main_entries(visible_entries(host.open()), lambda e: e['label'])
                 self.assertEqual(MENU[state], [e['label'] for e in entries])
                 self.assertEqual([True, True], [entries[4]['separator'], entries[2]['separator']])
                 self.assertFalse(entries[0]['enabled'])
