@@ -93,6 +93,8 @@ void X11FocusWatch::start() {
     xcb_flush(d_->connection);
     d_->application->installNativeEventFilter(this);
     readSupport();
+    // The support check reads the front window only when the support changes.
+    readActiveWindow();
 }
 
 void X11FocusWatch::stop() {
