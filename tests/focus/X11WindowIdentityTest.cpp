@@ -11,6 +11,8 @@ constexpr std::uint32_t ownPid = 4242;
 const QByteArray xterm("xterm\0XTerm\0", 12);
 const QByteArray frame("f\0Frame\0", 8);
 const QByteArray ours("vantel\0Vantel\0", 14);
+const QByteArray longClass = QByteArray("x\0", 2) + QByteArray(300, 'x');
+const char *const terminal = "org.gnome.Terminal";
 
 struct Case {
     const char *what;
@@ -42,24 +44,10 @@ TEST(X11WindowIdentityTest, namesTheApplicationOrLeavesTheWindowOut) {
         return id;
     };
     const Case cases[] = {
-        {"gtk id first",
-         xterm,
-         {},
-         "org.gnome.Terminal",
-         false,
-         0,
-         Kind::Application,
-         "org.gnome.Terminal"},
+        {"gtk id first", xterm, {}, terminal, false, 0, Kind::Application, terminal},
         {"class part", xterm, {}, {}, false, 0, Kind::Application, "XTerm"},
         {"junk gtk id", xterm, {}, "term\x1b[0m", false, 0, Kind::Application, "XTerm"},
-        {"too long a class",
-         "x\0" + QByteArray(300, 'x'),
-         frame,
-         {},
-         false,
-         0,
-         Kind::Application,
-         "Frame"},
+        {"too long a class", longClass, frame, {}, false, 0, Kind::Application, "Frame"},
         {"parent asked", {}, frame, {}, false, 0, Kind::Application, "Frame"},
         {"nameless", {}, {}, {}, false, 0, Kind::Application, ""},
         {"dock", xterm, {}, {}, true, 0, Kind::Ignored, ""},
