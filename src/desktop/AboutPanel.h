@@ -9,7 +9,7 @@ struct AboutPanelOptions {
     QString credits;
     QFont creditsFont;
     // Which keyboards follow the mode, or why none does; empty to show nothing.
-    QString keyboards;
+    QString keyboards = QString();
 };
 
 // The standard About panel.

@@ -1,6 +1,8 @@
 #include "focus/FocusWatches.h"
 
+#include "focus/kwin/KWinFocusWatch.h"
 #include "focus/none/NoFocusWatch.h"
+#include "focus/wlroots/WlrFocusWatch.h"
 #include "focus/x11/X11FocusWatch.h"
 #include "logging/LoggingCategories.h"
 
@@ -34,14 +36,16 @@ FocusWatchKind chooseFocusWatch(const FocusSession &session) {
 }
 
 std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
-    Q_UNUSED(bus);
     const FocusSession session{QGuiApplication::platformName(),
                                qEnvironmentVariable("XDG_CURRENT_DESKTOP"), isWaylandSession()};
     switch (chooseFocusWatch(session)) {
+    case FocusWatchKind::Wlroots:
+        return std::make_unique<WlrFocusWatch>();
+    case FocusWatchKind::KWin:
+        qCInfo(lcFocus) << "the application in front through KWin's scripting";
+        return std::make_unique<KWinFocusWatch>(bus);
     case FocusWatchKind::X11:
         return std::make_unique<X11FocusWatch>();
-    case FocusWatchKind::KWin:
-    case FocusWatchKind::Wlroots:
     case FocusWatchKind::Gnome:
     case FocusWatchKind::None:
         break;

@@ -7,10 +7,13 @@ with the stock one, whatever else is installed would answer too. Nothing reaches
 system bus.
 """
 
+import itertools
 import os
 import shutil
 
-from desktop import wait_until
+import dbus
+
+from desktop import transient, wait_until
 from wayland import accepts
 
 SERVICE_FILES = '/usr/share/dbus-1/services'
@@ -72,6 +75,61 @@ def start_kwin(desktop, bus, socket='wayland-kde'):
     wait_until(lambda: accepts(os.path.join(desktop.runtime, socket)), 60, 'KWin to listen')
     wait_until(lambda: owned(bus, 'org.kde.kglobalaccel'), 60, 'KWin\'s global shortcuts')
     return socket
+
+
+def scripting(bus):
+    return dbus.Interface(bus.get_object('org.kde.KWin', '/Scripting', introspect=False),
+                          'org.kde.kwin.Scripting')
+
+
+def wait_for_scripting(bus):
+    """KWin offers its scripting a little after it takes its name on the bus."""
+    def offered():
+        try:
+            scripting(bus).isScriptLoaded('none')
+            return True
+        except dbus.DBusException as error:
+            if transient(error):
+                return False
+            raise
+    wait_until(offered, 60, 'KWin\'s scripting')
+
+
+_scripts = itertools.count()
+
+
+def run_script(desktop, bus, text, name=None):
+    """Loads and starts `text` as a KWin script named `name` (one of its own by default); KWin
+    runs it a moment later."""
+    number = next(_scripts)
+    path = os.path.join(desktop.root, f'kwin-script-{number}.js')
+    with open(path, 'w', encoding='utf-8') as f:
+        f.write(text)
+    script_id = scripting(bus).loadScript(path, name or f'e2e-{number}')
+    # Plasma 6 puts the script under /Scripting, Plasma 5 at the root.
+    for path in (f'/Scripting/Script{script_id}', f'/{script_id}'):
+        try:
+            bus.get_object('org.kde.KWin', path, introspect=False).run(
+                dbus_interface='org.kde.kwin.Script')
+            return
+        except dbus.DBusException as error:
+            if error.get_dbus_name() != 'org.freedesktop.DBus.Error.UnknownObject':
+                raise
+    raise AssertionError(f'KWin loaded script {script_id} but offers no way to start it')
+
+
+def activate(desktop, bus, app_id):
+    """Brings the window of `app_id` to the front, as a click on it would."""
+    run_script(desktop, bus, f'''
+        const windows = workspace.windowList ? workspace.windowList() : workspace.clientList();
+        for (const window of windows) {{
+            if (window.desktopFileName !== {app_id!r})
+                continue;
+            if (workspace.windowList)
+                workspace.activeWindow = window;
+            else
+                workspace.activeClient = window;
+        }}''')
 
 
 def start_portal(desktop, bus, wayland):

@@ -152,8 +152,9 @@ TEST(EdgedIcon, PixmapAndFileShowTheMarksRingedAlike) {
             const QRect inside = drawn->image.rect().translated(margin, margin);
             const int marks =
                 inside.contains(x, y) ? qAlpha(drawn->image.pixel(x - margin, y - margin)) : 0;
-            if (marks == 255)
+            if (marks == 255) {
                 ASSERT_EQ(QColor(pixel), QColor(Qt::black)) << x << "," << y;
+            }
             if (qAlpha(pixel) == 255 && qGray(pixel) > 200)
                 ++ring;
             // Light where the pixmap is light, dark where it is dark, give or take the

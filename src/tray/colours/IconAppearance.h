@@ -26,7 +26,7 @@ struct IconAppearance {
     bool otherName = false;
     // Where nothing tells the panel's colour: an edge in this colour rings the marks, so that
     // they stand out on dark and light panels alike. Invalid where a colour is told.
-    QColor edge;
+    QColor edge = QColor();
     friend bool operator==(const IconAppearance &, const IconAppearance &) = default;
 };
 

@@ -1,0 +1,106 @@
+"""The mode remembered per application on KDE Plasma's Wayland session: KWin runs the program's
+script, and the keyboard (the service on the private bus with a fake sysfs) follows the window
+KWin brings to the front."""
+
+import os
+import tempfile
+import unittest
+
+import desktop
+import plasma
+from desktop import coverage, wait_until
+from harness import BIN_DIR, UNBOUND_TOOLTIP
+from test_keyboard import FNMODE, SERVICE, VALUE
+from test_plasma import PlasmaTest
+
+WINDOW = os.path.join(BIN_DIR, 'e2e_window')
+RULED = 'org.vantel.e2e.Ruled'
+PLAIN = 'org.vantel.e2e.Plain'
+PLUGIN = 'vantel-focus'
+
+
+class KWinFocusTest(PlasmaTest):
+
+    @classmethod
+    def setUpClass(cls):
+        if not os.access(plasma.KWIN, os.X_OK):
+            raise unittest.SkipTest(f'{plasma.KWIN} is not installed')
+        super().setUpClass()
+
+    @classmethod
+    def start_desktop(cls):
+        cls.start_bus()
+        cls.wayland = plasma.start_kwin(cls.desktop, cls.bus)
+        plasma.wait_for_scripting(cls.bus)
+        cls.desktop.start_watcher()
+        cls.desktop.start_polkit()
+
+    def setUp(self):
+        super().setUp()
+        self.sysfs = tempfile.mkdtemp(dir=self.desktop.root, prefix='sysfs-')
+        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FNMODE)))
+        with open(os.path.join(self.sysfs, FNMODE), 'w', encoding='utf-8') as f:
+            f.write('3\n')
+        state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
+        self.desktop.spawn('keyboard-service', [SERVICE, '--session', '--sysfs-root', self.sysfs,
+                                                '--state-dir', state, '--idle-exit', '0'])
+        self.addCleanup(self.desktop.stop, 'keyboard-service')
+        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10,
+                   'the keyboard service to own its name')
+
+    def fnmode(self):
+        with open(os.path.join(self.sysfs, FNMODE), encoding='utf-8') as f:
+            return f.read().strip()
+
+    def open_window(self, app_id):
+        name = f'window-{app_id}'
+        self.desktop.spawn(name, [WINDOW, app_id], env=self.wayland_env())
+        self.addCleanup(self.desktop.stop, name)
+
+    def wayland_env(self):
+        env = dict(self.desktop.env, WAYLAND_DISPLAY=self.wayland, QT_QPA_PLATFORM='wayland')
+        env.pop('DISPLAY', None)
+        return env
+
+    def assert_in_force(self, fn_state, remembered, app, item, what):
+        self.wait(lambda: self.fnmode() == VALUE[fn_state], f'the keyboard to follow {what}',
+                  30, app)
+        self.assertEqual(fn_state, self.desktop.fn_state())
+        tooltip = UNBOUND_TOOLTIP[fn_state] + (f' • Remembered for {remembered}'
+                                               if remembered else '')
+        self.wait(lambda: item.tooltip() == tooltip, f'the tooltip after {what}', 10, app)
+
+    def test_the_keyboard_follows_the_window_in_front_and_a_click_there_is_remembered(self):
+        self.desktop.defaults('write', 'org.vantel.Vantel', 'ApplicationModes', '-dict-add',
+                              RULED, 'function-keys')
+        # A run that crashed left its script loaded, under the name every run uses.
+        plasma.run_script(self.desktop, self.bus, '// gone', name=PLUGIN)
+        app = self.launch(False, VANTEL_KEYBOARD_BUS='session', QT_QPA_PLATFORM=None,
+                          DISPLAY=None, WAYLAND_DISPLAY=self.wayland)
+        item = self.status_item(app)
+        self.wait(lambda: self.fnmode() == VALUE[False], 'the launch to switch the keyboard',
+                  20, app)
+        hardware_icon = item.icon()
+
+        # KWin brings each new window to the front.
+        self.open_window(RULED)
+        self.assert_in_force(True, RULED, app, item, 'the ruled window')
+        self.wait(lambda: coverage(item.icon()) > 1.5 * coverage(hardware_icon),
+                  'the filled icon of function keys', 10, app)
+        self.open_window(PLAIN)
+        self.assert_in_force(False, None, app, item, 'the other window')
+        self.wait(lambda: item.icon() == hardware_icon, 'the outlined icon', 10, app)
+
+        plasma.activate(self.desktop, self.bus, RULED)
+        self.assert_in_force(True, RULED, app, item, 'the ruled window in front again')
+        item.activate()
+        self.assert_in_force(False, RULED, app, item, 'the click')
+        self.wait(lambda: f'"{RULED}" = "hardware-keys";' in self.desktop.defaults(
+            'read', 'org.vantel.Vantel', 'ApplicationModes').stdout, 'the click to be remembered',
+            10, app)
+        app.stop()
+        self.assertFalse(plasma.scripting(self.bus).isScriptLoaded(PLUGIN))
+
+
+if __name__ == '__main__':
+    unittest.main()
