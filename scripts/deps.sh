@@ -21,6 +21,7 @@ VANTEL_REAL_DESKTOP_PACKAGES=(
   plasma-workspace plasma-desktop kwin-wayland xdg-desktop-portal xdg-desktop-portal-kde qtwayland5
   sway waybar wtype grim
   gnome-shell gjs
+  openbox
 )
 # What scripts/package and its test need to make, check, install and remove the Debian package.
 VANTEL_PACKAGING_PACKAGES=(

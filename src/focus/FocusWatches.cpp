@@ -4,6 +4,7 @@
 #include "focus/kwin/KWinFocusWatch.h"
 #include "focus/none/NoFocusWatch.h"
 #include "focus/wlroots/WlrFocusWatch.h"
+#include "focus/x11/X11FocusWatch.h"
 #include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
@@ -44,9 +45,10 @@ std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
     case FocusWatchKind::KWin:
         qCInfo(lcFocus) << "the application in front through KWin's scripting";
         return std::make_unique<KWinFocusWatch>(bus);
+    case FocusWatchKind::X11:
+        return std::make_unique<X11FocusWatch>();
     case FocusWatchKind::Gnome:
         return std::make_unique<GnomeFocusWatch>(bus);
-    case FocusWatchKind::X11:
     case FocusWatchKind::None:
         break;
     }

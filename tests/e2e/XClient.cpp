@@ -5,6 +5,10 @@
 //   e2e_xclient close WINDOW   ask a window to close, as a window manager's close button does
 //   e2e_xclient capture WINDOW write the window's pixels, as the X server holds them, to stdout
 //   e2e_xclient owner SELECTION print the window that owns the selection, or "none"
+//   e2e_xclient window CLASS [APPID]  show a window of that WM_CLASS class (and
+//                              _GTK_APPLICATION_ID), print its id, keep it until killed
+//   e2e_xclient activate       for every window id read from stdin, ask the window manager to
+//                              activate it, as a pager does; for the benchmarks' timing
 //
 // grab prints "keycode N", then "grabbed" or "busy" (and exits 1), then "pressed" for every
 // press; the grab ends with the process. It holds the combination before the program starts,
@@ -148,14 +152,65 @@ int trayOwner(xcb_connection_t *connection) {
     return 0;
 }
 
+// An application's window as a toolkit makes it: the class and id set before it is mapped,
+// with a title and a size a window manager frames and focuses.
+int showWindow(xcb_connection_t *connection, const std::string &windowClass, const char *appId) {
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    const xcb_window_t window = xcb_generate_id(connection);
+    const uint32_t values[] = {screen->white_pixel};
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screen->root, 100, 100, 300, 200, 0,
+                      XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual, XCB_CW_BACK_PIXEL,
+                      values);
+    std::string wmClass = "instance";
+    wmClass += '\0' + windowClass + '\0';
+    const auto set = [&](xcb_atom_t property, xcb_atom_t type, const std::string &value) {
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, property, type, 8,
+                            static_cast<uint32_t>(value.size()), value.data());
+    };
+    set(XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, wmClass);
+    set(XCB_ATOM_WM_NAME, XCB_ATOM_STRING, windowClass);
+    if (appId)
+        set(atom(connection, "_GTK_APPLICATION_ID"), atom(connection, "UTF8_STRING"), appId);
+    xcb_map_window(connection, window);
+    xcb_flush(connection);
+    std::printf("0x%x\n", window);
+    std::fflush(stdout);
+    while (xcb_generic_event_t *event = xcb_wait_for_event(connection))
+        std::free(event);
+    return 0;
+}
+
+int activateFromInput(xcb_connection_t *connection) {
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_atom_t activeWindow = atom(connection, "_NET_ACTIVE_WINDOW");
+    char line[64];
+    while (std::fgets(line, sizeof line, stdin)) {
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = static_cast<xcb_window_t>(std::strtoul(line, nullptr, 0));
+        message.type = activeWindow;
+        message.data.data32[0] = 2; // from a pager, which window managers never refuse
+        message.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(connection, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&message));
+        xcb_flush(connection);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const bool withArgument = command == "close" || command == "capture" || command == "owner";
-    if (command != "grab" && command != "tray-owner" && !(withArgument && argc == 3)) {
+    const bool showsWindow = command == "window" && (argc == 3 || argc == 4);
+    const bool withoutArgument =
+        command == "grab" || command == "tray-owner" || command == "activate";
+    if (!withoutArgument && !(withArgument && argc == 3) && !showsWindow) {
         std::fprintf(stderr, "usage: e2e_xclient grab [--plain] | close WINDOW | capture WINDOW | "
-                             "owner SELECTION | tray-owner\n");
+                             "owner SELECTION | tray-owner | window CLASS [APPID] | activate\n");
         return 2;
     }
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
@@ -170,6 +225,10 @@ int main(int argc, char **argv) {
         status = printOwner(connection, argv[2]);
     } else if (command == "tray-owner") {
         status = trayOwner(connection);
+    } else if (command == "activate") {
+        status = activateFromInput(connection);
+    } else if (showsWindow) {
+        status = showWindow(connection, argv[2], argc == 4 ? argv[3] : nullptr);
     } else {
         const auto window = static_cast<xcb_window_t>(std::stoul(argv[2], nullptr, 0));
         status = command == "close" ? closeWindow(connection, window) : capture(connection, window);
