@@ -28,7 +28,7 @@ template <typename Step> std::function<void()> whileAlive(AppDelegate *delegate,
 AppDelegate::AppDelegate(const AppServices &services, FnKeyToggler toggler, ModeRules rules)
     : services_(services), toggler_(std::move(toggler)),
       icons_(IconStyle{}, SpinDirection::clockwise),
-      memory_(services.focus, std::move(rules), toggler_, services.work) {}
+      memory_(services.focus, services.keyboards, std::move(rules), toggler_, services.work) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -66,7 +66,8 @@ void AppDelegate::start() {
 // preference, a flip's included, passes here, and what is sent is what it holds now.
 void AppDelegate::preferenceChanged() {
     const bool fnState = toggler_.readFnState();
-    services_.keyboards.apply(fnState);
+    if (!memory_.toldKeyboards(fnState))
+        services_.keyboards.apply(fnState);
     memory_.preferenceChanged(fnState);
     // The application in front switches the mode without a spin or a notification; a running
     // flip shows its own outcome when it ends.

@@ -2,13 +2,16 @@
 
 #include "desktop/DesktopEntryName.h"
 #include "focus/FocusWatch.h"
+#include "keyboards/KeyboardModes.h"
 #include "logging/LoggingCategories.h"
 #include "runtime/WorkQueue.h"
 
 #include <QPointer>
 
-ModeMemory::ModeMemory(FocusWatch &focus, ModeRules rules, FnKeyToggler writer, WorkQueue &work)
-    : focus_(focus), rules_(std::move(rules)), writer_(std::move(writer)), work_(work) {}
+ModeMemory::ModeMemory(FocusWatch &focus, KeyboardModes &keyboards, ModeRules rules,
+                       FnKeyToggler writer, WorkQueue &work)
+    : focus_(focus), keyboards_(keyboards), rules_(std::move(rules)), writer_(std::move(writer)),
+      work_(work) {}
 
 void ModeMemory::start(bool fnState) {
     expected_ = fnState;
@@ -66,6 +69,10 @@ std::optional<bool> ModeMemory::wantedMode() {
 // of an application that is no longer in front because its write happened to land later.
 void ModeMemory::writeMode(bool fnState) {
     expected_ = fnState;
+    // The keyboards are asked at once rather than after two writes of the preference and a
+    // reading of it: that would more than double the time a focus change takes to reach them.
+    keyboards_.apply(fnState);
+    told_ = fnState;
     if (writing_) {
         pendingWrite_ = fnState;
         return;
@@ -88,6 +95,13 @@ void ModeMemory::writeFinished(bool fnState) {
     const std::optional<bool> next = std::exchange(pendingWrite_, std::nullopt);
     if (next && *next != fnState)
         writeMode(*next);
+}
+
+bool ModeMemory::toldKeyboards(bool fnState) {
+    // Half-way readings of its own writes are older than what the keyboards were last asked.
+    if (writing_)
+        return true;
+    return std::exchange(told_, std::nullopt) == fnState;
 }
 
 void ModeMemory::preferenceChanged(bool fnState) {

@@ -10,6 +10,7 @@
 #include <optional>
 
 class FocusWatch;
+class KeyboardModes;
 class WorkQueue;
 
 // Remembers the mode per application and brings it back when the application comes to the
@@ -27,8 +28,10 @@ public:
         QString unavailable; // why nothing can be remembered, when nothing can
     };
 
-    // Every store access runs on `work`'s background threads; `focus` outlives the memory.
-    ModeMemory(FocusWatch &focus, ModeRules rules, FnKeyToggler writer, WorkQueue &work);
+    // Every store access runs on `work`'s background threads; `focus` and `keyboards` outlive
+    // the memory.
+    ModeMemory(FocusWatch &focus, KeyboardModes &keyboards, ModeRules rules, FnKeyToggler writer,
+               WorkQueue &work);
 
     // Starts following the focus from the mode in force, `fnState`.
     void start(bool fnState);
@@ -36,6 +39,9 @@ public:
     // The preference now reads `fnState`. Unless it is the mode this memory put there, the user
     // (a switch, Fn+Esc, or a `defaults write`) chose it for the application in front.
     void preferenceChanged(bool fnState);
+    // Whether the keyboards were already asked for `fnState`, the reading of a preference this
+    // memory is writing, so that the change it makes still costs only one request.
+    bool toldKeyboards(bool fnState);
     // The stored rules changed on disk: reread, and apply at once to the application in front.
     void rulesChanged();
     // Stores `fnState` as the rule of `application`, or removes its rule.
@@ -62,6 +68,7 @@ private:
     void reloaded(const StoredRules &read, int generation);
 
     FocusWatch &focus_;
+    KeyboardModes &keyboards_;
     ModeRules rules_;
     FnKeyToggler writer_;
     WorkQueue &work_;
@@ -72,6 +79,7 @@ private:
     bool startMode_ = false;
     bool writing_ = false;
     std::optional<bool> pendingWrite_;
+    std::optional<bool> told_;
     int storeWrites_ = 0;
     int storeGeneration_ = 0;
     bool loaded_ = false;

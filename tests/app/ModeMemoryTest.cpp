@@ -1,6 +1,7 @@
 #include "app/ModeMemory.h"
 #include "fnkey/ProcessRunner.h"
 #include "support/FakeFocusWatch.h"
+#include "support/FakeKeyboardModes.h"
 #include "support/ManualWorkQueue.h"
 
 #include <QFile>
@@ -51,26 +52,33 @@ protected:
     // The preference changed on disk: the memory hears it as the program's watch would.
     void changeFromOutside(bool fnState) {
         setPreference(fnState);
-        memory.preferenceChanged(preference());
-        work.drain();
+        preferenceWatched();
     }
     void start(bool fnState) {
         setPreference(fnState);
         memory.start(fnState);
         work.drain();
     }
+    // The program's watch on the preference: the keyboards are asked unless the memory did.
+    void preferenceWatched() {
+        const bool fnState = preference();
+        if (!memory.toldKeyboards(fnState))
+            keyboards.apply(fnState);
+        memory.preferenceChanged(fnState);
+        work.drain();
+    }
     void bringToFront(const QString &application) {
         focus.focus(application);
         work.drain();
-        memory.preferenceChanged(preference());
-        work.drain();
+        preferenceWatched();
     }
 
     QTemporaryDir home;
     FnKeyToggler writer{tool};
     FakeFocusWatch focus{QString()};
     ManualWorkQueue work;
-    ModeMemory memory{focus, ModeRules(tool), writer, work};
+    FakeKeyboardModes keyboards;
+    ModeMemory memory{focus, keyboards, ModeRules(tool), writer, work};
 };
 
 TEST_F(ModeMemoryTest, TheFrontApplicationsRuleOrTheDefaultTakenFromThePreferenceComesBack) {
@@ -78,6 +86,7 @@ TEST_F(ModeMemoryTest, TheFrontApplicationsRuleOrTheDefaultTakenFromThePreferenc
     start(false);
     bringToFront(ide);
     EXPECT_TRUE(preference());
+    EXPECT_EQ(keyboards.applied, std::vector<bool>{true}) << "one request per change";
     EXPECT_EQ(memory.rememberedName(), ide);
     bringToFront(browser);
     EXPECT_FALSE(preference());
@@ -108,9 +117,10 @@ TEST_F(ModeMemoryTest, QuickFocusChangesEndInTheModeOfTheLastApplication) {
     for (const QString &application : {ide, browser, ide, browser, ide})
         focus.focus(application);
     work.drain();
-    memory.preferenceChanged(preference());
-    work.drain();
+    preferenceWatched();
     EXPECT_TRUE(preference());
+    ASSERT_FALSE(keyboards.applied.empty());
+    EXPECT_TRUE(keyboards.applied.back()) << "nothing older after the newest";
     EXPECT_EQ(stored().applications.value(browser, true), false);
 }
 
