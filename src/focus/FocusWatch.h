@@ -29,7 +29,8 @@ public:
 
 Q_SIGNALS:
     // Another application came to the front; `application` is empty when the desktop tells of
-    // a window without any id, or of no window at all.
+    // a window without any usable id. Moments with no window at all (between two windows, or on
+    // the bare desktop) are not reported, so a rule does not flicker off between two windows.
     void applicationChanged(const QString &application);
     // unavailableReason() changed, as when a shell extension is switched on later.
     void availabilityChanged();
