@@ -53,6 +53,7 @@ void AppDelegate::start() {
     }
     services_.keyboards.apply(fnState);
     connect(&memory_, &ModeMemory::changed, this, &AppDelegate::refreshTooltip);
+    connect(&memory_, &ModeMemory::preferenceMayHaveChanged, this, &AppDelegate::preferenceChanged);
     memory_.start(fnState);
     // Desktops that ask the user first name the shortcut's keys long after the launch.
     connect(&services_.hotKey, &GlobalHotKey::shortcutChanged, this, &AppDelegate::refreshTooltip);

@@ -95,12 +95,16 @@ void ModeMemory::writeFinished(bool fnState) {
     const std::optional<bool> next = std::exchange(pendingWrite_, std::nullopt);
     if (next && *next != fnState)
         writeMode(*next);
+    else if (std::exchange(passedOver_, false))
+        emit preferenceMayHaveChanged();
 }
 
 bool ModeMemory::toldKeyboards(bool fnState) {
     // Half-way readings of its own writes are older than what the keyboards were last asked.
-    if (writing_)
+    if (writing_) {
+        passedOver_ = true;
         return true;
+    }
     return std::exchange(told_, std::nullopt) == fnState;
 }
 

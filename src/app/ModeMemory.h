@@ -54,6 +54,9 @@ public:
 Q_SIGNALS:
     // What the menu and the tooltip show changed.
     void changed();
+    // Readings taken while this memory wrote the preference were passed over; someone else may
+    // have written it meanwhile, so it is worth reading again now that the writes are done.
+    void preferenceMayHaveChanged();
 
 private:
     void focusChanged(const QString &application);
@@ -80,6 +83,7 @@ private:
     bool writing_ = false;
     std::optional<bool> pendingWrite_;
     std::optional<bool> told_;
+    bool passedOver_ = false;
     int storeWrites_ = 0;
     int storeGeneration_ = 0;
     bool loaded_ = false;

@@ -81,6 +81,24 @@ protected:
     ModeMemory memory{focus, keyboards, ModeRules(tool), writer, work};
 };
 
+// Someone else writes the preference while the memory's own write is under way, and the watch
+// hears of it before that write is done: the keyboards still end in what the preference says.
+TEST_F(ModeMemoryTest, AWriteFromOutsideDuringItsOwnIsNotLost) {
+    addRule(ide, "function-keys");
+    start(false);
+    QObject::connect(&memory, &ModeMemory::preferenceMayHaveChanged,
+                     [this] { preferenceWatched(); });
+    focus.focus(ide);
+    ASSERT_EQ(keyboards.applied, std::vector<bool>{true});
+    const auto ownWrite = work.background.front();
+    work.background.pop_front();
+    ownWrite();
+    setPreference(false);
+    EXPECT_TRUE(memory.toldKeyboards(false)) << "passed over while its own write is under way";
+    work.drain();
+    EXPECT_EQ(keyboards.applied, (std::vector<bool>{true, false}));
+}
+
 TEST_F(ModeMemoryTest, TheFrontApplicationsRuleOrTheDefaultTakenFromThePreferenceComesBack) {
     addRule(ide, "function-keys");
     start(false);
