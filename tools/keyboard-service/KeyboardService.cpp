@@ -128,6 +128,7 @@ ServiceAnswer KeyboardService::underLock(
     ServiceAnswer answer;
     {
         const KeptMode::Lock lock = kept_.lock();
+        const SysfsKeyboards::Hold hold(keyboards_);
         answer = change(lock.failure(), news);
     }
     tell(news);

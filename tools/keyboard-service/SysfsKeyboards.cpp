@@ -31,11 +31,24 @@ bool keyBitmapHas(const QByteArray &bitmap, int key) {
 SysfsKeyboards::SysfsKeyboards(const QString &root, QList<KeyboardDriver> drivers)
     : tree_(root), drivers_(std::move(drivers)) {}
 
+SysfsKeyboards::Hold::Hold(const SysfsKeyboards &keyboards) : keyboards_(keyboards) {
+    keyboards_.held_ = true;
+}
+
+SysfsKeyboards::Hold::~Hold() {
+    keyboards_.held_ = false;
+    keyboards_.heldSwitches_.reset();
+}
+
 QList<SysfsKeyboards::Switch> SysfsKeyboards::switches() const {
+    if (held_ && heldSwitches_)
+        return *heldSwitches_;
     QList<Switch> found;
     for (const KeyboardDriver &driver : drivers_)
         for (const QString &attribute : tree_.match(driver.glob))
             found.append({&driver, attribute});
+    if (held_)
+        heldSwitches_ = found;
     return found;
 }
 

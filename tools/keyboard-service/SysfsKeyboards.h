@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Whether an input device's key bitmap (capabilities/key under sysfs) holds a key code.
 bool keyBitmapHas(const QByteArray &bitmap, int key);
 
@@ -44,6 +46,20 @@ public:
     // The input devices (names such as event3) of keyboards that send Fn+Esc.
     QStringList fnEscDevices() const;
     QString absolute(const QString &relative) const { return tree_.absolute(relative); }
+
+    // Walking the tree is most of what a call costs, and within one call it keeps its shape:
+    // while a hold lives, the switches found first are found again without a walk (their
+    // values are still read afresh).
+    class Hold {
+    public:
+        explicit Hold(const SysfsKeyboards &keyboards);
+        ~Hold();
+        Hold(const Hold &) = delete;
+        Hold &operator=(const Hold &) = delete;
+
+    private:
+        const SysfsKeyboards &keyboards_;
+    };
     int openToWatch(const QString &relative) const { return tree_.openToWatch(relative); }
 
 private:
@@ -56,4 +72,6 @@ private:
 
     SysfsTree tree_;
     QList<KeyboardDriver> drivers_;
+    mutable bool held_ = false;
+    mutable std::optional<QList<Switch>> heldSwitches_;
 };
