@@ -69,7 +69,7 @@ class GnomeFocusTest(harness.DesktopTest):
 
     def assert_mode(self, app, item, fn_state, tooltip, hardware_icon, what):
         self.wait(lambda: self.fnmode() == VALUE[fn_state], f'the keyboard: {what}', 30, app)
-        self.assertEqual(fn_state, self.desktop.fn_state(), what)
+        self.wait(lambda: self.desktop.fn_state() == fn_state, f'the preference: {what}', 10, app)
         self.wait(lambda: item.tooltip() == tooltip, f'the tooltip: {what}', 10, app)
         self.wait(lambda: (item.icon() == hardware_icon) != fn_state, f'the icon: {what}', 10,
                   app)
@@ -102,7 +102,8 @@ class GnomeFocusTest(harness.DesktopTest):
         self.wait(lambda: self.rule() == 'hardware-keys', 'the click to change the rule', 30, app)
         self.wait(lambda: self.fnmode() == VALUE[False], 'the click to switch the keyboard', 30,
                   app)
-        self.assertFalse(self.desktop.fn_state())
+        self.wait(lambda: not self.desktop.fn_state(), 'the click to write the preference', 10,
+                  app)
 
 
 if __name__ == '__main__':

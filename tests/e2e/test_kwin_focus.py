@@ -65,7 +65,9 @@ class KWinFocusTest(PlasmaTest):
     def assert_in_force(self, fn_state, remembered, app, item, what):
         self.wait(lambda: self.fnmode() == VALUE[fn_state], f'the keyboard to follow {what}',
                   30, app)
-        self.assertEqual(fn_state, self.desktop.fn_state())
+        # The keyboards are asked before the preference is written.
+        self.wait(lambda: self.desktop.fn_state() == fn_state, f'the preference to follow {what}',
+                  10, app)
         tooltip = UNBOUND_TOOLTIP[fn_state] + (f' • Remembered for {remembered}'
                                                if remembered else '')
         self.wait(lambda: item.tooltip() == tooltip, f'the tooltip after {what}', 10, app)

@@ -100,7 +100,7 @@ class SwayFocusTest(harness.DesktopTest):
 
     def assert_mode(self, fn_state, hardware_icon, app, what):
         self.wait(lambda: self.fnmode() == VALUE[fn_state], f'the keyboard ({what})', 20, app)
-        self.assertEqual(fn_state, self.desktop.fn_state(), f'the preference ({what})')
+        self.wait(lambda: self.desktop.fn_state() == fn_state, f'the preference ({what})', 10, app)
         self.wait(lambda: self.tooltip().startswith(harness.UNBOUND_TOOLTIP[fn_state]),
                   f'the tooltip ({what})', 10, app)
         self.wait(lambda: (self.item_property('IconPixmap') != hardware_icon) == fn_state,

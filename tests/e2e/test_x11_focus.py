@@ -91,7 +91,7 @@ class X11FocusTest(DesktopTest):
 
         self.bring_to_front(ruled)
         self.wait(lambda: self.fnmode() == VALUE[True], 'the keyboard to follow the rule', 10, app)
-        self.assertTrue(self.desktop.fn_state())
+        self.wait(self.desktop.fn_state, 'the preference to follow the rule', 10, app)
         self.wait(lambda: item.tooltip() == remembered, 'the tooltip of the rule', 10, app)
         self.wait(lambda: coverage(item.icon()) > 1.5 * coverage(hardware_icon),
                   'the filled icon of function keys', 10, app)
