@@ -29,4 +29,16 @@ TEST(DeferredFlush, ServesRequestsMadeDuringARunAndBeforeTheEnd) {
     EXPECT_EQ(runs, 2);
 }
 
+// Someone flipping back and forth reaches the disk once, and the end of the service does not
+// wait out the settling time.
+TEST(DeferredFlush, ABurstOfRequestsCostsOneRun) {
+    std::atomic<int> runs = 0;
+    {
+        DeferredFlush flush([&] { ++runs; }, std::chrono::hours(1));
+        for (int i = 0; i < 3; ++i)
+            flush.request();
+    }
+    EXPECT_EQ(runs, 1);
+}
+
 } // namespace

@@ -1,6 +1,7 @@
 #include "keyboard-service/DeferredFlush.h"
 
-DeferredFlush::DeferredFlush(std::function<void()> flush) : flush_(std::move(flush)) {}
+DeferredFlush::DeferredFlush(std::function<void()> flush, std::chrono::milliseconds settle)
+    : flush_(std::move(flush)), settle_(settle) {}
 
 DeferredFlush::~DeferredFlush() {
     {
@@ -28,6 +29,7 @@ void DeferredFlush::serve() {
         changed_.wait(lock, [this] { return stopping_ || pending_; });
         if (!pending_)
             return; // stopping, and nothing left to make durable
+        changed_.wait_for(lock, settle_, [this] { return stopping_; });
         // Everything asked for until now is covered by this one run.
         pending_ = false;
         lock.unlock();

@@ -1,5 +1,7 @@
 #include "keyboard-service/KeptMode.h"
 
+#include "keyboard-service/Descriptor.h"
+
 #include "logging/LoggingCategories.h"
 
 #include <QDir>
@@ -51,14 +53,6 @@ int openRegular(int directory, const char *name, int flags, mode_t mode = 0) {
     return fd;
 }
 
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0)
-            ::close(fd);
-    }
-};
-
 } // namespace
 
 KeptMode::Lock::~Lock() {
@@ -72,10 +66,15 @@ QString KeptMode::path() const {
     return directory_ + QLatin1Char('/') + QString::fromLatin1(fileName);
 }
 
+// Made only when missing: it exists at every call but the first.
 int KeptMode::openDirectory(bool create) const {
-    if (create && !QDir().mkpath(directory_))
+    const QByteArray path = QFile::encodeName(directory_);
+    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT || !create)
+        return fd;
+    if (!QDir().mkpath(directory_))
         return -1;
-    return ::open(QFile::encodeName(directory_).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
 std::optional<KeyboardMode> KeptMode::read() const {

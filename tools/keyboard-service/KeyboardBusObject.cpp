@@ -142,10 +142,14 @@ private:
         QDBusConnection(connectionName_).send(signal);
     }
 
+    // The values are the ones the change just left: reading the switches again for them would
+    // walk the tree once more per property, for what is already known.
     void announce(const QStringList &names) {
         QVariantMap changed;
         for (const QString &name : names)
-            changed.insert(name, property(name));
+            changed.insert(name, name == QLatin1String("Keyboards")
+                                     ? QVariant::fromValue(entriesOf(service_.lastKeyboards()))
+                                     : QVariant(service_.lastMode()));
         QDBusMessage signal = QDBusMessage::createSignal(KeyboardBus::path, propertiesInterface,
                                                          QStringLiteral("PropertiesChanged"));
         signal << KeyboardBus::interface << changed << QStringList();

@@ -10,6 +10,9 @@ namespace {
 const QString invalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
 const QString accessDenied = QStringLiteral("org.freedesktop.DBus.Error.AccessDenied");
 constexpr qsizetype maxNameLength = 256;
+// How long the disk is left alone after a change: someone flipping back and forth costs one
+// flush, and a power cut loses at most what was chosen in this last moment.
+constexpr std::chrono::milliseconds flushSettle(500);
 
 ServiceAnswer error(const QString &name, const QString &message) {
     return ServiceAnswer{0, name, message};
@@ -61,10 +64,14 @@ std::optional<uint> allHolding(const QList<Keyboard> &keyboards, KeyboardMode mo
 KeyboardService::KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Authorizer &authorizer,
                                  std::chrono::seconds idleTime, PendingChecks::Limits limits,
                                  std::optional<KeyboardMode> defaultMode)
-    : keyboards_(std::move(keyboards)), kept_(std::move(kept)), durable_([kept = kept_] {
-          if (std::optional<QString> failed = kept.flush())
-              qCWarning(lcKeyboard).noquote() << "could not make the kept mode durable:" << *failed;
-      }),
+    : keyboards_(std::move(keyboards)), kept_(std::move(kept)),
+      durable_(
+          [kept = kept_] {
+              if (std::optional<QString> failed = kept.flush())
+                  qCWarning(lcKeyboard).noquote()
+                      << "could not make the kept mode durable:" << *failed;
+          },
+          flushSettle),
       checks_(authorizer, limits), defaultMode_(defaultMode) {
     idleTimer_.setSingleShot(true);
     idleTimer_.setInterval(idleTime);
@@ -109,15 +116,16 @@ void KeyboardService::callerLeft(const QString &name) {
 QList<Keyboard> KeyboardService::keyboards() {
     touch();
     followHardware();
-    QList<Keyboard> found = keyboards_.scan();
-    for (Keyboard &keyboard : found)
-        keyboard.name = printable(keyboard.name);
-    return found;
+    return lastFound_;
 }
 
 QString KeyboardService::mode() {
     touch();
     followHardware();
+    return lastMode();
+}
+
+QString KeyboardService::lastMode() const {
     const std::optional<KeyboardMode> kept = kept_.read();
     return kept ? modeName(*kept) : QString();
 }
@@ -143,11 +151,13 @@ void KeyboardService::tell(const News &news) {
 }
 
 QList<Keyboard> KeyboardService::noteReadings() {
-    const QList<Keyboard> found = keyboards_.scan();
+    lastFound_ = keyboards_.scan();
     readings_.clear();
-    for (const Keyboard &keyboard : found)
+    for (Keyboard &keyboard : lastFound_) {
         readings_.insert(keyboard.id, keyboard.mode);
-    return found;
+        keyboard.name = printable(keyboard.name);
+    }
+    return lastFound_;
 }
 
 bool KeyboardService::allHold(KeyboardMode mode) const {

@@ -36,6 +36,10 @@ public:
     // Device names come from the hardware: only printable, and not too long.
     QList<Keyboard> keyboards();
     QString mode();
+    // What the last look at the switches found and the mode kept now, without looking again:
+    // for telling of a change just made.
+    QList<Keyboard> lastKeyboards() const { return lastFound_; }
+    QString lastMode() const;
     // Answers through `answer`, later, once the caller has been authorised (or refused).
     void setMode(const QString &mode, const Caller &caller,
                  std::function<void(ServiceAnswer)> answer);
@@ -99,6 +103,7 @@ private:
     QTimer idleTimer_;
     bool draining_ = false;
     QHash<QString, KeyboardMode> readings_;
+    QList<Keyboard> lastFound_;
     QSet<QString> subscribers_;
     std::optional<KeyboardMode> defaultMode_;
 };

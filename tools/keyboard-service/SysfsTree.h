@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
+
+struct Descriptor;
 
 // A sysfs tree below one root directory, as the service sees it: paths are relative to the root,
 // and nothing is read or written outside it, whatever its symbolic links point at.
@@ -30,10 +33,11 @@ public:
     QString absolute(const QString &relative) const;
 
 private:
-    // The real path of an existing entry, when it lies inside the root.
-    std::optional<QString> resolve(const QString &relative) const;
+    // Opens beneath the root, or -1 with errno set.
+    int open(const QString &relative, int flags) const;
     QStringList children(const QString &relative, const QString &component) const;
 
     QString root_;
-    QString canonicalRoot_;
+    // Opened once: every look into the tree starts from it. Shared by copies.
+    std::shared_ptr<Descriptor> rootDirectory_;
 };
