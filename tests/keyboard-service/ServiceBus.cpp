@@ -37,6 +37,10 @@ ServiceBus::ServiceBus(const Options &options) {
                       .arg(options.extraArguments.isEmpty()
                                ? QString()
                                : QLatin1Char(' ') + options.extraArguments.join(QLatin1Char(' '))));
+    // Open to every user, as the system bus is: some tests call as another user.
+    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                           QFileDevice::ExeOther);
     // A fixed socket path, so that the bus can hand its own address to the services it starts.
     address_ = QStringLiteral("unix:path=") + dir_.filePath(QStringLiteral("bus"));
     const QString config = dir_.filePath(QStringLiteral("bus.conf"));
@@ -46,7 +50,8 @@ ServiceBus::ServiceBus(const Options &options) {
             R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
  "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
 <busconfig><type>session</type><listen>%1</listen><auth>EXTERNAL</auth><servicedir>%2</servicedir>
-<policy context="default"><allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/>
+<policy context="default"><allow user="*"/><allow send_destination="*" eavesdrop="true"/>
+<allow eavesdrop="true"/>
 <allow own="*"/></policy></busconfig>)")
             .arg(address_, services));
     daemon_.setProcessEnvironment(environment());

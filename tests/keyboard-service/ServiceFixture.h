@@ -69,13 +69,17 @@ protected:
 
     // Runs a built program against the bus while this process keeps answering for polkit.
     Run run(const QString &program, const QStringList &arguments) {
+        return runProgram(ServiceBus::binary(program), arguments);
+    }
+
+    Run runProgram(const QString &path, const QStringList &arguments) {
         QProcess process;
         process.setProcessEnvironment(bus_->environment());
         process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(ServiceBus::binary(program), arguments);
+        process.start(path, arguments);
         const bool finished =
             QTest::qWaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000);
-        EXPECT_TRUE(finished) << qPrintable(program);
+        EXPECT_TRUE(finished) << qPrintable(path);
         return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
                 QString::fromUtf8(process.readAll())};
     }

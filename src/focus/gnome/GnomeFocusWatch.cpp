@@ -1,5 +1,6 @@
 #include "focus/gnome/GnomeFocusWatch.h"
 
+#include "focus/ApplicationId.h"
 #include "logging/LoggingCategories.h"
 
 #include <QDBusConnection>
@@ -21,8 +22,6 @@ const QString focusPath = QStringLiteral("/org/vantel/Vantel/Focus");
 const QString focusInterface = QStringLiteral("org.vantel.Vantel.Focus");
 // Vantel's own windows (About) never count as the application in front.
 const QString ownId = QStringLiteral("org.vantel.Vantel");
-// Longer than any desktop file name; the object is open to every client of the session bus.
-constexpr qsizetype maxIdLength = 255;
 
 // The shell's numbers for an extension's state: running, failed to load, made for other shell
 // versions, removed; and ours for one the shell does not know.
@@ -36,11 +35,6 @@ constexpr int stateUnknown = -1;
 // the two installed never can.
 bool canTurnOn(int state) {
     return state != stateOutOfDate && state != stateUninstalled && state != stateUnknown;
-}
-
-bool plausibleId(const QString &id) {
-    return id.size() <= maxIdLength &&
-           std::all_of(id.begin(), id.end(), [](QChar c) { return c.isPrint(); });
 }
 
 int stateOf(const QVariantMap &info) {
@@ -137,7 +131,8 @@ void GnomeFocusWatch::take(const QString &sender, const QString &application) {
         qCDebug(lcFocus) << "focus report from" << sender << "ignored: it is not the shell";
         return;
     }
-    if (!plausibleId(application)) {
+    // The object is open to every client of the session bus.
+    if (usableApplicationId(application) != application) {
         qCDebug(lcFocus) << "focus report of an id no application has ignored";
         return;
     }

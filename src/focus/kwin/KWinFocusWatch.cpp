@@ -1,5 +1,6 @@
 #include "focus/kwin/KWinFocusWatch.h"
 
+#include "focus/ApplicationId.h"
 #include "focus/kwin/FocusScript.h"
 #include "logging/LoggingCategories.h"
 
@@ -27,20 +28,9 @@ const QString scriptInterface = QStringLiteral("org.kde.kwin.Script");
 const QString focusPath = QStringLiteral("/org/vantel/Vantel/Focus");
 // Taking the script back runs on the way out; a KWin that hangs must not hold the exit long.
 constexpr int unloadTimeoutMs = 1000;
-// Ids are desktop file names and window classes; anything longer is not one.
-constexpr qsizetype longestId = 255;
 // How long KWin gets to offer its scripting once it is on the bus.
 constexpr int scriptingWaitMs = 500;
 constexpr int scriptingWaitsAtMost = 20;
-
-// Anyone on the session bus can call the focus object, so what it is told is checked first.
-QString soundId(const QString &text) {
-    if (text.size() > longestId)
-        return {};
-    const bool printable =
-        std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isPrint(); });
-    return printable ? text : QString();
-}
 
 // The application a window KWin reported belongs to: its desktop file name, else its resource
 // class, empty when neither is a sound id. Nothing for the panel's windows and for windows
@@ -50,8 +40,9 @@ std::optional<QString> applicationOf(const QString &desktopFileName, const QStri
     if (desktopFileName == QLatin1String("org.kde.plasmashell") ||
         resourceClass == QLatin1String("plasmashell"))
         return std::nullopt;
-    const QString name = soundId(desktopFileName);
-    const QString id = name.isEmpty() ? soundId(resourceClass) : name;
+    // Anyone on the session bus can call the focus object, so what it is told is checked first.
+    const QString name = usableApplicationId(desktopFileName);
+    const QString id = name.isEmpty() ? usableApplicationId(resourceClass) : name;
     if (!id.isEmpty() && ownIds.contains(id))
         return std::nullopt;
     return id;

@@ -28,14 +28,6 @@ std::optional<QString> frontApplication(const std::vector<ToplevelState> &toplev
     return QString();
 }
 
-QString usableAppId(const QString &appId) {
-    constexpr qsizetype longest = 255;
-    const QList<uint> points = appId.toUcs4();
-    const bool printable = std::all_of(points.cbegin(), points.cend(),
-                                       [](uint point) { return QChar::isPrint(char32_t(point)); });
-    return appId.size() <= longest && printable ? appId : QString();
-}
-
 QString ownAppId(const QString &desktopFileName, const QString &executablePath,
                  const QString &organizationDomain) {
     // Qt names a window after the desktop file when the program gives one; otherwise after the

@@ -21,7 +21,3 @@ std::optional<QString> frontApplication(const std::vector<ToplevelState> &toplev
 // The app id this program's windows carry on Wayland, worked out the way Qt gives it.
 QString ownAppId(const QString &desktopFileName, const QString &executablePath,
                  const QString &organizationDomain);
-
-// `appId` as told by any program with a window, where it can serve as a rule's key and in the
-// menu: empty when it is longer than any real one or holds characters that cannot be shown.
-QString usableAppId(const QString &appId);

@@ -1,5 +1,6 @@
 #include "focus/wlroots/WlrFocusWatch.h"
 
+#include "focus/ApplicationId.h"
 #include "focus/wlroots/FrontApplication.h"
 #include "logging/LoggingCategories.h"
 
@@ -42,7 +43,7 @@ public:
 
 protected:
     void zwlr_foreign_toplevel_handle_v1_app_id(const QString &appId) override {
-        pending_.appId = usableAppId(appId);
+        pending_.appId = usableApplicationId(appId);
     }
     void zwlr_foreign_toplevel_handle_v1_state(wl_array *states) override {
         pending_.activated = false;

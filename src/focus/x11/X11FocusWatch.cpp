@@ -2,6 +2,7 @@
 
 #include "focus/x11/X11WindowIdentity.h"
 #include "logging/LoggingCategories.h"
+#include "x11/X11Connection.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -56,16 +57,13 @@ struct X11FocusWatch::State {
 };
 
 X11FocusWatch::X11FocusWatch(QObject *parent) : FocusWatch(parent), d_(std::make_unique<State>()) {
-    auto *x11 = qGuiApp == nullptr ? nullptr
-                                   : qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    d_->connection = qtX11Connection();
+    if (d_->connection == nullptr) {
         return;
     }
-    d_->connection = x11->connection();
     d_->application = QCoreApplication::instance();
-    for (auto it = xcb_setup_roots_iterator(xcb_get_setup(d_->connection)); it.rem != 0;
-         xcb_screen_next(&it)) {
-        d_->roots.push_back({it.data->root});
+    for (const std::uint32_t root : x11RootWindows(d_->connection)) {
+        d_->roots.push_back({root});
     }
 }
 

@@ -1,5 +1,7 @@
 #include "focus/x11/X11WindowIdentity.h"
 
+#include "focus/ApplicationId.h"
+
 #include <QByteArrayList>
 
 #include <xcb/xcb.h>
@@ -13,9 +15,6 @@
 
 namespace {
 
-// Any client may write these properties; an id longer than this or with control characters is
-// junk, not a name worth remembering a rule under.
-constexpr qsizetype longestId = 255;
 // A parent chain deeper than any window manager nests its frames.
 constexpr int deepestChain = 32;
 // Enough for every atom a window manager lists as supported, and for a long class.
@@ -53,15 +52,6 @@ Property answer(xcb_connection_t *connection, xcb_get_property_cookie_t cookie) 
     property.windowGone = error != nullptr && error->error_code == XCB_WINDOW;
     std::free(error);
     return property;
-}
-
-QString usableId(const QString &text) {
-    if (text.isEmpty() || text.size() > longestId) {
-        return {};
-    }
-    const bool printable =
-        std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
-    return printable ? text : QString();
 }
 
 bool hasAtom(const Property &property, std::initializer_list<xcb_atom_t> wanted) {
@@ -160,12 +150,12 @@ X11WindowIdentity identifyWindow(xcb_connection_t *connection, const X11FocusAto
         if (hasAtom(type, {atoms.dockType, atoms.desktopType}) || isOurs(classes, pid, ownPid)) {
             return {Kind::Ignored, {}};
         }
-        if (const QString id = usableId(
+        if (const QString id = usableApplicationId(
                 gtkId.is(atoms.utf8String, 8) ? QString::fromUtf8(gtkId.bytes()) : QString());
             !id.isEmpty()) {
             return {Kind::Application, id};
         }
-        if (const QString id = usableId(classes[1]); !id.isEmpty()) {
+        if (const QString id = usableApplicationId(classes[1]); !id.isEmpty()) {
             return {Kind::Application, id};
         }
         window = parent;

@@ -3,6 +3,7 @@
 #include "logging/LoggingCategories.h"
 #include "shortcuts/x11/X11KeyGrabs.h"
 #include "shortcuts/x11/X11KeyPosition.h"
+#include "x11/X11Connection.h"
 
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -116,17 +117,12 @@ bool X11ShortcutBackend::State::onRelease(const xcb_key_release_event_t &release
 
 X11ShortcutBackend::X11ShortcutBackend(QObject *parent)
     : GlobalShortcutBackend(parent), d_(std::make_unique<State>()) {
-    auto *x11 = qGuiApp == nullptr ? nullptr
-                                   : qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr || x11->connection() == nullptr) {
+    d_->connection = qtX11Connection();
+    if (d_->connection == nullptr) {
         return;
     }
-    d_->connection = x11->connection();
     d_->application = QCoreApplication::instance();
-    for (auto it = xcb_setup_roots_iterator(xcb_get_setup(d_->connection)); it.rem != 0;
-         xcb_screen_next(&it)) {
-        d_->roots.push_back(it.data->root);
-    }
+    d_->roots = x11RootWindows(d_->connection);
     d_->application->installNativeEventFilter(this);
 }
 

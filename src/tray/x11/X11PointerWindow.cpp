@@ -1,5 +1,7 @@
 #include "tray/x11/X11PointerWindow.h"
 
+#include "x11/X11Connection.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -30,11 +32,9 @@ xcb_window_t windowUnderPointer(xcb_connection_t *connection) {
 } // namespace
 
 std::optional<QRect> topLevelWindowUnderPointer() {
-    const auto *x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
+    xcb_connection_t *connection = qtX11Connection();
+    if (!connection)
         return std::nullopt;
-    xcb_connection_t *connection = x11->connection();
     const xcb_window_t window = windowUnderPointer(connection);
     if (window == XCB_WINDOW_NONE)
         return std::nullopt;

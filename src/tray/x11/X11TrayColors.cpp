@@ -1,6 +1,7 @@
 #include "tray/x11/X11TrayColors.h"
 
 #include "logging/LoggingCategories.h"
+#include "x11/X11Connection.h"
 
 #include <QGuiApplication>
 #include <QLoggingCategory>
@@ -40,11 +41,9 @@ std::optional<QColor> trayForeground(const QList<quint32> &values) {
 }
 
 X11TrayColors::X11TrayColors(QObject *parent) : QObject(parent) {
-    const auto *x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
+    connection_ = qtX11Connection();
+    if (!connection_)
         return;
-    connection_ = x11->connection();
     xcb_connection_t *c = xcb(connection_);
     const xcb_setup_t *setup = xcb_get_setup(c);
     // Qt connects to the display's default screen; its tray is the one the icon lands in.

@@ -1,4 +1,5 @@
 #include "focus/wlroots/FrontApplication.h"
+#include "focus/ApplicationId.h"
 #include "focus/wlroots/WlrFocusWatch.h"
 
 #include <QSignalSpy>
@@ -50,9 +51,9 @@ TEST(OwnAppIdTest, IsWhatQtNamesTheProgramsWindows) {
 }
 
 TEST(UsableAppIdTest, NoJunkFromOtherProgramsReachesTheRules) {
-    EXPECT_EQ(usableAppId(editor), editor);
-    EXPECT_EQ(usableAppId(QStringLiteral("evil\nid")), QString());
-    EXPECT_EQ(usableAppId(QString(256, QLatin1Char('a'))), QString());
+    EXPECT_EQ(usableApplicationId(editor), editor);
+    EXPECT_EQ(usableApplicationId(QStringLiteral("evil\nid")), QString());
+    EXPECT_EQ(usableApplicationId(QString(256, QLatin1Char('a'))), QString());
 }
 
 // The tests run on the offscreen platform, where there is no compositor to ask.
