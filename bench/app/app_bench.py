@@ -14,7 +14,6 @@ import plistlib
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -25,7 +24,7 @@ sys.path.insert(0, E2E)
 import dbus  # noqa: E402
 
 import desktop  # noqa: E402
-from desktop import PYTHON, StatusItem, wait_until  # noqa: E402
+from desktop import PYTHON, StatusItem, read_switch, wait_until  # noqa: E402
 
 RUNS = 10
 IDLE_SECONDS = 3.0
@@ -170,22 +169,15 @@ class Bench:
         notification of the same toggle; and from a change made on the keyboard (an IdeaPad's
         switch written as its firmware would, which the service takes as the kernel's notice)
         to both the new icon and the new preference."""
-        sysfs = tempfile.mkdtemp(dir=self.scene.root, prefix='sysfs-')
-        fnmode = os.path.join(sysfs, 'module/hid_apple/parameters/fnmode')
-        fn_lock = os.path.join(sysfs, 'bus/platform/devices/VPC2004:00/fn_lock')
-        for path, start in ((fnmode, '3'), (fn_lock, '0')):
-            os.makedirs(os.path.dirname(path))
-            with open(path, 'w', encoding='utf-8') as f:
-                f.write(start + '\n')
+        fnmode = 'module/hid_apple/parameters/fnmode'
+        lock = 'bus/platform/devices/VPC2004:00/fn_lock'
         self.scene.start_polkit()
-        self.scene.spawn('keyboard-service', [
-            os.path.join(self.bin_dir, 'vantel-keyboard-service'), '--session', '--sysfs-root',
-            sysfs, '--state-dir', tempfile.mkdtemp(dir=self.scene.root), '--idle-exit', '0'])
-        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10, 'the service')
+        service = os.path.join(self.bin_dir, 'vantel-keyboard-service')
+        sysfs = self.scene.start_keyboard_service(service, self.bus, {fnmode: '3', lock: '0'})
+        fn_lock = os.path.join(sysfs, lock)
 
         def value():
-            with open(fnmode, encoding='utf-8') as f:
-                return f.read().strip()
+            return read_switch(sysfs, fnmode)
         self.scene.slow_flips(0)
         self.runs += 1
         app = self.scene.launch(os.path.join(self.bin_dir, 'vantel'), name=f'vantel-{self.runs}',

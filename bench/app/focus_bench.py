@@ -14,7 +14,6 @@ import os
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -23,7 +22,7 @@ sys.path.insert(0, os.path.join(HERE, '..', '..', 'tests', 'e2e'))
 import dbus  # noqa: E402
 
 import desktop  # noqa: E402
-from desktop import wait_until  # noqa: E402
+from desktop import read_switch, wait_until  # noqa: E402
 
 RUNS = 15
 AIM = 1.5
@@ -60,23 +59,14 @@ def main(argv):
         scene.spawn('openbox', ['openbox', '--sm-disable'])
         wait_until(lambda: '_NET_ACTIVE_WINDOW' in scene.run(
             ['xprop', '-root', '_NET_SUPPORTED'], check=False).stdout, 20, 'openbox')
-        sysfs = tempfile.mkdtemp(dir=scene.root, prefix='sysfs-')
-        attribute = os.path.join(sysfs, FNMODE)
-        os.makedirs(os.path.dirname(attribute))
-        with open(attribute, 'w', encoding='utf-8') as f:
-            f.write('3\n')
-        scene.spawn('keyboard-service', [
-            os.path.join(bin_dir, 'vantel-keyboard-service'), '--session', '--sysfs-root', sysfs,
-            '--state-dir', tempfile.mkdtemp(dir=scene.root), '--idle-exit', '0'])
         bus = dbus.bus.BusConnection(scene.bus_address)
-        wait_until(lambda: bus.name_has_owner('org.vantel.Keyboard1'), 10, 'the service')
+        sysfs = scene.start_keyboard_service(
+            os.path.join(bin_dir, 'vantel-keyboard-service'), bus, {FNMODE: '3'})
         keyboard = dbus.Interface(bus.get_object('org.vantel.Keyboard1', '/org/vantel/Keyboard1',
                                                  introspect=False), 'org.vantel.Keyboard1')
 
         def mode():
-            with open(attribute, encoding='utf-8') as f:
-                return f.read().strip()
-
+            return read_switch(sysfs, FNMODE)
         windows = {'function-keys': show_window(scene, xclient, 'editor', 'Editor', RULED),
                    'hardware-keys': show_window(scene, xclient, 'viewer', 'Viewer')}
         scene.defaults('write', 'org.vantel.Vantel', 'ApplicationModes', '-dict-add', RULED,

@@ -59,6 +59,19 @@ def transient(error):
     return callable(name) and name() in TRANSIENT_BUS_ERRORS
 
 
+def write_switch(sysfs, path, value):
+    """With a sysfs tree of the tests' own, a finished write also stands for the kernel's notice
+    of a change made on the keyboard."""
+    os.makedirs(os.path.join(sysfs, os.path.dirname(path)), exist_ok=True)
+    with open(os.path.join(sysfs, path), 'w', encoding='utf-8') as f:
+        f.write(value + '\n')
+
+
+def read_switch(sysfs, path):
+    with open(os.path.join(sysfs, path), encoding='utf-8') as f:
+        return f.read().strip()
+
+
 def wait_until(predicate, timeout, what, interval=0.05):
     """Polls predicate until it returns something truthy; raises TimeoutError naming `what`.
     A transient bus error counts as "not yet" and is named if the time runs out."""
@@ -261,6 +274,20 @@ class Desktop:
     def start_polkit(self):
         """A polkit authority that allows everything, for the keyboard service."""
         self._start_service('polkit')
+
+    def start_keyboard_service(self, service, bus, switches):
+        """Runs the keyboard service on a sysfs tree of the test's own, holding `switches` (path
+        below the tree: value), with the authority of start_polkit(). Returns the tree's folder
+        once the service owns its name; stopped with stop('keyboard-service')."""
+        sysfs = tempfile.mkdtemp(dir=self.root, prefix='sysfs-')
+        for path, value in switches.items():
+            write_switch(sysfs, path, value)
+        state = tempfile.mkdtemp(dir=self.root, prefix='state-')
+        self.spawn('keyboard-service', [service, '--session', '--sysfs-root', sysfs,
+                                        '--state-dir', state, '--idle-exit', '0'])
+        wait_until(lambda: bus.name_has_owner('org.vantel.Keyboard1'), 10,
+                   'the keyboard service to own its name')
+        return sysfs
 
     def start_watcher(self):
         self._start_service('watcher')

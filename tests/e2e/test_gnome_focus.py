@@ -5,7 +5,6 @@ on the private bus against a fake sysfs tree; the icon is read as a tray host wo
 
 import os
 import re
-import tempfile
 import unittest
 
 import dbus
@@ -13,7 +12,7 @@ import dbus
 import gnome
 import harness
 from harness import BIN_DIR, UNBOUND_TOOLTIP
-from desktop import wait_until
+from desktop import read_switch
 
 SERVICE = os.path.join(BIN_DIR, 'vantel-keyboard-service')
 WINDOW = os.path.join(BIN_DIR, 'e2e_app_window')
@@ -44,21 +43,11 @@ class GnomeFocusTest(harness.DesktopTest):
 
     def setUp(self):
         super().setUp()
-        self.sysfs = tempfile.mkdtemp(dir=self.desktop.root, prefix='sysfs-')
-        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FNMODE)))
-        with open(os.path.join(self.sysfs, FNMODE), 'w', encoding='utf-8') as f:
-            f.write('3\n')
-        state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
-        self.desktop.spawn('keyboard-service', [
-            SERVICE, '--session', '--sysfs-root', self.sysfs, '--state-dir', state,
-            '--idle-exit', '0'])
+        self.sysfs = self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
         self.addCleanup(self.desktop.stop, 'keyboard-service')
-        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10,
-                   'the keyboard service to own its name')
 
     def fnmode(self):
-        with open(os.path.join(self.sysfs, FNMODE), encoding='utf-8') as f:
-            return f.read().strip()
+        return read_switch(self.sysfs, FNMODE)
 
     def rule(self):
         """The rule stored for RULED, as `defaults read` prints it."""

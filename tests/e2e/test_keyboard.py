@@ -2,13 +2,11 @@
 session bus against a fake sysfs tree, to follow the preference."""
 
 import os
-import subprocess
-import tempfile
 import time
 import unittest
 
 from harness import BIN_DIR, BODY, TOOLTIP, DesktopTest
-from desktop import coverage, wait_until
+from desktop import coverage, read_switch, write_switch
 
 SERVICE = os.path.join(BIN_DIR, 'vantel-keyboard-service')
 FNMODE = 'module/hid_apple/parameters/fnmode'
@@ -32,31 +30,18 @@ class KeyboardTest(DesktopTest):
 
     def setUp(self):
         super().setUp()
-        self.sysfs = tempfile.mkdtemp(dir=self.desktop.root, prefix='sysfs-')
-        self.state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
-        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FNMODE)))
-        self.write_fnmode('3')
-        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FN_LOCK)))
-        self.write_fn_lock('0')
-        self.desktop.spawn('keyboard-service', [
-            SERVICE, '--session', '--sysfs-root', self.sysfs, '--state-dir', self.state,
-            '--idle-exit', '0'])
+        self.sysfs = self.desktop.start_keyboard_service(SERVICE, self.bus,
+                                                         {FNMODE: '3', FN_LOCK: '0'})
         self.addCleanup(self.desktop.stop, 'keyboard-service')
-        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10,
-                   'the keyboard service to own its name')
 
     def write_fnmode(self, value):
-        with open(os.path.join(self.sysfs, FNMODE), 'w', encoding='utf-8') as f:
-            f.write(value + '\n')
+        write_switch(self.sysfs, FNMODE, value)
 
     def write_fn_lock(self, value):
-        """A finished write stands for the kernel's notice with a sysfs tree of the tests' own."""
-        with open(os.path.join(self.sysfs, FN_LOCK), 'w', encoding='utf-8') as f:
-            f.write(value + '\n')
+        write_switch(self.sysfs, FN_LOCK, value)
 
     def fnmode(self):
-        with open(os.path.join(self.sysfs, FNMODE), encoding='utf-8') as f:
-            return f.read().strip()
+        return read_switch(self.sysfs, FNMODE)
 
     def launch_switching(self, fn_state):
         return self.launch(fn_state, VANTEL_KEYBOARD_BUS='session')

@@ -3,12 +3,10 @@ script, and the keyboard (the service on the private bus with a fake sysfs) foll
 KWin brings to the front."""
 
 import os
-import tempfile
 import unittest
 
-import desktop
 import plasma
-from desktop import coverage, wait_until
+from desktop import coverage, read_switch
 from harness import BIN_DIR, UNBOUND_TOOLTIP
 from test_keyboard import FNMODE, SERVICE, VALUE
 from test_plasma import PlasmaTest
@@ -37,20 +35,11 @@ class KWinFocusTest(PlasmaTest):
 
     def setUp(self):
         super().setUp()
-        self.sysfs = tempfile.mkdtemp(dir=self.desktop.root, prefix='sysfs-')
-        os.makedirs(os.path.join(self.sysfs, os.path.dirname(FNMODE)))
-        with open(os.path.join(self.sysfs, FNMODE), 'w', encoding='utf-8') as f:
-            f.write('3\n')
-        state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
-        self.desktop.spawn('keyboard-service', [SERVICE, '--session', '--sysfs-root', self.sysfs,
-                                                '--state-dir', state, '--idle-exit', '0'])
+        self.sysfs = self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
         self.addCleanup(self.desktop.stop, 'keyboard-service')
-        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10,
-                   'the keyboard service to own its name')
 
     def fnmode(self):
-        with open(os.path.join(self.sysfs, FNMODE), encoding='utf-8') as f:
-            return f.read().strip()
+        return read_switch(self.sysfs, FNMODE)
 
     def open_window(self, app_id):
         name = f'window-{app_id}'

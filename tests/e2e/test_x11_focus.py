@@ -2,13 +2,11 @@
 window is active; two windows of different applications take turns, one of them with a rule, and
 the fake keyboard (the service on the private bus with a fake sysfs tree) follows."""
 
-import os
 import re
 import shutil
-import tempfile
 import unittest
 
-from desktop import coverage, wait_until
+from desktop import coverage, read_switch, wait_until
 from harness import XCLIENT, TOOLTIP, DesktopTest
 from test_keyboard import FNMODE, SERVICE, VALUE
 
@@ -40,21 +38,11 @@ class X11FocusTest(DesktopTest):
 
     def setUp(self):
         super().setUp()
-        sysfs = tempfile.mkdtemp(dir=self.desktop.root, prefix='sysfs-')
-        self.fnmode_path = os.path.join(sysfs, FNMODE)
-        os.makedirs(os.path.dirname(self.fnmode_path))
-        with open(self.fnmode_path, 'w', encoding='utf-8') as f:
-            f.write('3\n')
-        state = tempfile.mkdtemp(dir=self.desktop.root, prefix='state-')
-        self.desktop.spawn('keyboard-service', [SERVICE, '--session', '--sysfs-root', sysfs,
-                                                '--state-dir', state, '--idle-exit', '0'])
+        self.sysfs = self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
         self.addCleanup(self.desktop.stop, 'keyboard-service')
-        wait_until(lambda: self.bus.name_has_owner('org.vantel.Keyboard1'), 10,
-                   'the keyboard service to own its name')
 
     def fnmode(self):
-        with open(self.fnmode_path, encoding='utf-8') as f:
-            return f.read().strip()
+        return read_switch(self.sysfs, FNMODE)
 
     def show_window(self, name, *argv):
         self.desktop.spawn(name, [XCLIENT, 'window'] + list(argv))
