@@ -16,6 +16,10 @@ from desktop import StatusItem, wait_until
 BIN_DIR = os.environ.get('VANTEL_E2E_BIN_DIR', '')
 PROGRAM = os.path.join(BIN_DIR, 'vantel')
 XCLIENT = os.path.join(BIN_DIR, 'e2e_xclient')
+SERVICE = os.path.join(BIN_DIR, 'vantel-keyboard-service')
+FNMODE = 'module/hid_apple/parameters/fnmode'
+# hid_apple's values: 2 sends function keys first, 1 hardware keys first, 3 is the boot default.
+VALUE = {True: '2', False: '1'}
 VERSION_LINE = os.environ.get('VANTEL_E2E_VERSION_LINE', 'Version 1.0.0')
 TITLE = 'Function Keys toggled'
 BODY = {True: 'Enabled: F1, F2 act as standard function keys',
@@ -76,6 +80,19 @@ def check_environment():
         raise AssertionError(
             f'{desktop.DEFAULTS} is not Vantel\'s preference tool; install it with '
             '"cmake --install build --component defaults" (scripts/test does this)')
+
+
+class FakeKeyboard:
+    """Mixed in before a desktop test's class: each test gets the keyboard service on a sysfs tree
+    of its own holding one hid_apple switch at its boot default, read back with fnmode()."""
+
+    def setUp(self):
+        super().setUp()
+        self.sysfs = self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
+        self.addCleanup(self.desktop.stop, 'keyboard-service')
+
+    def fnmode(self):
+        return desktop.read_switch(self.sysfs, FNMODE)
 
 
 class DesktopTest(unittest.TestCase):

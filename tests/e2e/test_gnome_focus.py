@@ -11,21 +11,16 @@ import dbus
 
 import gnome
 import harness
-from harness import BIN_DIR, UNBOUND_TOOLTIP
-from desktop import read_switch
+from harness import BIN_DIR, UNBOUND_TOOLTIP, VALUE
 
-SERVICE = os.path.join(BIN_DIR, 'vantel-keyboard-service')
 WINDOW = os.path.join(BIN_DIR, 'e2e_app_window')
-FNMODE = 'module/hid_apple/parameters/fnmode'
-# hid_apple's values: 2 sends function keys first, 1 hardware keys first.
-VALUE = {True: '2', False: '1'}
 RULED, OTHER = 'org.vantel.test.Ruled', 'org.vantel.test.Other'
 RULED_NAME = 'Ruled Window'
 MISSING = gnome.usable()
 
 
 @unittest.skipIf(MISSING, MISSING)
-class GnomeFocusTest(harness.DesktopTest):
+class GnomeFocusTest(harness.FakeKeyboard, harness.DesktopTest):
 
     @classmethod
     def setUpClass(cls):
@@ -40,14 +35,6 @@ class GnomeFocusTest(harness.DesktopTest):
         except BaseException:
             cls.desktop.close()
             raise
-
-    def setUp(self):
-        super().setUp()
-        self.sysfs = self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
-        self.addCleanup(self.desktop.stop, 'keyboard-service')
-
-    def fnmode(self):
-        return read_switch(self.sysfs, FNMODE)
 
     def rule(self):
         """The rule stored for RULED, as `defaults read` prints it."""

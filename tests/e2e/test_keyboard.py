@@ -1,19 +1,14 @@
 """The switch reaches the keyboard: the program asks the keyboard service, run on the private
 session bus against a fake sysfs tree, to follow the preference."""
 
-import os
 import time
 import unittest
 
-from harness import BIN_DIR, BODY, TOOLTIP, DesktopTest
+from harness import BODY, FNMODE, SERVICE, TOOLTIP, VALUE, DesktopTest
 from desktop import coverage, read_switch, write_switch
 
-SERVICE = os.path.join(BIN_DIR, 'vantel-keyboard-service')
-FNMODE = 'module/hid_apple/parameters/fnmode'
 # An LG laptop's switch, which its firmware flips on Fn+Esc: 1 function keys first, 0 hardware.
 FN_LOCK = 'devices/platform/lg-laptop/fn_lock'
-# hid_apple's values: 2 sends function keys first, 1 hardware keys first, 3 is the boot default.
-VALUE = {True: '2', False: '1'}
 
 
 class KeyboardTest(DesktopTest):

@@ -6,9 +6,8 @@ import os
 import unittest
 
 import plasma
-from desktop import coverage, read_switch
-from harness import BIN_DIR, UNBOUND_TOOLTIP
-from test_keyboard import FNMODE, SERVICE, VALUE
+from desktop import coverage
+from harness import BIN_DIR, UNBOUND_TOOLTIP, VALUE, FakeKeyboard
 from test_plasma import PlasmaTest
 
 WINDOW = os.path.join(BIN_DIR, 'e2e_app_window')
@@ -17,7 +16,7 @@ PLAIN = 'org.vantel.e2e.Plain'
 PLUGIN = 'vantel-focus'
 
 
-class KWinFocusTest(PlasmaTest):
+class KWinFocusTest(FakeKeyboard, PlasmaTest):
 
     @classmethod
     def setUpClass(cls):
@@ -32,14 +31,6 @@ class KWinFocusTest(PlasmaTest):
         plasma.wait_for_scripting(cls.bus)
         cls.desktop.start_watcher()
         cls.desktop.start_polkit()
-
-    def setUp(self):
-        super().setUp()
-        self.sysfs = self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
-        self.addCleanup(self.desktop.stop, 'keyboard-service')
-
-    def fnmode(self):
-        return read_switch(self.sysfs, FNMODE)
 
     def open_window(self, app_id):
         name = f'window-{app_id}'

@@ -10,15 +10,13 @@ import unittest
 
 import harness
 import sway
+from harness import FNMODE, VALUE
 from desktop import PYTHON, HERE, wait_until
 
 # weston's demo clients, each with an app id of its own; the one without a rule comes first, so
 # that the mode for applications without one is the mode the test started in.
 RULED, OTHER = 'org.freedesktop.weston.flower', 'org.freedesktop.weston.wayland-clickdot'
 CLIENTS = ((OTHER, 'weston-clickdot'), (RULED, 'weston-flower'))
-FNMODE = 'module/hid_apple/parameters/fnmode'
-# hid_apple's values: 2 sends function keys first, 1 hardware keys first, 3 is the boot default.
-VALUE = {True: '2', False: '1'}
 ITEM = 'org.kde.StatusNotifierItem'
 DOMAIN = 'org.vantel.Vantel'
 

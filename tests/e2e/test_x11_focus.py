@@ -6,9 +6,8 @@ import re
 import shutil
 import unittest
 
-from desktop import coverage, read_switch, wait_until
-from harness import XCLIENT, TOOLTIP, DesktopTest
-from test_keyboard import FNMODE, SERVICE, VALUE
+from desktop import coverage, wait_until
+from harness import TOOLTIP, VALUE, XCLIENT, DesktopTest, FakeKeyboard
 
 DOMAIN = 'org.vantel.Vantel'
 # The ruled application names itself by its application id; the other one by its class only.
@@ -17,7 +16,7 @@ OTHER = 'Viewer'
 
 
 @unittest.skipUnless(shutil.which('openbox'), 'openbox is not installed (scripts/deps.sh)')
-class X11FocusTest(DesktopTest):
+class X11FocusTest(FakeKeyboard, DesktopTest):
     TRAY = 'sni'
 
     @classmethod
@@ -35,14 +34,6 @@ class X11FocusTest(DesktopTest):
     @classmethod
     def root_property(cls, name):
         return cls.desktop.run(['xprop', '-root', name], check=False).stdout
-
-    def setUp(self):
-        super().setUp()
-        self.sysfs = self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
-        self.addCleanup(self.desktop.stop, 'keyboard-service')
-
-    def fnmode(self):
-        return read_switch(self.sysfs, FNMODE)
 
     def show_window(self, name, *argv):
         self.desktop.spawn(name, [XCLIENT, 'window'] + list(argv))

@@ -21,11 +21,6 @@ const char *rule = R"(polkit.addRule(function(action, subject) {
 });
 )";
 
-bool writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 struct PolkitCase {
     const char *name;
     QStringList runAs; // setpriv's arguments; none to run as the test (root)
@@ -62,11 +57,9 @@ protected:
                     folders.mkpath(QStringLiteral("empty")));
         ASSERT_TRUE(
             QFile::copy(policyFile, folders.filePath("actions/org.vantel.keyboard.policy")));
-        ASSERT_TRUE(writeFile(folders.filePath("rules/50-test.rules"), rule));
-        // polkitd gives up root for its own user, which must still read them.
-        QFile::setPermissions(folders_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                   QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                                   QFileDevice::ExeOther);
+        QFile rules(folders.filePath("rules/50-test.rules"));
+        ASSERT_TRUE(rules.open(QIODevice::WriteOnly) && rules.write(rule) > 0);
+        ServiceBus::openToEveryone(folders_.path());
         const QString script =
             QStringLiteral(
                 "mount --bind %1/actions /usr/share/polkit-1/actions && "

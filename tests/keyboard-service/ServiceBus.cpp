@@ -19,6 +19,12 @@ QString ServiceBus::binary(const QString &name) {
     return QStringLiteral(VANTEL_KEYBOARD_BIN_DIR "/") + name;
 }
 
+void ServiceBus::openToEveryone(const QString &folder) {
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                      QFileDevice::ExeOther);
+}
+
 ServiceBus::ServiceBus(const Options &options) {
     const QString services = dir_.filePath(QStringLiteral("services"));
     QDir().mkpath(services);
@@ -37,10 +43,7 @@ ServiceBus::ServiceBus(const Options &options) {
                       .arg(options.extraArguments.isEmpty()
                                ? QString()
                                : QLatin1Char(' ') + options.extraArguments.join(QLatin1Char(' '))));
-    // Open to every user, as the system bus is: some tests call as another user.
-    QFile::setPermissions(dir_.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                           QFileDevice::ExeOther);
+    openToEveryone(dir_.path());
     // A fixed socket path, so that the bus can hand its own address to the services it starts.
     address_ = QStringLiteral("unix:path=") + dir_.filePath(QStringLiteral("bus"));
     const QString config = dir_.filePath(QStringLiteral("bus.conf"));

@@ -40,6 +40,9 @@ public:
     QProcessEnvironment environment() const;
 
     static QString binary(const QString &name);
+    // Lets every user into `folder`, as the system's own folders are: some tests call as
+    // another user, and polkitd gives up root for its own.
+    static void openToEveryone(const QString &folder);
 
 private:
     QTemporaryDir dir_;
