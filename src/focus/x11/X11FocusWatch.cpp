@@ -90,9 +90,12 @@ void X11FocusWatch::start() {
     }
     xcb_flush(d_->connection);
     d_->application->installNativeEventFilter(this);
+    // The support check reads the front window itself when it finds the support new.
+    const bool availableBefore = d_->available;
     readSupport();
-    // The support check reads the front window only when the support changes.
-    readActiveWindow();
+    if (d_->available == availableBefore) {
+        readActiveWindow();
+    }
 }
 
 void X11FocusWatch::stop() {
