@@ -28,6 +28,11 @@ VANTEL_PACKAGING_PACKAGES=(
   dpkg-dev fakeroot lintian appstream desktop-file-utils
 )
 
+# What the kernel tests need to make and boot their Debian guest.
+VANTEL_GUEST_PACKAGES=(
+  qemu-system-x86 qemu-utils debootstrap e2fsprogs
+)
+
 vantel_install_missing() {
   local missing=() pkg
   for pkg in "$@"; do

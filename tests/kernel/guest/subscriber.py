@@ -1,0 +1,12 @@
+#!/usr/bin/python3
+"""Subscribes to the keyboard service as the program does, and stays on the bus until killed."""
+
+import signal
+
+import dbus
+
+bus = dbus.SystemBus()
+bus.call_blocking('org.vantel.Keyboard1', '/org/vantel/Keyboard1', 'org.vantel.Keyboard1',
+                  'Subscribe', '', [], timeout=30)
+print('subscribed', flush=True)
+signal.pause()
