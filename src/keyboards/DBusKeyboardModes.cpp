@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <utility>
 
 // Receives the service's ModeChangedByKeyboard; the bus delivers signals only to a slot.
 class KeyboardSignal : public QObject {
@@ -126,9 +127,17 @@ void DBusKeyboardModes::answered(QDBusPendingCallWatcher *watcher, bool fnState)
             << "request for" << modeFor(fnState) << "superseded -" << reply.errorMessage();
     } else if (reply.type() == QDBusMessage::ErrorMessage) {
         report_ = {outcomeOf(reply.errorName()), {}, reply.errorMessage(), {}};
-        qCInfo(lcKeyboard).noquote() << "keyboards not switched to" << modeFor(fnState) << "-"
-                                     << reply.errorName() << reply.errorMessage();
+        // Most desktops have no keyboard to switch, or no service: saying so at every switch
+        // would bury everything else on standard error. A new failure is told again.
+        const QString failure = reply.errorName() + QLatin1Char(' ') + reply.errorMessage();
+        if (std::exchange(toldFailure_, failure) != failure)
+            qCInfo(lcKeyboard).noquote()
+                << "keyboards not switched to" << modeFor(fnState) << "-" << failure;
+        else
+            qCDebug(lcKeyboard).noquote()
+                << "keyboards not switched to" << modeFor(fnState) << "- again";
     } else {
+        toldFailure_.reset();
         qCInfo(lcKeyboard).noquote() << "switched" << reply.arguments().value(0).toUInt()
                                      << "keyboards to" << modeFor(fnState);
         readNames(fnState);

@@ -40,6 +40,7 @@ private:
     QObject context_;
     std::optional<bool> inFlight_;
     std::optional<bool> waiting_;
+    std::optional<QString> toldFailure_; // the failure last logged, until a switch succeeds
     KeyboardReport report_;
     std::unique_ptr<KeyboardSignal> signal_;
     std::unique_ptr<QDBusServiceWatcher> serviceWatcher_;

@@ -2,9 +2,10 @@
 
 Everything lives under one temporary directory: HOME, XDG_CONFIG_HOME (where the preference tool
 keeps its store), XDG_RUNTIME_DIR, the logs of every service and the session bus socket. Nothing
-is shared with the user's own session (the headless run alone keeps the user's HOME and
-preferences): the bus has no service directories, so nothing is started on demand, and the X
-server listens on its abstract socket only.
+is shared with the user's own session or the machine (the headless run alone keeps the user's
+HOME and preferences, and the machine's system bus): the bus has no service directories, so
+nothing is started on demand, the system bus is a path where nothing listens, and the X server
+listens on its abstract socket only.
 """
 
 import atexit
@@ -92,6 +93,11 @@ def wait_until(predicate, timeout, what, interval=0.05):
         time.sleep(interval)
 
 
+def no_system_bus(folder):
+    """A system bus address in `folder` where nothing listens."""
+    return 'unix:path=' + os.path.join(folder, 'no-system-bus')
+
+
 def parse_bool(text):
     return text.strip().lower() in ('1', 'true', 'yes')
 
@@ -111,7 +117,8 @@ class Desktop:
     """Starts and stops the pieces of a private desktop; each piece is optional."""
 
     def __init__(self, root=None, user_home=False, tied=True, xclient=None):
-        """user_home: keep the user's own HOME and preferences instead of private ones.
+        """user_home: keep the user's own HOME and preferences, and the machine's system bus,
+        instead of private ones.
         tied: everything started here ends with this process, however it ends; otherwise it
         outlives it and is stopped by whoever reads the pids file.
         xclient: the e2e_xclient program, for asking the X server what tools cannot."""
@@ -137,7 +144,10 @@ class Desktop:
         self.env.update(HOME=self.home, USER=user, LOGNAME=user, XDG_CONFIG_HOME=self.config,
                         XDG_RUNTIME_DIR=self.runtime, NO_AT_BRIDGE='1')
         if not user_home:
-            self.env.update(XDG_CACHE_HOME=self._dir('cache'), XDG_DATA_HOME=self._dir('data'))
+            # The machine's system bus may run the keyboard service, or not: a test sees the same
+            # program either way, and one that wants the service runs it on a bus of its own.
+            self.env.update(XDG_CACHE_HOME=self._dir('cache'), XDG_DATA_HOME=self._dir('data'),
+                            DBUS_SYSTEM_BUS_ADDRESS=no_system_bus(self.root))
         self.bus_address = None
         self.display = None
 

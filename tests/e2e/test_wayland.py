@@ -8,7 +8,7 @@ import unittest
 
 from harness import PROGRAM, TOOLTIP, UNBOUND_TOOLTIP, DesktopTest, next_run
 from wayland import Portal, PlatformsWithoutWayland, start_weston
-from desktop import App, wait_until
+from desktop import App, no_system_bus, wait_until
 
 
 class WaylandTest(DesktopTest):
@@ -153,7 +153,8 @@ class StartWithoutADisplayTest(unittest.TestCase):
     def run_program(self, *args, **env):
         home = tempfile.mkdtemp(prefix='vantel-home-')
         runtime = tempfile.mkdtemp(prefix='vantel-run-')
-        base = {'PATH': '/usr/bin:/bin', 'HOME': home, 'XDG_RUNTIME_DIR': runtime}
+        base = {'PATH': '/usr/bin:/bin', 'HOME': home, 'XDG_RUNTIME_DIR': runtime,
+                'DBUS_SYSTEM_BUS_ADDRESS': no_system_bus(runtime)}
         for key in ('ASAN_OPTIONS', 'UBSAN_OPTIONS'):
             if key in os.environ:
                 base[key] = os.environ[key]

@@ -3,6 +3,7 @@
 #include "keyboards/DBusKeyboardModes.h"
 
 #include <QFile>
+#include <QLoggingCategory>
 #include <QSaveFile>
 #include <QSignalSpy>
 
@@ -52,6 +53,29 @@ TEST_F(KeyboardClientTest, ReportsAMissingService) {
     modes->apply(false);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return modes->report().outcome == KeyboardReport::Outcome::unavailable; }, 10000));
+}
+
+// Most desktops have no keyboard to switch, or no service: saying so at every switch is noise.
+TEST_F(KeyboardClientTest, TellsOnceThatNothingWasSwitched) {
+    static QList<QtMsgType> told;
+    QLoggingCategory::setFilterRules(QStringLiteral("vantel.keyboard.debug=true"));
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &text) {
+            if (text.startsWith(QLatin1String("keyboards not switched")))
+                told << type;
+        });
+    for (const bool installed : {true, false}) {
+        startBus(0, installed);
+        told.clear();
+        const auto modes = client();
+        modes->apply(true);
+        EXPECT_TRUE(QTest::qWaitFor([] { return told.size() == 1; }, 10000));
+        modes->apply(false);
+        EXPECT_TRUE(QTest::qWaitFor([] { return told.size() == 2; }, 10000));
+        EXPECT_EQ(told, (QList<QtMsgType>{QtInfoMsg, QtDebugMsg})) << installed;
+    }
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
 }
 
 TEST_F(KeyboardClientTest, HearsOfChangesMadeOnTheKeyboard) {

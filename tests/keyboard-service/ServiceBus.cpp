@@ -75,6 +75,11 @@ ServiceBus::~ServiceBus() {
 QProcessEnvironment ServiceBus::environment() const {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), address_);
+    // Whether the machine's system bus runs the installed service must not change what a test
+    // sees: nothing listens here.
+    environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"),
+                       QStringLiteral("unix:path=") +
+                           dir_.filePath(QStringLiteral("no-system-bus")));
     return environment;
 }
 

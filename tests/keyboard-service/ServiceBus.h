@@ -36,7 +36,7 @@ public:
     static QDBusMessage serviceCall(const QString &member, const QVariantList &arguments = {});
     // Whether the service currently owns its name.
     bool serviceRunning();
-    // Environment for programs run against this bus.
+    // Environment for programs run against this bus, with a system bus where nothing listens.
     QProcessEnvironment environment() const;
 
     static QString binary(const QString &name);
