@@ -139,6 +139,28 @@ TEST_F(HardwareChangeTest, OwnWritesAreNotEchoedAndARepeatedModeWritesNothing) {
     EXPECT_EQ(QFileInfo(path(apple_)).lastModified().toSecsSinceEpoch(), 1000);
 }
 
+// A switch moved without its keyboard telling is shown but not followed: polkit's refusal writes
+// nothing, and each way of applying puts the kept mode back on it and on no other keyboard.
+TEST_F(HardwareChangeTest, PutsTheKeptModeBackOnASwitchMovedBehindItsBack) {
+    for (const QString how : {"refused", "Apply", "--apply after a restart"}) {
+        changeBehindTheServicesBack(path(apple_), "1");
+        EXPECT_EQ(keyboards().value(0).mode, QStringLiteral("hardware-keys")) << qPrintable(how);
+        authority_->setAnswer(how != "refused");
+        if (how.startsWith("--apply")) {
+            startBus(0);
+            keptMode();
+            run("vantel-keyboard-service",
+                {"--apply", "--sysfs-root", sysfs_.root(), "--state-dir", state_.path()});
+        } else {
+            call(QStringLiteral("Apply"));
+        }
+        EXPECT_EQ(sysfs_.value(apple_), how == "refused" ? "1" : "2") << qPrintable(how);
+        EXPECT_EQ(sysfs_.value(ideapad_), "1") << qPrintable(how);
+        EXPECT_EQ(keptMode(), QStringLiteral("function-keys")) << qPrintable(how);
+    }
+    EXPECT_EQ(changes_.count(), 0);
+}
+
 TEST_F(HardwareChangeTest, ASubscriberKeepsTheServiceUntilItLeaves) {
     startBus(1);
     {

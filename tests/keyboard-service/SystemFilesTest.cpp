@@ -98,4 +98,46 @@ TEST(SystemUnits, PassSystemdVerify) {
     EXPECT_EQ(verify.readAll(), QByteArray());
 }
 
+// What udev sees (ACTION SUBSYSTEM KERNEL DRIVER) when each driver has become ready, written
+// down apart from the table the rule is made from; under "" other devices', never caught.
+const QMap<QString, QStringList> events = {
+    {"hid_apple", {"add module hid_apple", "bind hid 0005:05AC:0267.0004 apple"}},
+    {"hid-appletb-kbd", {"bind hid 0003:05AC:8302.0003 hid-appletb-kbd"}},
+    {"ideapad_laptop", {"bind platform VPC2004:00 ideapad_acpi"}},
+    {"hid-lenovo", {"bind hid 0003:17EF:6047.0001 lenovo"}},
+    {"huawei_wmi", {"bind platform huawei-wmi huawei-wmi"}},
+    {"lg-laptop", {"bind platform lg-laptop lg-laptop"}},
+    {"uniwill-laptop", {"bind platform INOU0000:00 uniwill-laptop"}},
+    {"qc71_laptop", {"bind platform qc71_laptop qc71_laptop"}},
+    {"tuxedo_keyboard", {"bind platform tuxedo_keyboard tuxedo_keyboard"}},
+    {"", {"bind hid 0003:046D:C52B.0005 hid-generic", "unbind platform VPC2004:00 ideapad_acpi"}}};
+
+// As udev matches: a line that leads to the re-apply, of which every KEY=="a|b*" holds.
+bool caught(const QString &event) {
+    static const QStringList keys{"ACTION", "SUBSYSTEM", "KERNEL", "DRIVER"};
+    static const QRegularExpression match(QStringLiteral(R"re(([\w{}]+)=="([^"]*)")re"));
+    QFile rule(QStringLiteral(VANTEL_KEYBOARD_UNIT_DIR "/70-vantel-keyboard.rules"));
+    rule.open(QIODevice::ReadOnly);
+    for (const QString &line : QString::fromUtf8(rule.readAll()).split(QLatin1Char('\n'))) {
+        bool holds = line.contains(QStringLiteral(R"(GOTO="vantel_keyboard_apply")"));
+        for (const QRegularExpressionMatch &key : match.globalMatch(line))
+            holds = holds && QDir::match(key.captured(2).split(QLatin1Char('|')),
+                                         event.split(' ').value(keys.indexOf(key.captured(1))));
+        if (holds)
+            return true;
+    }
+    return false;
+}
+
+TEST(UdevRule, CatchesEveryDriverOfTheTableBecomingReadyAndNoOtherDevice) {
+    for (const KeyboardDriver &row : keyboardDrivers()) {
+        EXPECT_TRUE(events.contains(row.driver))
+            << "what does udev see of " << qPrintable(row.driver);
+        for (const QString &event : events[row.driver])
+            EXPECT_TRUE(caught(event)) << qPrintable(event);
+    }
+    for (const QString &event : events[QString()])
+        EXPECT_FALSE(caught(event)) << qPrintable(event);
+}
+
 } // namespace

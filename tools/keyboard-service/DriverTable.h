@@ -12,6 +12,16 @@ struct ExtraReading {
     KeyboardMode mode;
 };
 
+// What udev sees when a driver has become ready for a keyboard: a uevent's ACTION and SUBSYSTEM,
+// and either the name of the driver (DRIVER) or that of the device or module (KERNEL), where '*'
+// is udev's glob.
+struct ReadyEvent {
+    QString action;
+    QString subsystem;
+    QString driver;
+    QString kernel;
+};
+
 // One kernel driver that exposes the fn mode as a sysfs attribute. The glob is relative to the
 // sysfs root; '*' matches within one path component.
 struct KeyboardDriver {
@@ -24,6 +34,8 @@ struct KeyboardDriver {
     // A file besides the switch that the driver notifies when the firmware changed the mode
     // (Fn+Esc handled by the keyboard itself); empty when only the switch may tell.
     QString noticeGlob;
+    // Each one gives the keyboards the kept mode through the udev rule made from this table.
+    QList<ReadyEvent> readyEvents;
 
     // The mode a value read from the attribute stands for.
     KeyboardMode modeOf(const QByteArray &value) const;

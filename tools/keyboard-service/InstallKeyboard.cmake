@@ -21,10 +21,20 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_S
 set(generated ${CMAKE_CURRENT_BINARY_DIR}/data)
 set(VANTEL_KEYBOARD_UNITS ${generated}/vantel-keyboard.service
   ${generated}/vantel-keyboard-apply.service)
-foreach(file org.vantel.Keyboard1.service vantel-keyboard.service vantel-keyboard-apply.service
-    70-vantel-keyboard.rules)
+foreach(file org.vantel.Keyboard1.service vantel-keyboard.service vantel-keyboard-apply.service)
   configure_file(data/${file}.in ${generated}/${file} @ONLY)
 endforeach()
+
+# The udev rule matches what the driver table says each driver does when it becomes ready: the
+# table's program fills in the match lines, which configure_file leaves in place for it.
+set(VANTEL_KEYBOARD_MATCHES @VANTEL_KEYBOARD_MATCHES@)
+configure_file(data/70-vantel-keyboard.rules.in ${generated}/70-vantel-keyboard.rules.in @ONLY)
+add_custom_command(OUTPUT ${generated}/70-vantel-keyboard.rules
+  COMMAND vantel-keyboard-udev-rule ${generated}/70-vantel-keyboard.rules.in
+    ${generated}/70-vantel-keyboard.rules
+  DEPENDS vantel-keyboard-udev-rule ${generated}/70-vantel-keyboard.rules.in
+  COMMENT "Writing the udev rule from the keyboard driver table" VERBATIM)
+add_custom_target(vantel-keyboard-udev-rules ALL DEPENDS ${generated}/70-vantel-keyboard.rules)
 
 # The re-apply unit is wanted by every sleep target without `systemctl enable`: the links
 # its [Install] section asks for ship with it.

@@ -115,13 +115,13 @@ void KeyboardService::callerLeft(const QString &name) {
 
 QList<Keyboard> KeyboardService::keyboards() {
     touch();
-    followHardware();
+    look(false);
     return lastFound_;
 }
 
 QString KeyboardService::mode() {
     touch();
-    followHardware();
+    look(false);
     return lastMode();
 }
 
@@ -167,15 +167,22 @@ bool KeyboardService::allHold(KeyboardMode mode) const {
 }
 
 void KeyboardService::followHardware() {
-    underLock([this](const QString &lockFailure, News &news) {
+    look(true);
+}
+
+void KeyboardService::look(bool followKeyboard) {
+    underLock([this, followKeyboard](const QString &lockFailure, News &news) {
         if (!lockFailure.isEmpty())
             qCWarning(lcKeyboard).noquote() << lockFailure;
-        follow(news);
+        if (followKeyboard)
+            follow(news);
+        else
+            readAgain(news);
         return ServiceAnswer{};
     });
 }
 
-void KeyboardService::follow(News &news) {
+std::optional<KeyboardMode> KeyboardService::readAgain(News &news) {
     const QHash<QString, KeyboardMode> before = readings_;
     const std::optional<KeyboardMode> kept = kept_.read();
     std::optional<KeyboardMode> changed;
@@ -187,11 +194,15 @@ void KeyboardService::follow(News &news) {
             keyboard.mode != kept)
             changed = keyboard.mode;
     }
-    if (!changed) {
-        if (readings_ != before)
-            news.properties.append(QStringLiteral("Keyboards"));
+    if (readings_ != before)
+        news.properties.append(QStringLiteral("Keyboards"));
+    return changed;
+}
+
+void KeyboardService::follow(News &news) {
+    const std::optional<KeyboardMode> changed = readAgain(news);
+    if (!changed)
         return;
-    }
     qCInfo(lcKeyboard).noquote() << "changed on the keyboard to" << modeName(*changed);
     if (std::optional<QString> failed = keep(*changed))
         qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
@@ -220,8 +231,10 @@ void KeyboardService::setMode(const QString &mode, const Caller &caller,
 
 void KeyboardService::apply(const Caller &caller, std::function<void(ServiceAnswer)> answer) {
     touch();
-    // A change made on a keyboard that told nobody is followed, not undone.
-    followHardware();
+    // A switch that moved without its keyboard telling was moved by someone else than the
+    // person at the keyboard, or by firmware gone back to its default: it is given the kept
+    // mode again, never followed.
+    look(false);
     // An administrator's default stands in until someone chooses; the Mode property stays empty.
     std::optional<KeyboardMode> target = kept_.read();
     if (!target)
@@ -263,7 +276,7 @@ ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode, const QString &lo
     QStringList failures;
     if (!lockFailure.isEmpty())
         failures.append(lockFailure);
-    follow(news);
+    readAgain(news);
     const std::optional<KeyboardMode> before = kept_.read();
     // The mode already kept and in force: nothing written, nothing told.
     if (failures.isEmpty() && before == mode && allHold(mode))
@@ -288,7 +301,7 @@ std::optional<QString> KeyboardService::keep(KeyboardMode mode) {
 
 // The switches may have moved while the caller was being asked about: looked at once more.
 ServiceAnswer KeyboardService::applyAllowed(News &news) {
-    follow(news);
+    readAgain(news);
     std::optional<KeyboardMode> target = kept_.read();
     if (!target)
         target = defaultMode_;
@@ -299,7 +312,7 @@ ServiceAnswer KeyboardService::applyAllowed(News &news) {
     return write(*target, {}, news);
 }
 
-// Called right after the switches were read (follow), so the readings are current.
+// Called right after the switches were read (readAgain), so the readings are current.
 ServiceAnswer KeyboardService::write(KeyboardMode mode, const QStringList &earlierFailures,
                                      News &news) {
     const QHash<QString, KeyboardMode> before = readings_;

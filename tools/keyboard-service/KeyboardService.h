@@ -58,9 +58,11 @@ public:
     static ServiceAnswer applyKept(const SysfsKeyboards &keyboards, const KeptMode &kept,
                                    std::optional<KeyboardMode> defaultMode);
 
-    // A switch may have been changed on the keyboard itself (Fn+Esc in firmware): reads them
-    // again, and a switch now in another mode than the kept one makes that mode the kept one,
-    // given to the other keyboards too. The service's own writes are never taken for one.
+    // The hardware told that a switch may have been changed on the keyboard itself (Fn+Esc in
+    // firmware): reads them again, and a switch now in another mode than it was and than the
+    // kept one makes that mode the kept one, given to the other keyboards too. Only a keyboard's
+    // notice may lead here: the service's own writes are never taken for one, and every other
+    // look at the switches only reads them.
     void followHardware();
     // While any subscriber is on the bus the service stays, to tell it of such changes; one
     // that leaves is forgotten through callerLeft().
@@ -86,7 +88,12 @@ private:
     ServiceAnswer
     underLock(const std::function<ServiceAnswer(const QString &lockFailure, News &news)> &change);
     void tell(const News &news);
+    // Reads the switches again, and adopts a keyboard's change only when told to follow it.
+    void look(bool followKeyboard);
     // These expect the lock held.
+    // Reads the switches, tells whether the readings moved, and returns the mode a known
+    // keyboard's switch moved to if it differs from the kept one; only follow() adopts it.
+    std::optional<KeyboardMode> readAgain(News &news);
     void follow(News &news);
     ServiceAnswer keepAndWrite(KeyboardMode mode, const QString &lockFailure, News &news);
     ServiceAnswer applyAllowed(News &news);
