@@ -98,19 +98,24 @@ TEST(SystemUnits, PassSystemdVerify) {
     EXPECT_EQ(verify.readAll(), QByteArray());
 }
 
-// What udev sees (ACTION SUBSYSTEM KERNEL DRIVER) when each driver has become ready, written
-// down apart from the table the rule is made from; under "" other devices', never caught.
+// What udev sees (ACTION SUBSYSTEM KERNEL DRIVER) when each driver has become ready, at a
+// plug or, for a device bound before udev ran, replayed at boot as "add"; written down apart
+// from the table the rule is made from. Under "" what is never caught: other devices, and a
+// fresh device's "add" before its driver binds.
 const QMap<QString, QStringList> events = {
     {"hid_apple", {"add module hid_apple", "bind hid 0005:05AC:0267.0004 apple"}},
     {"hid-appletb-kbd", {"bind hid 0003:05AC:8302.0003 hid-appletb-kbd"}},
-    {"ideapad_laptop", {"bind platform VPC2004:00 ideapad_acpi"}},
-    {"hid-lenovo", {"bind hid 0003:17EF:6047.0001 lenovo"}},
+    {"ideapad_laptop",
+     {"bind platform VPC2004:00 ideapad_acpi", "add platform VPC2004:00 ideapad_acpi"}},
+    {"hid-lenovo", {"bind hid 0003:17EF:6047.0001 lenovo", "add hid 0005:17EF:6048.0002 lenovo"}},
     {"huawei_wmi", {"bind platform huawei-wmi huawei-wmi"}},
     {"lg-laptop", {"bind platform lg-laptop lg-laptop"}},
     {"uniwill-laptop", {"bind platform INOU0000:00 uniwill-laptop"}},
     {"qc71_laptop", {"bind platform qc71_laptop qc71_laptop"}},
     {"tuxedo_keyboard", {"bind platform tuxedo_keyboard tuxedo_keyboard"}},
-    {"", {"bind hid 0003:046D:C52B.0005 hid-generic", "unbind platform VPC2004:00 ideapad_acpi"}}};
+    {"",
+     {"bind hid 0003:046D:C52B.0005 hid-generic", "unbind platform VPC2004:00 ideapad_acpi",
+      "add hid 0003:05AC:0220.0001 ", "add platform VPC2004:00 "}}};
 
 // As udev matches: a line that leads to the re-apply, of which every KEY=="a|b*" holds.
 bool caught(const QString &event) {

@@ -30,9 +30,14 @@ UdevMatches udevMatches(const QList<KeyboardDriver> &drivers, const QString &lab
                 return {{},
                         QStringLiteral("%1's ready event \"%2\" cannot be put in a udev rule")
                             .arg(driver.driver, name)};
+            // A keyboard bound before udev ran (in the initramfs) shows at boot only as the
+            // replayed "add" of a device that already has its driver; a fresh device's own
+            // "add" comes before the driver and is left to its "bind".
+            const bool bind = event.action == QLatin1String("bind");
             const QString head =
-                QStringLiteral(R"(ACTION=="%1", SUBSYSTEM=="%2", %3==)")
-                    .arg(event.action, event.subsystem,
+                QStringLiteral(R"(ACTION=="%1", SUBSYSTEM=="%2", %3%4==)")
+                    .arg(bind ? QStringLiteral("add|bind") : event.action, event.subsystem,
+                         bind && !byDriver ? QStringLiteral(R"(DRIVER=="?*", )") : QString(),
                          byDriver ? QStringLiteral("DRIVER") : QStringLiteral("KERNEL"));
             if (!names.contains(head))
                 heads.append(head);
