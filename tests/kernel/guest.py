@@ -183,6 +183,24 @@ class Guest:
                 if 'error' in answer:
                     raise GuestError(f'{command}: {answer["error"]}')
 
+    def suspend_and_wake(self):
+        """S3 in the guest, then the wake a lid or key would give."""
+        self.request('sh', wait=30, cmd='systemctl suspend --no-block')
+        deadline = time.monotonic() + 120
+        while self.status() != 'suspended':
+            if time.monotonic() > deadline:
+                raise GuestError('the guest did not suspend: ' + self.tail(self.console))
+            time.sleep(0.2)
+        self.qmp('system_wakeup')
+        # What reaches the serial port while the machine wakes may be lost: asked again.
+        while True:
+            try:
+                self.request('ping', wait=3)
+                return
+            except TimeoutError:
+                if time.monotonic() > deadline:
+                    raise GuestError('the guest did not wake: ' + self.tail(self.console))
+
     def status(self):
         with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as conn:
             conn.settimeout(30)

@@ -161,6 +161,22 @@ TEST_F(HardwareChangeTest, PutsTheKeptModeBackOnASwitchMovedBehindItsBack) {
     EXPECT_EQ(changes_.count(), 0);
 }
 
+// An input device that comes or goes makes the service look again, and what it then finds moved
+// behind its back is shown, not taken for a change made on the keyboard.
+TEST_F(HardwareChangeTest, AKeyboardComingIsNoNoticeOfAChange) {
+    SignalRecorder properties;
+    ASSERT_TRUE(client_.connect(
+        QStringLiteral("org.vantel.Keyboard1"), QStringLiteral("/org/vantel/Keyboard1"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("PropertiesChanged"),
+        &properties, SLOT(record(QDBusMessage))));
+    changeBehindTheServicesBack(path(apple_), "1");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(input_.filePath("event8")).constData(), 0600), 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return properties.count() == 1; }, 10000));
+    EXPECT_EQ(changes_.count(), 0);
+    EXPECT_EQ(keptMode(), QStringLiteral("function-keys"));
+    EXPECT_EQ(sysfs_.value(ideapad_), "1");
+}
+
 TEST_F(HardwareChangeTest, ASubscriberKeepsTheServiceUntilItLeaves) {
     startBus(1);
     {

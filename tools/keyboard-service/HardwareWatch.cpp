@@ -151,7 +151,7 @@ void HardwareWatch::readDevice(const QString &name) {
 void HardwareWatch::readInotify() {
     alignas(inotify_event) char buffer[4096];
     bool written = false;
-    bool devicesChanged = false;
+    bool cameOrWent = false;
     for (;;) {
         const ssize_t size = ::read(inotify_, buffer, sizeof buffer);
         if (size <= 0)
@@ -159,12 +159,16 @@ void HardwareWatch::readInotify() {
         for (ssize_t offset = 0; offset < size;) {
             const auto *event = reinterpret_cast<const inotify_event *>(buffer + offset);
             written = written || (event->mask & IN_CLOSE_WRITE);
-            devicesChanged = devicesChanged || (event->mask & (IN_CREATE | IN_DELETE));
+            cameOrWent = cameOrWent || (event->mask & (IN_CREATE | IN_DELETE));
             offset += ssize_t(sizeof(inotify_event) + event->len);
         }
     }
-    if (devicesChanged)
+    // A keyboard that came or went tells nothing of a change made on one: its switches are
+    // read again, and only a write seen in the tests' own tree counts as a notice.
+    if (cameOrWent) {
         refresh();
-    if (written || devicesChanged)
+        emit devicesChanged();
+    }
+    if (written)
         emit noticed();
 }

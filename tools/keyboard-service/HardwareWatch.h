@@ -33,6 +33,7 @@ public:
 
 signals:
     void noticed();
+    void devicesChanged();
 
 private:
     struct Watched;

@@ -170,6 +170,10 @@ void KeyboardService::followHardware() {
     look(true);
 }
 
+void KeyboardService::readSwitches() {
+    look(false);
+}
+
 void KeyboardService::look(bool followKeyboard) {
     underLock([this, followKeyboard](const QString &lockFailure, News &news) {
         if (!lockFailure.isEmpty())

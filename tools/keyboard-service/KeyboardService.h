@@ -64,6 +64,8 @@ public:
     // notice may lead here: the service's own writes are never taken for one, and every other
     // look at the switches only reads them.
     void followHardware();
+    // Something that tells of no change on a keyboard (one came or went): only read again.
+    void readSwitches();
     // While any subscriber is on the bus the service stays, to tell it of such changes; one
     // that leaves is forgotten through callerLeft().
     void subscribe(const QString &name);

@@ -1,6 +1,7 @@
 #include "keyboard-service/SysfsTree.h"
 
 #include "keyboard-service/Descriptor.h"
+#include "logging/LoggingCategories.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <sys/stat.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -43,6 +45,13 @@ int openBeneath(int root, const QString &relative, int flags) {
     do {
         fd = int(::syscall(SYS_openat2, root, path.constData(), &how, sizeof how));
     } while (fd < 0 && (errno == EINTR || errno == EAGAIN));
+    // A seccomp filter that cannot see inside open_how refuses the whole call (systemd's
+    // RestrictSUIDSGID does): then no switch can be found at all, which must not pass for a
+    // machine without keyboards.
+    static bool toldRefused = false;
+    if (fd < 0 && errno == ENOSYS && !std::exchange(toldRefused, true))
+        qCWarning(lcKeyboard) << "cannot look into sysfs: openat2 is refused here (a seccomp "
+                                 "filter or a kernel before 5.6)";
     const bool wantDirectory = flags & O_DIRECTORY;
     struct stat info {};
     if (fd >= 0 && (::fstat(fd, &info) != 0 ||

@@ -161,6 +161,8 @@ int serve(QCoreApplication &app, const Options &options) {
     HardwareWatch watch(SysfsKeyboards(options.sysfsRoot, config.drivers()),
                         {options.inputDir, /*writesAreNotices=*/options.ownSysfs});
     QObject::connect(&watch, &HardwareWatch::noticed, &service, &KeyboardService::followHardware);
+    QObject::connect(&watch, &HardwareWatch::devicesChanged, &service,
+                     &KeyboardService::readSwitches);
     // Without its bus the service can do nothing more; libdbus reports the loss as this signal.
     bus.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
                 QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), &app,
