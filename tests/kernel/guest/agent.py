@@ -12,6 +12,7 @@ to the seat agent, so that they run inside that login session, as polkit sees a 
 
 import json
 import os
+import shutil
 import select
 import socket
 import subprocess
@@ -107,8 +108,6 @@ class Root:
             return {}
         if op == 'press':
             return {'keys': self.keyboards[request['name']].press(request['key'])}
-        if op == 'outputs':
-            return {'outputs': self.keyboards[request['name']].take_outputs()}
         if op == 'boot_keyboards':
             os.makedirs(os.path.dirname(BOOT_KEYBOARDS), exist_ok=True)
             with open(BOOT_KEYBOARDS, 'w') as names:
@@ -119,6 +118,13 @@ class Root:
 
 
 def serve_serial(path):
+    # The shared folder does not survive the guest's suspend (its virtio transport hangs after
+    # resume): what the guest runs later comes from a copy.
+    os.makedirs(LOGS, exist_ok=True)
+    here = os.path.dirname(os.path.abspath(__file__))
+    for name in os.listdir(here):
+        if name.endswith('.py'):
+            shutil.copy(os.path.join(here, name), LOGS)
     root = Root()
     root.make_boot_keyboards()
     fd = os.open(path, os.O_RDWR | os.O_NOCTTY)

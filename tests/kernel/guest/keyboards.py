@@ -14,7 +14,7 @@ import struct
 import threading
 import time
 
-UHID_DESTROY, UHID_OUTPUT, UHID_GET_REPORT, UHID_GET_REPORT_REPLY = 1, 6, 9, 10
+UHID_DESTROY, UHID_GET_REPORT, UHID_GET_REPORT_REPLY = 1, 9, 10
 UHID_CREATE2, UHID_INPUT2, UHID_SET_REPORT, UHID_SET_REPORT_REPLY = 11, 12, 13, 14
 UHID_EVENT_SIZE = 4376
 BUS_USB, BUS_BLUETOOTH, BUS_VIRTUAL = 0x03, 0x05, 0x06
@@ -101,8 +101,6 @@ class UhidKeyboard:
     def __init__(self, name, bus, vendor, product, rdesc, report_id):
         self.name = name
         self.report_id = report_id
-        self.outputs = []
-        self.lock = threading.Lock()
         self.fd = os.open('/dev/uhid', os.O_RDWR | os.O_CLOEXEC)
         uniq = f'vantel-test-{name}'.encode()
         label = {0x05ac: b'Apple Inc. Apple Keyboard',
@@ -123,7 +121,7 @@ class UhidKeyboard:
         self.events = EventReader(self.input_dir)
 
     def _serve(self):
-        """Takes what the driver sends the keyboard, and answers what it asks."""
+        """Answers what the driver asks the keyboard; what it only tells (output reports) is dropped."""
         while True:
             try:
                 event = os.read(self.fd, UHID_EVENT_SIZE)
@@ -132,11 +130,7 @@ class UhidKeyboard:
             if len(event) < 4:
                 return
             kind = struct.unpack_from('<I', event)[0]
-            if kind == UHID_OUTPUT:
-                size = struct.unpack_from('<H', event, 4 + 4096)[0]
-                with self.lock:
-                    self.outputs.append(event[4:4 + size].hex())
-            elif kind == UHID_GET_REPORT:
+            if kind == UHID_GET_REPORT:
                 request = struct.unpack_from('<I', event, 4)[0]
                 os.write(self.fd, struct.pack('<IIHH', UHID_GET_REPORT_REPLY, request, 5, 0))
             elif kind == UHID_SET_REPORT:
@@ -162,11 +156,6 @@ class UhidKeyboard:
         else:
             raise ValueError(f'no key {key}')
         return self.events.keys_until_released()
-
-    def take_outputs(self):
-        with self.lock:
-            taken, self.outputs = self.outputs, []
-        return taken
 
     def close(self):
         self.events.close()
@@ -206,9 +195,6 @@ class UinputKeyboard:
             os.write(self.fd, INPUT_EVENT.pack(0, 0, EV_KEY, KEY_FN_ESC, value) +
                      INPUT_EVENT.pack(0, 0, EV_SYN, 0, 0))
         return self.events.keys_until_released()
-
-    def take_outputs(self):
-        return []
 
     def close(self):
         self.events.close()
