@@ -27,7 +27,8 @@ class Unavailable(Exception):
 
 def accelerator():
     """KVM only where it is real hardware support; a nested software one is far slower than TCG."""
-    flags = open('/proc/cpuinfo').read()
+    with open('/proc/cpuinfo') as cpuinfo:
+        flags = cpuinfo.read()
     if (os.access('/dev/kvm', os.W_OK) and not os.path.exists('/sys/module/kvm_pvm') and
             (' vmx' in flags or ' svm' in flags)):
         return ['-accel', 'kvm', '-cpu', 'host']
@@ -76,6 +77,7 @@ class Guest:
             if os.path.exists(path):
                 os.unlink(path)
         cmdline = 'root=/dev/vda rw console=ttyS0 quiet systemd.show_status=0 mem_sleep_default=deep'
+        self.qemu_log = open(os.path.join(self.dir, 'qemu.log'), 'a')
         self.qemu = subprocess.Popen(
             ['qemu-system-x86_64', '-machine', 'pc', *accelerator(), '-smp', '1', '-m', '1024',
              '-kernel', os.path.join(self.image, 'vmlinuz'),
@@ -87,8 +89,7 @@ class Guest:
              '-monitor', 'none', '-serial', f'file:{self.console}',
              '-chardev', f'socket,id=agent,path={agent_path},server=on,wait=off',
              '-serial', 'chardev:agent', '-qmp', f'unix:{self.qmp_path},server=on,wait=off'],
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=open(os.path.join(self.dir, 'qemu.log'), 'a'))
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=self.qemu_log)
         deadline = time.monotonic() + 20
         while not os.path.exists(agent_path):
             if self.qemu.poll() is not None or time.monotonic() > deadline:
@@ -229,6 +230,7 @@ class Guest:
                 self.qemu.kill()
                 self.qemu.wait()
         self.agent.close()
+        self.qemu_log.close()
         self.qemu = None
 
     def close(self):

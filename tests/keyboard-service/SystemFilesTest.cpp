@@ -98,6 +98,27 @@ TEST(SystemUnits, PassSystemdVerify) {
     EXPECT_EQ(verify.readAll(), QByteArray());
 }
 
+// The units leave only a few trees of /sys writable; every switch of the table must lie in one,
+// where bus/ and class/ entries are links into devices/.
+TEST(SystemUnits, LeaveEverySwitchOfTheTableWritable) {
+    for (const char *name : {"vantel-keyboard.service", "vantel-keyboard-apply.service"}) {
+        QFile unit(QStringLiteral(VANTEL_KEYBOARD_UNIT_DIR "/") + QLatin1String(name));
+        ASSERT_TRUE(unit.open(QIODevice::ReadOnly)) << qPrintable(unit.fileName());
+        const QString text = QString::fromUtf8(unit.readAll());
+        ASSERT_TRUE(text.contains(QStringLiteral("\nProtectKernelTunables=yes\n"))) << name;
+        const QStringList writable = QRegularExpression(QStringLiteral("\nReadWritePaths=(.*)\n"))
+                                         .match(text)
+                                         .captured(1)
+                                         .split(QLatin1Char(' '));
+        for (const KeyboardDriver &row : keyboardDrivers()) {
+            const QString top = row.glob.section(QLatin1Char('/'), 0, 0);
+            const bool link = top == QLatin1String("bus") || top == QLatin1String("class");
+            const QString tree = link ? QStringLiteral("devices") : top;
+            EXPECT_TRUE(writable.contains("-/sys/" + tree)) << name << " " << qPrintable(row.glob);
+        }
+    }
+}
+
 // What udev sees (ACTION SUBSYSTEM KERNEL DRIVER) when each driver has become ready, at a
 // plug or, for a device bound before udev ran, replayed at boot as "add"; written down apart
 // from the table the rule is made from. Under "" what is never caught: other devices, and a
