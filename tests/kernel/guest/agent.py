@@ -40,6 +40,17 @@ def run(cmd, user=None, timeout=60):
         return {'rc': -1, 'out': str(expired.stdout or ''), 'err': f'timed out after {timeout} s'}
 
 
+def read_line(conn):
+    """One request or answer: everything up to its newline, or up to the peer hanging up."""
+    data = b''
+    while not data.endswith(b'\n'):
+        chunk = conn.recv(65536)
+        if not chunk:
+            break
+        data += chunk
+    return data
+
+
 def ask_seat(request, timeout=60):
     with socket.socket(socket.AF_UNIX, socket.SOCK_STREAM) as conn:
         conn.settimeout(timeout + 5)
@@ -48,12 +59,7 @@ def ask_seat(request, timeout=60):
         except OSError as error:
             return {'error': f'no seat agent: {error}'}
         conn.sendall((json.dumps(request) + '\n').encode())
-        data = b''
-        while not data.endswith(b'\n'):
-            chunk = conn.recv(65536)
-            if not chunk:
-                break
-            data += chunk
+        data = read_line(conn)
     return json.loads(data) if data else {'error': 'the seat agent hung up'}
 
 
@@ -163,12 +169,7 @@ def serve_seat():
     while True:
         conn, _ = server.accept()
         with conn:
-            data = b''
-            while not data.endswith(b'\n'):
-                chunk = conn.recv(65536)
-                if not chunk:
-                    break
-                data += chunk
+            data = read_line(conn)
             if not data:
                 continue
             request = json.loads(data)
