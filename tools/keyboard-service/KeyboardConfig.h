@@ -3,7 +3,7 @@
 #include "keyboard-service/DriverTable.h"
 #include "keyboard-service/KeyboardMode.h"
 
-#include <QSet>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -22,18 +22,26 @@ public:
     static constexpr const char *defaultPath = "/etc/vantel/keyboard.conf";
 
     // A missing file is an empty configuration; lines that are not understood are logged and
-    // left out, never guessed at.
+    // left out, never guessed at, and never undo an earlier line. A file that is there but
+    // cannot be read whole makes the configuration unusable().
     static KeyboardConfig read(const QString &path);
 
     // The driver table with the inverted rows' values swapped.
     QList<KeyboardDriver> drivers() const;
     std::optional<KeyboardMode> defaultMode() const { return defaultMode_; }
     QStringList problems() const { return problems_; }
+    // Why no switch may be written: any driver may be inverted in a file that was not read, so
+    // no value is known to mean what the table says. Nothing when the file was read or is absent.
+    std::optional<QString> unusable() const { return unusable_; }
+    // The line that last set a driver's inversion to true, if one does.
+    std::optional<int> invertedAt(const QString &driver) const;
 
 private:
+    void parse(const QByteArray &text);
     void take(const QString &section, const QString &key, const QString &value, int line);
 
-    QSet<QString> inverted_;
+    QHash<QString, int> inverted_; // driver -> the line that inverts it
     std::optional<KeyboardMode> defaultMode_;
     QStringList problems_;
+    std::optional<QString> unusable_;
 };

@@ -36,18 +36,24 @@ QString printable(const QString &name) {
     return shown;
 }
 
-ServiceAnswer answerFor(const WriteReport &report, const QStringList &earlierFailures) {
-    const QStringList failures = earlierFailures + report.failures;
-    if (!failures.isEmpty())
+ServiceAnswer answerFor(const WriteReport &report) {
+    if (!report.failures.isEmpty())
         return error(KeyboardBus::writeFailedError,
                      QStringLiteral("Could not write %1 (%2 of %3 keyboards switched)")
-                         .arg(failures.join(QStringLiteral("; ")))
+                         .arg(report.failures.join(QStringLiteral("; ")))
                          .arg(report.switched)
                          .arg(report.found));
     if (report.found == 0)
         return error(KeyboardBus::noKeyboardError,
                      QStringLiteral("No keyboard that Vantel can switch was found"));
     return ServiceAnswer{uint(report.switched), {}, {}};
+}
+
+// Which value means which mode may be inverted in a file that could not be read, for any driver.
+ServiceAnswer unusableRefusal(const QString &why) {
+    return error(
+        KeyboardBus::writeFailedError,
+        QStringLiteral("Not switched: %1, and any driver's values may be inverted there").arg(why));
 }
 
 // The keyboards' count when every one already holds `mode`, so that nothing need be written.
@@ -63,7 +69,7 @@ std::optional<uint> allHolding(const QList<Keyboard> &keyboards, KeyboardMode mo
 
 KeyboardService::KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Authorizer &authorizer,
                                  std::chrono::seconds idleTime, PendingChecks::Limits limits,
-                                 std::optional<KeyboardMode> defaultMode)
+                                 const KeyboardConfig &config)
     : keyboards_(std::move(keyboards)), kept_(std::move(kept)),
       durable_(
           [kept = kept_] {
@@ -72,7 +78,8 @@ KeyboardService::KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Author
                       << "could not make the kept mode durable:" << *failed;
           },
           flushSettle),
-      checks_(authorizer, limits), defaultMode_(defaultMode) {
+      checks_(authorizer, limits), defaultMode_(config.defaultMode()),
+      unusableConfig_(config.unusable()) {
     idleTimer_.setSingleShot(true);
     idleTimer_.setInterval(idleTime);
     connect(&idleTimer_, &QTimer::timeout, this, &KeyboardService::timedOut);
@@ -143,6 +150,16 @@ ServiceAnswer KeyboardService::underLock(
     return answer;
 }
 
+ServiceAnswer
+KeyboardService::writeUnderLock(const std::function<ServiceAnswer(News &news)> &change) {
+    return underLock([&change](const QString &lockFailure, News &news) {
+        if (!lockFailure.isEmpty())
+            return error(KeyboardBus::writeFailedError,
+                         QStringLiteral("Not switched: %1").arg(lockFailure));
+        return change(news);
+    });
+}
+
 void KeyboardService::tell(const News &news) {
     if (!news.properties.isEmpty())
         emit propertiesChanged(news.properties);
@@ -178,7 +195,8 @@ void KeyboardService::look(bool followKeyboard) {
     underLock([this, followKeyboard](const QString &lockFailure, News &news) {
         if (!lockFailure.isEmpty())
             qCWarning(lcKeyboard).noquote() << lockFailure;
-        if (followKeyboard)
+        // Without the lock a change could be kept and written half-way through another's.
+        if (followKeyboard && lockFailure.isEmpty())
             follow(news);
         else
             readAgain(news);
@@ -207,9 +225,15 @@ void KeyboardService::follow(News &news) {
     const std::optional<KeyboardMode> changed = readAgain(news);
     if (!changed)
         return;
+    if (unusableConfig_) {
+        qCWarning(lcKeyboard).noquote() << "not following a keyboard:" << *unusableConfig_;
+        return;
+    }
     qCInfo(lcKeyboard).noquote() << "changed on the keyboard to" << modeName(*changed);
-    if (std::optional<QString> failed = keep(*changed))
-        qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
+    if (std::optional<QString> failed = keep(*changed)) {
+        qCWarning(lcKeyboard).noquote() << "not following, could not keep the mode:" << *failed;
+        return;
+    }
     keyboards_.write(*changed);
     noteReadings();
     news.properties = QStringList{QStringLiteral("Mode"), QStringLiteral("Keyboards")};
@@ -226,15 +250,17 @@ void KeyboardService::setMode(const QString &mode, const Caller &caller,
                                       .arg(printable(mode.left(40)))));
         return;
     }
+    if (unusableConfig_)
+        return answer(unusableRefusal(*unusableConfig_));
     authorised(caller, std::move(answer), [this, mode = *requested] {
-        return underLock([this, mode](const QString &lockFailure, News &news) {
-            return keepAndWrite(mode, lockFailure, news);
-        });
+        return writeUnderLock([this, mode](News &news) { return keepAndWrite(mode, news); });
     });
 }
 
 void KeyboardService::apply(const Caller &caller, std::function<void(ServiceAnswer)> answer) {
     touch();
+    if (unusableConfig_)
+        return answer(unusableRefusal(*unusableConfig_));
     // A switch that moved without its keyboard telling was moved by someone else than the
     // person at the keyboard, or by firmware gone back to its default: it is given the kept
     // mode again, never followed.
@@ -246,15 +272,11 @@ void KeyboardService::apply(const Caller &caller, std::function<void(ServiceAnsw
     if (!target)
         return answer(ServiceAnswer{});
     if (readings_.isEmpty())
-        return answer(answerFor(WriteReport{}, {}));
+        return answer(answerFor(WriteReport{}));
     if (allHold(*target))
         return answer(ServiceAnswer{uint(readings_.size()), {}, {}});
     authorised(caller, std::move(answer), [this] {
-        return underLock([this](const QString &lockFailure, News &news) {
-            if (!lockFailure.isEmpty())
-                return error(KeyboardBus::writeFailedError, lockFailure);
-            return applyAllowed(news);
-        });
+        return writeUnderLock([this](News &news) { return applyAllowed(news); });
     });
 }
 
@@ -275,23 +297,22 @@ void KeyboardService::authorised(const Caller &caller, std::function<void(Servic
 
 // Each look at the switches walks the tree again: what one look found is used until the next
 // write, which is most of what a switch costs beside its bus round trips.
-ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode, const QString &lockFailure,
-                                            News &news) {
-    QStringList failures;
-    if (!lockFailure.isEmpty())
-        failures.append(lockFailure);
+ServiceAnswer KeyboardService::keepAndWrite(KeyboardMode mode, News &news) {
     readAgain(news);
     const std::optional<KeyboardMode> before = kept_.read();
     // The mode already kept and in force: nothing written, nothing told.
-    if (failures.isEmpty() && before == mode && allHold(mode))
+    if (before == mode && allHold(mode))
         return ServiceAnswer{uint(readings_.size()), {}, {}};
+    // Switches written to a mode that was not kept would be put back by the next Apply, and the
+    // Mode property would say another than the keyboards.
     if (std::optional<QString> failed = keep(mode)) {
         qCWarning(lcKeyboard).noquote() << "could not keep the mode:" << *failed;
-        failures.append(*failed);
-    } else if (before != mode && !news.properties.contains(QStringLiteral("Mode"))) {
-        news.properties.append(QStringLiteral("Mode"));
+        return error(KeyboardBus::writeFailedError,
+                     QStringLiteral("Not switched: %1").arg(*failed));
     }
-    return write(mode, failures, news);
+    if (before != mode && !news.properties.contains(QStringLiteral("Mode")))
+        news.properties.append(QStringLiteral("Mode"));
+    return write(mode, news);
 }
 
 // The caller is answered without waiting for the disk: the file is already replaced for every
@@ -313,31 +334,32 @@ ServiceAnswer KeyboardService::applyAllowed(News &news) {
         return ServiceAnswer{};
     if (allHold(*target))
         return ServiceAnswer{uint(readings_.size()), {}, {}};
-    return write(*target, {}, news);
+    return write(*target, news);
 }
 
 // Called right after the switches were read (readAgain), so the readings are current.
-ServiceAnswer KeyboardService::write(KeyboardMode mode, const QStringList &earlierFailures,
-                                     News &news) {
+ServiceAnswer KeyboardService::write(KeyboardMode mode, News &news) {
     const QHash<QString, KeyboardMode> before = readings_;
     const WriteReport report = keyboards_.write(mode);
     noteReadings();
     if (readings_ != before && !news.properties.contains(QStringLiteral("Keyboards")))
         news.properties.append(QStringLiteral("Keyboards"));
-    return answerFor(report, earlierFailures);
+    return answerFor(report);
 }
 
 ServiceAnswer KeyboardService::applyKept(const SysfsKeyboards &keyboards, const KeptMode &kept,
-                                         std::optional<KeyboardMode> defaultMode) {
+                                         const KeyboardConfig &config) {
+    if (const std::optional<QString> unusable = config.unusable())
+        return unusableRefusal(*unusable);
     const KeptMode::Lock lock = kept.lock();
     if (!lock.failure().isEmpty())
         return error(KeyboardBus::writeFailedError, lock.failure());
     std::optional<KeyboardMode> mode = kept.read();
     if (!mode)
-        mode = defaultMode;
+        mode = config.defaultMode();
     if (!mode)
         return ServiceAnswer{};
     if (const std::optional<uint> holding = allHolding(keyboards.scan(), *mode))
         return ServiceAnswer{*holding, {}, {}};
-    return answerFor(keyboards.write(*mode), {});
+    return answerFor(keyboards.write(*mode));
 }

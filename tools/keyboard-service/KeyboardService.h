@@ -3,6 +3,7 @@
 #include "keyboard-service/Authorizer.h"
 #include "keyboard-service/DeferredFlush.h"
 #include "keyboard-service/KeptMode.h"
+#include "keyboard-service/KeyboardConfig.h"
 #include "keyboard-service/PendingChecks.h"
 #include "keyboard-service/SysfsKeyboards.h"
 
@@ -27,11 +28,11 @@ struct ServiceAnswer {
 class KeyboardService : public QObject {
     Q_OBJECT
 public:
-    // An idle time of zero means never idle. The default mode is what Apply() writes while no
-    // mode was ever kept.
+    // An idle time of zero means never idle. The configuration's default mode is what Apply()
+    // writes while no mode was ever kept; while the configuration is unusable nothing is written.
     KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Authorizer &authorizer,
                     std::chrono::seconds idleTime, PendingChecks::Limits limits = {},
-                    std::optional<KeyboardMode> defaultMode = std::nullopt);
+                    const KeyboardConfig &config = {});
 
     // Device names come from the hardware: only printable, and not too long.
     QList<Keyboard> keyboards();
@@ -52,15 +53,16 @@ public:
     // and no call has come for `quiet`.
     void drain(std::chrono::milliseconds quiet);
 
-    // The kept mode (or, while none was ever kept, the default) written to every switch that
-    // does not hold it yet, under the lock that keeps the kept mode and the keyboards in step.
-    // Writes (and logs) nothing when all do.
+    // The kept mode (or, while none was ever kept, the configuration's default) written to every
+    // switch that does not hold it yet, under the lock that keeps the kept mode and the keyboards
+    // in step. Writes (and logs) nothing when all do, or when it cannot have the lock.
     static ServiceAnswer applyKept(const SysfsKeyboards &keyboards, const KeptMode &kept,
-                                   std::optional<KeyboardMode> defaultMode);
+                                   const KeyboardConfig &config);
 
     // The hardware told that a switch may have been changed on the keyboard itself (Fn+Esc in
     // firmware): reads them again, and a switch now in another mode than it was and than the
-    // kept one makes that mode the kept one, given to the other keyboards too. Only a keyboard's
+    // kept one makes that mode the kept one, given to the other keyboards too (unless it cannot
+    // be kept, or the configuration is unusable: then nothing is written). Only a keyboard's
     // notice may lead here: the service's own writes are never taken for one, and every other
     // look at the switches only reads them.
     void followHardware();
@@ -89,6 +91,9 @@ private:
     // Runs `change` with the lock held (or why it could not be), then tells what it led to.
     ServiceAnswer
     underLock(const std::function<ServiceAnswer(const QString &lockFailure, News &news)> &change);
+    // Like underLock, but a lock that cannot be had is the answer, and `change` is not run: no
+    // switch is written without it.
+    ServiceAnswer writeUnderLock(const std::function<ServiceAnswer(News &news)> &change);
     void tell(const News &news);
     // Reads the switches again, and adopts a keyboard's change only when told to follow it.
     void look(bool followKeyboard);
@@ -97,9 +102,10 @@ private:
     // keyboard's switch moved to if it differs from the kept one; only follow() adopts it.
     std::optional<KeyboardMode> readAgain(News &news);
     void follow(News &news);
-    ServiceAnswer keepAndWrite(KeyboardMode mode, const QString &lockFailure, News &news);
+    // The mode is kept before any switch is written, and no switch is written unless it was.
+    ServiceAnswer keepAndWrite(KeyboardMode mode, News &news);
     ServiceAnswer applyAllowed(News &news);
-    ServiceAnswer write(KeyboardMode mode, const QStringList &earlierFailures, News &news);
+    ServiceAnswer write(KeyboardMode mode, News &news);
     bool allHold(KeyboardMode mode) const;
     std::optional<QString> keep(KeyboardMode mode);
     // Takes the switches' readings as they are now as the service's own, to compare with later.
@@ -115,4 +121,5 @@ private:
     QList<Keyboard> lastFound_;
     QSet<QString> subscribers_;
     std::optional<KeyboardMode> defaultMode_;
+    std::optional<QString> unusableConfig_;
 };

@@ -134,9 +134,8 @@ std::optional<Options> parse(const QCoreApplication &app) {
 
 int applyOnce(const Options &options) {
     const KeyboardConfig config = KeyboardConfig::read(options.configFile);
-    const ServiceAnswer answer =
-        KeyboardService::applyKept(SysfsKeyboards(options.sysfsRoot, config.drivers()),
-                                   KeptMode(options.stateDir), config.defaultMode());
+    const ServiceAnswer answer = KeyboardService::applyKept(
+        SysfsKeyboards(options.sysfsRoot, config.drivers()), KeptMode(options.stateDir), config);
     if (answer.errorName == KeyboardBus::writeFailedError) {
         qCWarning(lcKeyboard).noquote() << answer.errorMessage;
         return 1;
@@ -151,9 +150,9 @@ int serve(QCoreApplication &app, const Options &options) {
     PendingChecks::Limits limits;
     limits.deadline = std::chrono::seconds(options.checkSeconds);
     const KeyboardConfig config = KeyboardConfig::read(options.configFile);
-    KeyboardService service(
-        SysfsKeyboards(options.sysfsRoot, config.drivers()), KeptMode(options.stateDir), authorizer,
-        std::chrono::seconds(options.idleSeconds), limits, config.defaultMode());
+    KeyboardService service(SysfsKeyboards(options.sysfsRoot, config.drivers()),
+                            KeptMode(options.stateDir), authorizer,
+                            std::chrono::seconds(options.idleSeconds), limits, config);
     if (std::optional<QString> failed = publishKeyboardService(service, bus.name())) {
         qCCritical(lcKeyboard).noquote() << "cannot serve:" << *failed;
         return 1;
