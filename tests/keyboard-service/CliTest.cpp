@@ -114,7 +114,7 @@ namespace {
 // `check` reads the keys from a recorded stream instead of a keyboard's device.
 class CheckTest : public ServiceFixture {
 protected:
-    Run check(const QList<int> &pressed) {
+    Run check(const QList<int> &pressed, const QStringList &extra = {}) {
         QFile stream(input_.filePath(QStringLiteral("recorded")));
         EXPECT_TRUE(stream.open(QIODevice::WriteOnly | QIODevice::Truncate));
         for (const int code : pressed)
@@ -127,7 +127,7 @@ protected:
             }
         stream.close();
         return run(QStringLiteral("vantel-keyboard"),
-                   {"--session", "check", "--input", stream.fileName()});
+                   QStringList{"--session", "check", "--input", stream.fileName()} + extra);
     }
 };
 
@@ -151,6 +151,22 @@ TEST_F(CheckTest, SaysWhetherTheTableHoldsForTheKeyThatArrived) {
                     tried.exitCode == 5)
             << qPrintable(result.output);
     }
+}
+
+// The administrator's file already inverting the driver: the advice is to take that line out.
+TEST_F(CheckTest, NamesTheLineThatAlreadyInvertsTheDriver) {
+    sysfs_.addSwitch(QStringLiteral("ideapad_laptop"), "1");
+    const QString config = input_.filePath(QStringLiteral("keyboard.conf"));
+    QFile file(config);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) &&
+                file.write("[Invert]\nideapad_laptop=true\nideapad_laptop=maybe\n") > 0);
+    file.close();
+    const Run result = check({KEY_BRIGHTNESSDOWN}, {"--config", config});
+    EXPECT_EQ(result.exitCode, 6) << qPrintable(result.output);
+    EXPECT_TRUE(result.output.contains("take out line 2 of " + config))
+        << qPrintable(result.output);
+    EXPECT_TRUE(result.output.contains(config + " line 3: ideapad_laptop takes true or false"))
+        << qPrintable(result.output);
 }
 
 } // namespace

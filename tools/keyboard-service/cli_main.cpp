@@ -2,6 +2,7 @@
 // so that polkit decides who may change it.
 #include "keyboard-service/KeyCheck.h"
 #include "keyboard-service/KeyboardBusTypes.h"
+#include "keyboard-service/KeyboardConfig.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -43,7 +44,8 @@ const char *usageText =
     "  set function-keys|hardware-keys\n"
     "                              keep the mode and switch every keyboard to it\n"
     "  apply                       switch every keyboard to the kept mode again\n"
-    "  check [--input DEVICE]      press a key of the top row: says whether the keyboards'\n"
+    "  check [--input DEVICE] [--config FILE]\n"
+    "                              press a key of the top row: says whether the keyboards'\n"
     "                              modes mean on this machine what Vantel's table says\n";
 
 // What the service sends may come from the hardware: nothing of it reaches the terminal as a
@@ -215,8 +217,24 @@ QString arrivedName(ArrivedKey key) {
                                           : QStringLiteral("hardware-keys");
 }
 
+// Where the administrator's file already inverts the driver, the way back is that very line.
+QString invertAdvice(const KeyboardConfig &config, const QString &path, const QString &driver) {
+    if (const std::optional<int> line = config.invertedAt(driver))
+        return QStringLiteral("To have Vantel follow it, take out line %1 of %2 (%3=true).")
+            .arg(*line)
+            .arg(path, escaped(driver));
+    return QStringLiteral("To have Vantel follow it, put in %1:\n    [Invert]\n    %2=true")
+        .arg(path, escaped(driver));
+}
+
 // One line per keyboard: does the mode its switch reports match what the key sent?
-int compare(const KeyboardEntries &entries, ArrivedKey arrived) {
+int compare(const KeyboardEntries &entries, ArrivedKey arrived, const QString &configPath) {
+    // Its problems are told on stderr, with their line numbers, as it is read.
+    const KeyboardConfig config = KeyboardConfig::read(configPath);
+    if (const std::optional<QString> unusable = config.unusable())
+        print(stdout, QStringLiteral("%1: the keyboard service switches nothing until it can be "
+                                     "read.")
+                          .arg(escaped(*unusable)));
     bool differs = false;
     for (const KeyboardEntry &entry : entries) {
         const QString who =
@@ -231,18 +249,16 @@ int compare(const KeyboardEntries &entries, ArrivedKey arrived) {
                   QStringLiteral("%1: the table holds on this machine (%2).").arg(who, entry.mode));
         } else {
             differs = true;
-            print(stdout,
-                  QStringLiteral("%1: the switch reads %2 but %3 arrived: its values mean the "
-                                 "opposite on this machine. To have Vantel follow it, put in "
-                                 "/etc/vantel/keyboard.conf:\n    [Invert]\n    %4=true\n"
-                                 "(or take that line out if it is there already).")
-                      .arg(who, entry.mode, arrivedName(arrived), escaped(entry.driver)));
+            print(stdout, QStringLiteral("%1: the switch reads %2 but %3 arrived: its values mean "
+                                         "the opposite on this machine. %4")
+                              .arg(who, entry.mode, arrivedName(arrived),
+                                   invertAdvice(config, configPath, entry.driver)));
         }
     }
     return differs ? tableDiffers : ok;
 }
 
-int check(QDBusConnection &bus, const QString &input) {
+int check(QDBusConnection &bus, const QString &input, const QString &configPath) {
     KeyboardEntries entries;
     if (const auto failed = keyboards(bus, entries))
         return reportError(*failed);
@@ -260,7 +276,17 @@ int check(QDBusConnection &bus, const QString &input) {
     if (!arrived)
         return fail(failed, why + QStringLiteral(" (reading keyboards needs root: sudo "
                                                  "vantel-keyboard check)"));
-    return compare(entries, *arrived);
+    return compare(entries, *arrived, configPath);
+}
+
+// Takes `NAME VALUE` out of the arguments; a missing value reads as "-".
+QString takeOption(QStringList &arguments, const QString &name) {
+    const qsizetype at = arguments.indexOf(name);
+    if (at < 0)
+        return {};
+    const QString value = arguments.value(at + 1, QStringLiteral("-"));
+    arguments.remove(at, qMin(qsizetype(2), arguments.size() - at));
+    return value;
 }
 
 } // namespace
@@ -269,11 +295,8 @@ int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     const bool session = arguments.removeAll(QStringLiteral("--session")) > 0;
-    QString input;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--input")); at >= 0) {
-        input = arguments.value(at + 1, QStringLiteral("-"));
-        arguments.remove(at, qMin(qsizetype(2), arguments.size() - at));
-    }
+    const QString input = takeOption(arguments, QStringLiteral("--input"));
+    const QString configPath = takeOption(arguments, QStringLiteral("--config"));
     const QString command = arguments.value(0);
     const bool setting = command == QLatin1String("set");
     const QString mode = arguments.value(1);
@@ -281,7 +304,7 @@ int main(int argc, char **argv) {
         (setting && mode != QLatin1String("function-keys") &&
          mode != QLatin1String("hardware-keys")) ||
         !QStringList{"list", "get", "set", "apply", "check"}.contains(command) ||
-        (!input.isEmpty() && command != QLatin1String("check"))) {
+        ((!input.isEmpty() || !configPath.isEmpty()) && command != QLatin1String("check"))) {
         std::fputs(usageText, stderr);
         return usage;
     }
@@ -295,7 +318,9 @@ int main(int argc, char **argv) {
     else if (command == QLatin1String("get"))
         status = get(bus);
     else if (command == QLatin1String("check"))
-        status = check(bus, input);
+        status = check(bus, input,
+                       configPath.isEmpty() ? QString::fromLatin1(KeyboardConfig::defaultPath)
+                                            : configPath);
     else
         status = setting ? change(bus, QStringLiteral("SetMode"), {mode})
                          : change(bus, QStringLiteral("Apply"), {});
