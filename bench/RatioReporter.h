@@ -22,7 +22,7 @@ public:
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             // With repetitions the median stands for the benchmark; the mean, the deviation
             // and the single repetitions do not.
-            if (run.error_occurred || (run.run_type == Run::RT_Aggregate && !median))
+            if (failed(run) || (run.run_type == Run::RT_Aggregate && !median))
                 continue;
             Timing &timing = timings_[run.run_name.function_name];
             if (timing.fromMedian && !median)
@@ -50,6 +50,15 @@ public:
     }
 
 private:
+    // Benchmark 1.8 folded error_occurred into a skip state (1.9 removed the old member); a
+    // skipped run has no timing either.
+    template <typename R> static bool failed(const R &run) {
+        if constexpr (requires { run.error_occurred; })
+            return run.error_occurred;
+        else
+            return run.skipped != decltype(run.skipped){};
+    }
+
     struct Timing {
         double seconds = 0;
         benchmark::TimeUnit unit = benchmark::kNanosecond;

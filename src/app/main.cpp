@@ -12,6 +12,7 @@
 #include "icon/IconDrawing.h"
 #include "keyboards/DBusKeyboardModes.h"
 #include "logging/LoggingCategories.h"
+#include "portal/ApplicationRegistry.h"
 #include "runtime/DisplayCheck.h"
 #include "runtime/TerminationSignals.h"
 #include "runtime/ThreadPoolWorkQueue.h"
@@ -34,6 +35,9 @@
 #include <vector>
 
 namespace {
+// The desktop file's name, by which desktops and the portal know the program.
+constexpr const char *applicationId = "org.vantel.Vantel";
+
 // The `on` icon, four times its panel size, for the About window.
 QIcon aboutIcon() {
     QList<QImage> representations;
@@ -56,6 +60,8 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     QApplication app(argc, argv);
     displayProbe.reset();
     QApplication::setApplicationDisplayName(QStringLiteral("Vantel"));
+    // Wayland names the program's windows by it, and desktops match it to the desktop file.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(applicationId));
     // The About window is the only window; closing it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -66,6 +72,8 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
         qCDebug(lcVantel, "another instance is running; leaving it be");
         return 0;
     }
+    // Before anything else asks the portal: the colour scheme and the hot key do.
+    registerWithPortal(bus, QString::fromLatin1(applicationId));
 
     TrayAvailability tray(bus, [] { return QSystemTrayIcon::isSystemTrayAvailable(); });
     TrayStatusBar statusBar;

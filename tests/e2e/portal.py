@@ -12,14 +12,17 @@ lists them; without it only BindShortcuts binds.
 
 Tests steer it through the interface org.vantel.test.Portal of the same object:
     Configure(s answer, d delay, b other_handle, b early)
-        answer: "ok", "cancel" (response 1), "error" (response 2) or "never", for CreateSession
-        with --bind-on-create, else for BindShortcuts;
+        answer: "ok", "cancel" (response 1), "error" (response 2), "listed-as-error" (response 2
+        with the shortcuts listed as bound, as GNOME answers after its dialog) or "never", for
+        CreateSession with --bind-on-create, else for BindShortcuts;
         delay: seconds before the answer; other_handle: answer at a path other than the
         predicted one; early: send the answer before the method's own reply.
     Press(s session, s id, b release)  Activated (or Deactivated) unicast to the session's owner;
         an empty session means the newest one, an unknown one is sent to its owner all the same.
     CloseFromDesktop(s session)        the desktop ends the session (Session.Closed).
     Events() -> s                      everything that happened, as a JSON list.
+Like xdg-desktop-portal 1.19 and later it offers org.freedesktop.host.portal.Registry, and takes
+Register only as a connection's first call (logged as "register").
 Prints "ready" once the names are owned.
 """
 
@@ -41,7 +44,9 @@ SHORTCUTS = 'org.freedesktop.portal.GlobalShortcuts'
 REQUEST = 'org.freedesktop.portal.Request'
 SESSION = 'org.freedesktop.portal.Session'
 CONTROL = 'org.vantel.test.Portal'
-RESPONSES = {'ok': 0, 'cancel': 1, 'error': 2}
+RESPONSES = {'ok': 0, 'cancel': 1, 'error': 2, 'listed-as-error': 2}
+LISTING = ('ok', 'listed-as-error')
+REGISTRY = 'org.freedesktop.host.portal.Registry'
 
 
 def listed(shortcuts):
@@ -88,6 +93,7 @@ class Portal(dbus.service.Object):
         self.shortcuts = shortcuts
         self.bind_on_create = bind_on_create
         self.events = []
+        self.callers = set()
         self.sessions = {}
         self.numbers = itertools.count(1)
         self.answer, self.delay, self.other_handle, self.early = 'ok', 0.0, False, False
@@ -95,6 +101,8 @@ class Portal(dbus.service.Object):
     def log(self, **event):
         event['time'] = time.monotonic()
         self.events.append(event)
+        if 'sender' in event:
+            self.callers.add(event['sender'])
 
     def require_shortcuts(self):
         if not self.shortcuts:
@@ -137,7 +145,7 @@ class Portal(dbus.service.Object):
         response = 0
         if self.bind_on_create:
             response = RESPONSES.get(self.answer)
-            if self.answer == 'ok':
+            if self.answer in LISTING:
                 results['shortcuts'] = bound(wanted)
         self.respond(sender, path, response, results, 'sv')
         return dbus.ObjectPath(path)
@@ -151,8 +159,17 @@ class Portal(dbus.service.Object):
         self.log(event='bind', sender=str(sender), session=str(session), shortcuts=wanted,
                  parent_window=str(parent_window), request=path)
         self.respond(sender, path, RESPONSES.get(self.answer),
-                     {'shortcuts': bound(wanted)} if self.answer == 'ok' else {}, 'sv')
+                     {'shortcuts': bound(wanted)} if self.answer in LISTING else {}, 'sv')
         return dbus.ObjectPath(path)
+
+    @dbus.service.method(REGISTRY, in_signature='sa{sv}', sender_keyword='sender')
+    def Register(self, app_id, options, sender=None):
+        first = str(sender) not in self.callers
+        self.log(event='register', sender=str(sender), app_id=str(app_id), first=first)
+        if not first:
+            raise dbus.exceptions.DBusException(
+                'Connection already associated with an application ID',
+                name='org.freedesktop.portal.Error.Failed')
 
     @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature='ss', out_signature='v')
     def Get(self, interface, name):

@@ -49,6 +49,9 @@ class WaylandTest(DesktopTest):
                      'preferred_trigger': 'LOGO+ALT+f'}]
         self.assertEqual(shortcut, self.portal.events('create_session')[0]['shortcuts'])
         self.assertEqual(shortcut, self.portal.events('bind')[0]['shortcuts'])
+        # Known to the portal by its desktop file's name, told before anything else was asked.
+        self.assertEqual([('org.vantel.Vantel', True)],
+                         [(e['app_id'], e['first']) for e in self.portal.events('register')])
 
         steps = [('click', item.activate, True), ('portal', self.portal.press, False),
                  ('command line', self.toggle_from_command_line, True)]

@@ -168,6 +168,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BindCase{"GrantedLater", "ok", 0.3, false, false, true},
                       BindCase{"GrantedBeforeTheReply", "ok", 0, false, true, true},
                       BindCase{"GrantedAtAnotherHandle", "ok", 0, true, false, true},
+                      // After the user's Add in its dialog, as one desktop answers.
+                      BindCase{"ListedWithResponseOther", "listed-as-error", 0.1, false, false,
+                               true},
                       BindCase{"Cancelled", "cancel", 0.2, false, false, false},
                       BindCase{"CancelledBeforeTheReply", "cancel", 0, false, true, false},
                       BindCase{"Error", "error", 0, false, false, false},

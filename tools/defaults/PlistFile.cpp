@@ -200,6 +200,10 @@ Result<std::string> toXml(plist_t node) {
     if (!xml)
         return Failure{Problem::io, "Could not serialise the preferences"};
     std::string text(xml, length);
+#ifdef VANTEL_PLIST_MEM_FREE
+    plist_mem_free(xml);
+#else
     plist_to_xml_free(xml);
+#endif
     return text;
 }

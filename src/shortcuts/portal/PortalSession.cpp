@@ -201,10 +201,14 @@ void PortalSession::bind() {
 
 void PortalSession::answered(uint response, const QVariantMap &results, const QStringList &ids) {
     binding_ = false;
-    if (response != PortalRequest::granted)
+    // Some desktops answer "other" even after the user added the shortcut in their dialog; the
+    // list they send with it says what holds, whatever the response.
+    const bool listed = results.contains(QStringLiteral("shortcuts"));
+    const QStringList missing = listed ? report(results, ids) : ids;
+    if (response != PortalRequest::granted && missing.size() == ids.size())
         fail(ids, refusal(response, results));
-    else if (results.contains(QStringLiteral("shortcuts")))
-        fail(report(results, ids), QStringLiteral("the desktop left the shortcut unbound"));
+    else if (listed)
+        fail(missing, QStringLiteral("the desktop left the shortcut unbound"));
     if (bindAgain_ && state_ == State::Open && !shortcuts_.isEmpty()) {
         bindAgain_ = false;
         bind();
