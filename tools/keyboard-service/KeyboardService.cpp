@@ -126,6 +126,8 @@ void KeyboardService::drain(std::chrono::milliseconds quiet) {
 void KeyboardService::stop() {
     stopping_ = true;
     checks_.cancelAll(stoppingReason);
+    // A drain already under way may be waiting for settled(), which need never come now.
+    touch();
 }
 
 void KeyboardService::subscribe(const QString &name) {
