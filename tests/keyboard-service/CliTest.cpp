@@ -1,5 +1,6 @@
 #include "ServiceFixture.h"
 
+#include <QDBusVirtualObject>
 #include <QDir>
 #include <QFile>
 
@@ -147,10 +148,43 @@ TEST_F(CheckTest, SaysWhetherTheTableHoldsForTheKeyThatArrived) {
         const Run result = check(tried.pressed);
         EXPECT_EQ(result.exitCode, tried.exitCode) << qPrintable(result.output);
         EXPECT_TRUE(result.output.contains(QLatin1String(tried.says))) << qPrintable(result.output);
+        EXPECT_FALSE(result.output.contains(QLatin1String("not on disk")))
+            << qPrintable(result.output);
         EXPECT_TRUE(result.output.contains(QLatin1String("reads auto, which Vantel does not")) ||
                     tried.exitCode == 5)
             << qPrintable(result.output);
     }
+}
+
+// Stands in for a service whose attempts to put the kept mode on disk failed, which the real
+// one cannot be made to do on demand: it answers the two properties `check` reads.
+class NotOnDiskService : public QDBusVirtualObject {
+public:
+    QString introspect(const QString &) const override { return {}; }
+    bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override {
+        const QString name = message.arguments().value(1).toString();
+        const QVariant value =
+            name == QLatin1String("Keyboards")
+                ? QVariant::fromValue(KeyboardEntries{
+                      {"hid_apple:0", "Apple keyboard", "hid_apple", "function-keys"}})
+                : QVariant(QStringLiteral("Could not flush /var/lib/vantel: Input/output error"));
+        return connection.send(message.createReply(QVariant::fromValue(QDBusVariant(value))));
+    }
+};
+
+TEST_F(CheckTest, SaysWhenTheKeptModeIsNotOnDisk) {
+    startBus(0, false);
+    QDBusConnection standIn = bus_->connect(QStringLiteral("not-on-disk"));
+    NotOnDiskService object;
+    ASSERT_TRUE(standIn.registerVirtualObject(QStringLiteral("/org/vantel/Keyboard1"), &object) &&
+                standIn.registerService(QStringLiteral("org.vantel.Keyboard1")));
+    const Run result = check({KEY_F1});
+    EXPECT_EQ(result.exitCode, 0) << qPrintable(result.output);
+    EXPECT_TRUE(
+        result.output.contains("a power cut would lose it: Could not flush /var/lib/vantel: "
+                               "Input/output error"))
+        << qPrintable(result.output);
+    standIn.unregisterObject(QStringLiteral("/org/vantel/Keyboard1"));
 }
 
 // The administrator's file already inverting the driver: the advice is to take that line out.

@@ -89,6 +89,8 @@ void FakePolkitAuthority::handle(const QDBusMessage &call) {
 void FakePolkitAuthority::cancel(const QDBusMessage &call) {
     const QString id = call.arguments().value(0).toString();
     cancellations_.append(id);
+    if (!answersCancellations_)
+        return;
     for (qsizetype i = 0; i < held_.size(); ++i) {
         if (held_[i].arguments().value(4).toString() != id)
             continue;

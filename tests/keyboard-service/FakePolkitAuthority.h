@@ -31,6 +31,9 @@ public:
     // Holds only the requests about this bus name (the others are answered).
     void holdFrom(const QString &subject) { heldSubjects_.append(subject); }
     void release();
+    // Records cancellations but answers neither them nor the checks they name, as an authority
+    // that hung would.
+    void ignoreCancellations() { answersCancellations_ = false; }
     const QList<Request> &requests() const { return requests_; }
     const QStringList &cancellations() const { return cancellations_; }
     int waiting() const { return int(held_.size()); }
@@ -45,6 +48,7 @@ private:
     bool registered_ = false;
     bool allow_ = true;
     bool holding_ = false;
+    bool answersCancellations_ = true;
     QStringList heldSubjects_;
     QList<QDBusMessage> held_;
     QList<Request> requests_;

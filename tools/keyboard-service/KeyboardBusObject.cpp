@@ -19,6 +19,9 @@ const QString invalidArgs = QStringLiteral("org.freedesktop.DBus.Error.InvalidAr
 const QString introspection = QStringLiteral(R"xml(  <interface name="org.vantel.Keyboard1">
     <property name="Keyboards" type="a(ssss)" access="read"/>
     <property name="Mode" type="s" access="read"/>
+    <property name="NotOnDisk" type="s" access="read">
+      <annotation name="org.freedesktop.DBus.Property.EmitsChangedSignal" value="false"/>
+    </property>
     <method name="SetMode">
       <arg name="mode" type="s" direction="in"/>
       <arg name="switched" type="u" direction="out"/>
@@ -100,6 +103,8 @@ private:
             return QVariant::fromValue(entriesOf(service_.keyboards()));
         if (name == QLatin1String("Mode"))
             return service_.mode();
+        if (name == KeyboardBus::notOnDiskProperty)
+            return service_.notOnDisk();
         return {};
     }
 
@@ -111,7 +116,8 @@ private:
         if (member == QLatin1String("GetAll") && message.signature() == "s") {
             QVariantMap all;
             if (ours)
-                for (const QString &name : {QStringLiteral("Keyboards"), QStringLiteral("Mode")})
+                for (const QString &name : {QStringLiteral("Keyboards"), QStringLiteral("Mode"),
+                                            KeyboardBus::notOnDiskProperty})
                     all.insert(name, property(name));
             return message.createReply(QVariant::fromValue(all));
         }

@@ -16,6 +16,9 @@ inline const QString noKeyboardError = QStringLiteral("org.vantel.Keyboard1.Erro
 inline const QString writeFailedError = QStringLiteral("org.vantel.Keyboard1.Error.WriteFailed");
 // A request replaced by a newer one of the same caller, or given up on while it waited.
 inline const QString cancelledError = QStringLiteral("org.vantel.Keyboard1.Error.Cancelled");
+// Empty unless the last attempt to put the kept mode on disk failed; then why, since a power cut
+// may lose the mode. Read on demand only: it changes on the service's flush thread.
+inline const QString notOnDiskProperty = QStringLiteral("NotOnDisk");
 } // namespace KeyboardBus
 
 // One entry of the Keyboards property: (id, name, driver, mode).

@@ -13,9 +13,14 @@ constexpr qsizetype maxNameLength = 256;
 // How long the disk is left alone after a change: someone flipping back and forth costs one
 // flush, and a power cut loses at most what was chosen in this last moment.
 constexpr std::chrono::milliseconds flushSettle(500);
+const QString stoppingReason = QStringLiteral("the service is stopping");
 
 ServiceAnswer error(const QString &name, const QString &message) {
     return ServiceAnswer{0, name, message};
+}
+
+ServiceAnswer cancelled(const QString &why) {
+    return error(KeyboardBus::cancelledError, QStringLiteral("Not switched: %1").arg(why));
 }
 
 // Anything that could move a terminal's cursor, change its colours or reorder what follows.
@@ -73,9 +78,11 @@ KeyboardService::KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Author
     : keyboards_(std::move(keyboards)), kept_(std::move(kept)),
       durable_(
           [kept = kept_] {
-              if (std::optional<QString> failed = kept.flush())
+              std::optional<QString> failed = kept.flush();
+              if (failed)
                   qCWarning(lcKeyboard).noquote()
                       << "could not make the kept mode durable:" << *failed;
+              return failed;
           },
           flushSettle),
       checks_(authorizer, limits), defaultMode_(config.defaultMode()),
@@ -89,8 +96,15 @@ KeyboardService::KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Author
     touch();
 }
 
+KeyboardService::~KeyboardService() {
+    if (const QString failed = durable_.finish(); !failed.isEmpty())
+        qCCritical(lcKeyboard).noquote()
+            << "exiting with the kept mode not on disk; a power cut may lose it:" << failed;
+}
+
 void KeyboardService::timedOut() {
-    if (!checks_.isEmpty())
+    // Once stopping, the checks left are cancelled ones, whose replies may never come.
+    if (!stopping_ && !checks_.isEmpty())
         return; // settled() starts the timer again
     if (draining_)
         emit drained();
@@ -106,6 +120,13 @@ void KeyboardService::touch() {
 void KeyboardService::drain(std::chrono::milliseconds quiet) {
     draining_ = true;
     idleTimer_.setInterval(quiet);
+    touch();
+}
+
+void KeyboardService::stop() {
+    stopping_ = true;
+    checks_.cancelAll(stoppingReason);
+    // A drain already under way may be waiting for settled(), which need never come now.
     touch();
 }
 
@@ -282,14 +303,15 @@ void KeyboardService::apply(const Caller &caller, std::function<void(ServiceAnsw
 
 void KeyboardService::authorised(const Caller &caller, std::function<void(ServiceAnswer)> answer,
                                  std::function<ServiceAnswer()> change) {
+    if (stopping_)
+        return answer(cancelled(stoppingReason));
     checks_.ask(caller, [answer = std::move(answer),
                          change = std::move(change)](CheckOutcome outcome, const QString &why) {
         if (outcome == CheckOutcome::allowed)
             return answer(change());
         qCInfo(lcKeyboard).noquote() << "not switching:" << why;
         if (outcome == CheckOutcome::cancelled)
-            return answer(
-                error(KeyboardBus::cancelledError, QStringLiteral("Not switched: %1").arg(why)));
+            return answer(cancelled(why));
         answer(error(accessDenied,
                      QStringLiteral("Not authorised to change the keyboard mode (%1)").arg(why)));
     });

@@ -33,6 +33,7 @@ public:
     KeyboardService(SysfsKeyboards keyboards, KeptMode kept, Authorizer &authorizer,
                     std::chrono::seconds idleTime, PendingChecks::Limits limits = {},
                     const KeyboardConfig &config = {});
+    ~KeyboardService() override;
 
     // Device names come from the hardware: only printable, and not too long.
     QList<Keyboard> keyboards();
@@ -52,6 +53,13 @@ public:
     // No longer waits to be idle (nor for subscribers): emits drained() once no check is pending
     // and no call has come for `quiet`.
     void drain(std::chrono::milliseconds quiet);
+    // Asked to stop: the authority may take minutes (a password prompt) or never answer, so
+    // every caller still waiting for it is answered as cancelled at once, calls that would need
+    // it are refused from now on, and drained() no longer waits for its replies.
+    void stop();
+    // Why the kept mode may not survive a power cut: empty unless the last attempt to make it
+    // durable failed (the attempts go on for a while, and at every change).
+    QString notOnDisk() const { return durable_.failure(); }
 
     // The kept mode (or, while none was ever kept, the configuration's default) written to every
     // switch that does not hold it yet, under the lock that keeps the kept mode and the keyboards
@@ -117,6 +125,7 @@ private:
     PendingChecks checks_;
     QTimer idleTimer_;
     bool draining_ = false;
+    bool stopping_ = false;
     QHash<QString, KeyboardMode> readings_;
     QList<Keyboard> lastFound_;
     QSet<QString> subscribers_;

@@ -41,11 +41,8 @@ PendingChecks::Checks::iterator PendingChecks::oldestOfBusiestUser() {
 
 void PendingChecks::ask(const Caller &caller,
                         std::function<void(CheckOutcome, QString why)> decided) {
-    for (auto it = checks_.begin(); it != checks_.end();) {
-        const auto current = it++; // cancelling may remove it
-        if (current->second.decided && current->second.caller.name == caller.name)
-            cancel(current, QStringLiteral("replaced by a newer request from the same caller"));
-    }
+    cancelEvery([&caller](const Check &check) { return check.caller.name == caller.name; },
+                QStringLiteral("replaced by a newer request from the same caller"));
     const auto sameUser = [&caller](const Check &check) { return check.caller.uid == caller.uid; };
     if (liveCount(sameUser) >= limits_.perUser) {
         const auto oldest = std::find_if(checks_.begin(), checks_.end(), [&](const auto &entry) {
@@ -83,10 +80,20 @@ void PendingChecks::sendWaiting() {
 }
 
 void PendingChecks::callerLeft(const QString &name) {
+    cancelEvery([&name](const Check &check) { return check.caller.name == name; },
+                QStringLiteral("the caller left the bus"));
+}
+
+void PendingChecks::cancelAll(const QString &why) {
+    cancelEvery([](const Check &) { return true; }, why);
+}
+
+void PendingChecks::cancelEvery(const std::function<bool(const Check &)> &chosen,
+                                const QString &why) {
     for (auto it = checks_.begin(); it != checks_.end();) {
         const auto current = it++; // cancelling may remove it
-        if (current->second.decided && current->second.caller.name == name)
-            cancel(current, QStringLiteral("the caller left the bus"));
+        if (current->second.decided && chosen(current->second))
+            cancel(current, why);
     }
 }
 

@@ -42,6 +42,9 @@ public:
     // `decided` runs exactly once: with the authority's answer, or as cancelled with the reason.
     void ask(const Caller &caller, std::function<void(CheckOutcome, QString why)> decided);
     void callerLeft(const QString &name);
+    // Every check still awaiting its answer is decided as cancelled for `why`, and cancelled at
+    // the authority; the authority's replies to those cancellations are then of no concern.
+    void cancelAll(const QString &why);
     // Whether no check waits, to be sent or for the authority's answer (cancelled or not).
     bool isEmpty() const { return checks_.empty(); }
 
@@ -59,6 +62,7 @@ private:
     using Checks = std::map<quint64, Check>; // by age: the ids only grow
 
     void cancel(Checks::iterator check, const QString &why);
+    void cancelEvery(const std::function<bool(const Check &)> &chosen, const QString &why);
     void finish(quint64 id, bool allowed, const QString &why);
     void sendWaiting();
     int liveCount(const std::function<bool(const Check &)> &counted) const;

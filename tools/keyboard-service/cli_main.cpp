@@ -258,10 +258,21 @@ int compare(const KeyboardEntries &entries, ArrivedKey arrived, const QString &c
     return differs ? tableDiffers : ok;
 }
 
+// A service too old to tell says nothing here.
+void reportNotOnDisk(QDBusConnection &bus) {
+    QDBusMessage reply;
+    const QString why = property(bus, KeyboardBus::notOnDiskProperty, reply).toString();
+    if (!why.isEmpty())
+        print(stdout, QStringLiteral("The kept mode is not on disk yet, and a power cut would lose "
+                                     "it: %1")
+                          .arg(escaped(why)));
+}
+
 int check(QDBusConnection &bus, const QString &input, const QString &configPath) {
     KeyboardEntries entries;
     if (const auto failed = keyboards(bus, entries))
         return reportError(*failed);
+    reportNotOnDisk(bus);
     if (entries.isEmpty())
         return fail(noKeyboard, QStringLiteral("no keyboard that Vantel can switch was found on "
                                                "this machine"));

@@ -46,7 +46,8 @@ extern "C" void onStopSignal(int) {
 }
 
 // SIGTERM (systemd stopping the unit once the name is given back) and SIGINT end the service
-// the same way as its idle exit: from the event loop, between two calls, never inside a write.
+// from the event loop, between two calls, never inside a write; unlike the idle exit they do not
+// wait for the authority, which may be holding a password prompt open.
 void onStopSignals(QObject *context, const std::function<void()> &stop) {
     if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
@@ -167,7 +168,10 @@ int serve(QCoreApplication &app, const Options &options) {
                 QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), &app,
                 SLOT(quit()));
     bool leaving = false;
-    const auto leave = [&](const char *why) {
+    const auto leave = [&](const char *why, bool stopping) {
+        // Also when already leaving idle: a call to the unique name may have started a check.
+        if (stopping)
+            service.stop();
         if (std::exchange(leaving, true))
             return;
         qCInfo(lcKeyboard) << why << "- giving the name back";
@@ -175,9 +179,9 @@ int serve(QCoreApplication &app, const Options &options) {
         withdrawKeyboardService(bus.name());
         service.drain(farewell);
     };
-    QObject::connect(&service, &KeyboardService::idle, &app, [&] { leave("idle"); });
+    QObject::connect(&service, &KeyboardService::idle, &app, [&] { leave("idle", false); });
     QObject::connect(&service, &KeyboardService::drained, &app, &QCoreApplication::quit);
-    onStopSignals(&app, [&] { leave("asked to stop"); });
+    onStopSignals(&app, [&] { leave("asked to stop", true); });
     return app.exec();
 }
 
