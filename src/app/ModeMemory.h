@@ -66,9 +66,12 @@ private:
     void writeFinished(bool fnState);
     void rememberChoice(bool fnState);
     // Runs a store write in the background and rereads the rules once every write has landed.
-    void storeInBackground(std::function<bool(const ModeRules &)> write);
+    void storeInBackground(std::function<RuleFailure(const ModeRules &)> write);
     void reload();
-    void reloaded(const StoredRules &read, int generation);
+    void reloaded(const RulesReading &read, int generation);
+    // Logs a failure of the store once: a foreign file in it would otherwise fill the log with
+    // the same line at every focus change. A success makes the next failure worth a line again.
+    void storeAnswered(const QString &failure);
 
     FocusWatch &focus_;
     KeyboardModes &keyboards_;
@@ -88,4 +91,5 @@ private:
     int storeGeneration_ = 0;
     bool loaded_ = false;
     bool reloadWanted_ = false;
+    QString loggedFailure_;
 };
