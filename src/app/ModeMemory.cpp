@@ -81,11 +81,12 @@ void ModeMemory::writeMode(bool fnState) {
     QPointer<ModeMemory> self(this);
     WorkQueue &work = work_;
     work.runInBackground([self, writer = writer_, fnState, &work] {
-        if (!writer.writeFnState(fnState))
-            qCWarning(lcFocus) << "could not write the mode of the application in front";
-        work.runOnMain([self, fnState] {
-            if (self)
-                self->writeFinished(fnState);
+        const QString failed = writer.storeFnState(fnState).value_or(QString());
+        work.runOnMain([self, fnState, failed] {
+            if (!self)
+                return;
+            self->storeAnswered(failed);
+            self->writeFinished(fnState);
         });
     });
 }
@@ -190,9 +191,8 @@ void ModeMemory::reload() {
 }
 
 void ModeMemory::storeAnswered(const QString &failure) {
-    if (!failure.isEmpty() && failure != loggedFailure_)
-        qCWarning(lcFocus).noquote() << "the modes of applications:" << failure;
-    loggedFailure_ = failure;
+    if (failures_.isNews(failure))
+        qCWarning(lcFocus).noquote() << "the preference store:" << failure;
 }
 
 void ModeMemory::reloaded(const RulesReading &read, int generation) {

@@ -2,6 +2,7 @@
 
 #include "fnkey/FnKeyToggler.h"
 #include "fnkey/ModeRules.h"
+#include "runtime/RepeatFilter.h"
 
 #include <QObject>
 #include <QString>
@@ -69,8 +70,7 @@ private:
     void storeInBackground(std::function<RuleFailure(const ModeRules &)> write);
     void reload();
     void reloaded(const RulesReading &read, int generation);
-    // Logs a failure of the store once: a foreign file in it would otherwise fill the log with
-    // the same line at every focus change. A success makes the next failure worth a line again.
+    // Logs what a reading or a write of the store ended in, each lasting cause once.
     void storeAnswered(const QString &failure);
 
     FocusWatch &focus_;
@@ -91,5 +91,5 @@ private:
     int storeGeneration_ = 0;
     bool loaded_ = false;
     bool reloadWanted_ = false;
-    QString loggedFailure_;
+    RepeatFilter failures_;
 };
