@@ -87,11 +87,14 @@ void AppDelegate::keyboardChanged(bool fnState) {
     QPointer<AppDelegate> self(this);
     WorkQueue &work = services_.work;
     work.runInBackground([self, writer = toggler_, fnState, &work] {
-        if (!writer.writeFnState(fnState))
-            qCWarning(lcKeyboard) << "could not write the mode changed on the keyboard";
-        work.runOnMain([self, fnState] {
-            if (self)
-                self->showKeyboardChange(fnState);
+        const QString failed = writer.storeFnState(fnState).value_or(QString());
+        work.runOnMain([self, fnState, failed] {
+            if (!self)
+                return;
+            if (self->writeFailures_.isNews(failed))
+                qCWarning(lcKeyboard).noquote()
+                    << "could not write the mode changed on the keyboard:" << failed;
+            self->showKeyboardChange(fnState);
         });
     });
 }

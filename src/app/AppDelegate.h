@@ -4,6 +4,7 @@
 #include "app/ModeMemory.h"
 #include "app/StatusMenu.h"
 #include "fnkey/FnKeyToggler.h"
+#include "runtime/RepeatFilter.h"
 #include "status/StatusIconController.h"
 #include "tray/StatusBar.h"
 
@@ -80,4 +81,6 @@ private:
     bool steadyFnState_ = false;
     // The application the open menu's memory entry names.
     QString menuApplication_;
+    // Why writing the keyboard's mode failed, logged once per lasting cause.
+    RepeatFilter writeFailures_;
 };

@@ -81,11 +81,12 @@ void ModeMemory::writeMode(bool fnState) {
     QPointer<ModeMemory> self(this);
     WorkQueue &work = work_;
     work.runInBackground([self, writer = writer_, fnState, &work] {
-        if (!writer.writeFnState(fnState))
-            qCWarning(lcFocus) << "could not write the mode of the application in front";
-        work.runOnMain([self, fnState] {
-            if (self)
-                self->writeFinished(fnState);
+        const QString failed = writer.storeFnState(fnState).value_or(QString());
+        work.runOnMain([self, fnState, failed] {
+            if (!self)
+                return;
+            self->storeAnswered(failed);
+            self->writeFinished(fnState);
         });
     });
 }
@@ -150,18 +151,17 @@ void ModeMemory::setRemembered(const QString &application, bool remember, bool f
     emit changed();
 }
 
-void ModeMemory::storeInBackground(std::function<bool(const ModeRules &)> write) {
+void ModeMemory::storeInBackground(std::function<RuleFailure(const ModeRules &)> write) {
     ++storeWrites_;
     ++storeGeneration_;
     QPointer<ModeMemory> self(this);
     WorkQueue &work = work_;
     work.runInBackground([self, rules = rules_, write = std::move(write), &work] {
-        const bool stored = write(rules);
-        work.runOnMain([self, stored] {
+        RuleFailure failed = write(rules);
+        work.runOnMain([self, failed = std::move(failed)] {
             if (!self)
                 return;
-            if (!stored)
-                qCWarning(lcFocus) << "could not store the mode of an application";
+            self->storeAnswered(failed.value_or(QString()));
             if (--self->storeWrites_ == 0 && std::exchange(self->reloadWanted_, false))
                 self->reload();
         });
@@ -182,7 +182,7 @@ void ModeMemory::reload() {
     QPointer<ModeMemory> self(this);
     WorkQueue &work = work_;
     work.runInBackground([self, rules = rules_, generation = storeGeneration_, &work] {
-        StoredRules read = rules.read();
+        RulesReading read = rules.read();
         work.runOnMain([self, read = std::move(read), generation] {
             if (self)
                 self->reloaded(read, generation);
@@ -190,12 +190,21 @@ void ModeMemory::reload() {
     });
 }
 
-void ModeMemory::reloaded(const StoredRules &read, int generation) {
+void ModeMemory::storeAnswered(const QString &failure) {
+    if (failures_.isNews(failure))
+        qCWarning(lcFocus).noquote() << "the preference store:" << failure;
+}
+
+void ModeMemory::reloaded(const RulesReading &read, int generation) {
     if (generation != storeGeneration_) {
         reload();
         return;
     }
-    stored_ = read;
+    storeAnswered(read.failure);
+    // Rules that could not be read are not taken for none: that would forget every choice.
+    if (!read.rules)
+        return;
+    stored_ = *read.rules;
     loaded_ = true;
     applyFront();
     emit changed();

@@ -2,6 +2,7 @@
 
 #include "fnkey/FnKeyToggler.h"
 #include "fnkey/ModeRules.h"
+#include "runtime/RepeatFilter.h"
 
 #include <QObject>
 #include <QString>
@@ -66,9 +67,11 @@ private:
     void writeFinished(bool fnState);
     void rememberChoice(bool fnState);
     // Runs a store write in the background and rereads the rules once every write has landed.
-    void storeInBackground(std::function<bool(const ModeRules &)> write);
+    void storeInBackground(std::function<RuleFailure(const ModeRules &)> write);
     void reload();
-    void reloaded(const StoredRules &read, int generation);
+    void reloaded(const RulesReading &read, int generation);
+    // Logs what a reading or a write of the store ended in, each lasting cause once.
+    void storeAnswered(const QString &failure);
 
     FocusWatch &focus_;
     KeyboardModes &keyboards_;
@@ -88,4 +91,5 @@ private:
     int storeGeneration_ = 0;
     bool loaded_ = false;
     bool reloadWanted_ = false;
+    RepeatFilter failures_;
 };

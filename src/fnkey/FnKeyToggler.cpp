@@ -63,11 +63,25 @@ bool FnKeyToggler::toggleFnState() const {
 }
 
 bool FnKeyToggler::writeFnState(bool fnState) const {
+    return !storeFnState(fnState);
+}
+
+std::optional<QString> FnKeyToggler::storeFnState(bool fnState) const {
     const QStringList write = {
         QStringLiteral("write"), QStringLiteral("-g"), QStringLiteral("com.apple.keyboard.fnState"),
         QStringLiteral("-bool"), fnState ? QStringLiteral("true") : QStringLiteral("false")};
-    const ProcessResult global = runProcess(defaultsExecutable_, write, readLimit);
-    const ProcessResult host = runProcess(
-        defaultsExecutable_, QStringList{QStringLiteral("-currentHost")} + write, readLimit);
-    return global.status == 0 && host.status == 0;
+    // Both copies are written even when the first fails: the other may still land.
+    std::optional<QString> failed;
+    for (const QStringList &arguments :
+         {write, QStringList{QStringLiteral("-currentHost")} + write}) {
+        const ProcessResult result = runProcess(defaultsExecutable_, arguments, readLimit);
+        if (result.status == 0 || failed)
+            continue;
+        const QString said = result.errorOutput.value_or(QString()).trimmed();
+        failed = said.isEmpty() ? QStringLiteral("%1 %2 ended with status %3")
+                                      .arg(defaultsExecutable_, arguments.join(u' '))
+                                      .arg(result.status)
+                                : said;
+    }
+    return failed;
 }

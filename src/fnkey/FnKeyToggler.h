@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 // The only place that touches the fn state. Stateless: every question starts a child process.
 class FnKeyToggler {
@@ -23,6 +24,9 @@ public:
     // Writes the fn state the way the flip does, to the global domain and to this machine's
     // own copy; false when either write failed. Blocks.
     bool writeFnState(bool fnState) const;
+    // The same write, saying why it failed: the tool's own words (a file of another user in the
+    // store, for instance) when either write failed, none when both landed. Blocks.
+    std::optional<QString> storeFnState(bool fnState) const;
 
     // The flip script exactly as the shell receives it.
     static QString flipScript();

@@ -55,7 +55,8 @@ else echo 1 > "$d/state"; echo true; fi)sh");
         delegate = std::make_unique<AppDelegate>(
             AppServices{statusBar, notifications, about, bundle, work, hotKey, [this] { ++quits; },
                         keyboards, focus},
-            FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell), ModeRules(defaults));
+            FnKeyToggler(defaults, flipShell.isEmpty() ? shell : flipShell),
+            ModeRules(fakes.path() + QStringLiteral("/store")));
         delegate->start();
         return *delegate;
     }

@@ -48,7 +48,7 @@ protected:
                   QStringLiteral("ApplicationModes"), QStringLiteral("-dict-add"), application,
                   QLatin1String(mode)});
     }
-    StoredRules stored() const { return ModeRules(tool).read(); }
+    StoredRules stored() const { return ModeRules().read().rules.value_or(StoredRules()); }
     // The preference changed on disk: the memory hears it as the program's watch would.
     void changeFromOutside(bool fnState) {
         setPreference(fnState);
@@ -78,7 +78,7 @@ protected:
     FakeFocusWatch focus{QString()};
     ManualWorkQueue work;
     FakeKeyboardModes keyboards;
-    ModeMemory memory{focus, keyboards, ModeRules(tool), writer, work};
+    ModeMemory memory{focus, keyboards, ModeRules(), writer, work};
 };
 
 // Someone else writes the preference while the memory's own write is under way, and the watch

@@ -203,6 +203,35 @@ Status PreferenceStore::addToDictionary(const Domain &domain, const std::string 
     });
 }
 
+Status PreferenceStore::removeFromDictionary(const Domain &domain, const std::string &key,
+                                             const std::vector<std::string> &keys) {
+    if (::access(pathFor(domain).c_str(), F_OK) != 0)
+        return std::nullopt;
+    if (Status refused = checkWritable())
+        return refused;
+    Status failed = updateFile(directory(), fileName(domain), Edit::deleting, [&](plist_t root) {
+        plist_t stored = plist_dict_get_item(root, key.c_str());
+        if (!stored)
+            return Status(Failure{Problem::missingKey, key});
+        if (plist_get_node_type(stored) != PLIST_DICT)
+            return Status(
+                Failure{Problem::badInput, "Cannot remove from " + key + " in " + domain.name +
+                                               ": it holds a value of type " + typeName(stored) +
+                                               ", not a dictionary; nothing was changed"});
+        bool removed = false;
+        for (const std::string &each : keys) {
+            removed = removed || plist_dict_get_item(stored, each.c_str());
+            plist_dict_remove_item(stored, each.c_str());
+        }
+        return removed ? Status() : Status(Failure{Problem::missingKey, key});
+    });
+    // Nothing to remove is what was asked for; the file was left as it was.
+    if (failed &&
+        (failed->problem == Problem::missingKey || failed->problem == Problem::missingDomain))
+        return std::nullopt;
+    return failed;
+}
+
 Status PreferenceStore::remove(const Domain &domain, const std::string &key) {
     // Deleting from a domain that does not exist must not create its directories either.
     if (::access(pathFor(domain).c_str(), F_OK) != 0)

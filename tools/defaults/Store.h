@@ -56,6 +56,13 @@ public:
     // concurrent additions both land. A key holding anything but a dictionary is refused.
     Status addToDictionary(const Domain &domain, const std::string &key, const StringPairs &pairs);
 
+    // Removes `keys` from the dictionary stored under `key`, keeping every other entry, under the
+    // same lock as additions, so that an entry someone adds meanwhile survives. Keys that are not
+    // there, or a domain or dictionary that does not exist, leave nothing to do; a key holding
+    // anything but a dictionary is refused. Never creates the domain.
+    Status removeFromDictionary(const Domain &domain, const std::string &key,
+                                const std::vector<std::string> &keys);
+
     // Removes one key; never creates the domain. Works on a domain grown too large to read.
     Status remove(const Domain &domain, const std::string &key);
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,32 +14,46 @@ Failure ioFailure(const std::string &what, const std::string &path, int error) {
     return Failure{Problem::io, what + " " + path + ": " + std::strerror(error)};
 }
 
+// The owner by name as well, since "uid 0" alone does not tell most people it is root's.
 Failure foreign(const std::string &path, uid_t owner) {
+    const passwd *entry = ::getpwuid(owner);
+    const std::string name = entry && entry->pw_name ? std::string(", ") + entry->pw_name : "";
     return Failure{Problem::io, "The preference store " + path + " belongs to another user (uid " +
-                                    std::to_string(owner) +
+                                    std::to_string(owner) + name +
                                     "); nothing was changed. Only its owner may use it: move it "
-                                    "away to start a new store"};
+                                    "away, or give it back with chown, to start writing again"};
 }
 
-// Opens directory/name as a directory: not through a link, unless the link is the user's own.
-// -1 with errno ENOENT when it does not exist; -2 when `refused` was filled in.
+// A link in place of the store or ByHost would have every change of mode land on whatever it
+// leads to, which with root's rights and a kept HOME can be any folder of the system.
+Failure linked(int directory, const std::string &name, const std::string &path) {
+    char target[4096];
+    const ssize_t length = ::readlinkat(directory, name.c_str(), target, sizeof target - 1);
+    const std::string where = length > 0 ? " to " + std::string(target, std::size_t(length)) : "";
+    return Failure{Problem::io, "The preference store " + path + " is a symbolic link" + where +
+                                    "; nothing was changed. Move the folder it leads to into "
+                                    "its place to keep using it"};
+}
+
+// Opens directory/name as a directory, never through a link. -1 with errno ENOENT when it does
+// not exist; -2 when `refused` was filled in.
 int openDirectory(int directory, const std::string &name, const std::string &path,
                   Status &refused) {
-    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
-    int fd = ::openat(directory, name.c_str(), flags | O_NOFOLLOW);
+    const int fd =
+        ::openat(directory, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd >= 0 || (errno != ELOOP && errno != ENOTDIR))
         return fd;
-    struct stat link {};
-    if (::fstatat(directory, name.c_str(), &link, AT_SYMLINK_NOFOLLOW) != 0)
+    const int error = errno;
+    struct stat entry {};
+    if (::fstatat(directory, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
         return -1;
-    if (S_ISLNK(link.st_mode) && link.st_uid != ::geteuid()) {
-        refused = foreign(path, link.st_uid);
-        return -2;
-    }
-    fd = ::openat(directory, name.c_str(), flags);
-    if (fd < 0)
-        refused = ioFailure("Could not open", path, errno);
-    return fd < 0 ? -2 : fd;
+    if (entry.st_uid != ::geteuid())
+        refused = foreign(path, entry.st_uid);
+    else if (S_ISLNK(entry.st_mode))
+        refused = linked(directory, name, path);
+    else
+        refused = ioFailure("Could not open", path, error);
+    return -2;
 }
 
 Status makeFilesPrivate(int directory, const std::string &path) {

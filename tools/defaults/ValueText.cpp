@@ -1,5 +1,7 @@
 #include "ValueText.h"
 
+#include "NestedText.h"
+
 #include <charconv>
 #include <cstdint>
 #include <cstdlib>
@@ -43,43 +45,6 @@ std::string dataText(plist_t node) {
         text += hex[byte & 0xf];
     }
     return text + ">";
-}
-
-// Control characters never reach the terminal raw from a listing: a carriage return could
-// make one line pass for another.
-std::string escaped(char c) {
-    static const char hex[] = "0123456789abcdef";
-    switch (c) {
-    case '\n':
-        return "\\n";
-    case '\t':
-        return "\\t";
-    case '\r':
-        return "\\r";
-    default:
-        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7f)
-            return std::string(1, c);
-        return std::string("\\x") + hex[(c >> 4) & 0xf] + hex[c & 0xf];
-    }
-}
-
-// Quotes strings in nested output unless they are a plain word.
-void appendQuoted(std::string &out, std::string_view text) {
-    bool plain = !text.empty();
-    for (char c : text)
-        plain = plain && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                          (c >= '0' && c <= '9') || c == '_');
-    if (plain) {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += escaped(c);
-    }
-    out += '"';
 }
 
 void appendNested(std::string &out, plist_t node, int indent);
