@@ -24,36 +24,35 @@ Failure foreign(const std::string &path, uid_t owner) {
                                     "away, or give it back with chown, to start writing again"};
 }
 
-// A link in place of the store or ByHost would have every change of mode land on whatever it
-// leads to, which with root's rights and a kept HOME can be any folder of the system.
-Failure linked(int directory, const std::string &name, const std::string &path) {
-    char target[4096];
-    const ssize_t length = ::readlinkat(directory, name.c_str(), target, sizeof target - 1);
-    const std::string where = length > 0 ? " to " + std::string(target, std::size_t(length)) : "";
-    return Failure{Problem::io, "The preference store " + path + " is a symbolic link" + where +
-                                    "; nothing was changed. Move the folder it leads to into "
-                                    "its place to keep using it"};
-}
-
-// Opens directory/name as a directory, never through a link. -1 with errno ENOENT when it does
-// not exist; -2 when `refused` was filled in.
+// Opens directory/name as a directory. A link is followed only when it is the user's own, and
+// then says so through `throughLink`: whatever it leads to is the user's choice, and its modes are
+// left as they are. -1 with errno ENOENT when it does not exist; -2 when `refused` was filled in.
 int openDirectory(int directory, const std::string &name, const std::string &path,
-                  Status &refused) {
-    const int fd =
-        ::openat(directory, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+                  bool &throughLink, Status &refused) {
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    throughLink = false;
+    int fd = ::openat(directory, name.c_str(), flags | O_NOFOLLOW);
     if (fd >= 0 || (errno != ELOOP && errno != ENOTDIR))
         return fd;
     const int error = errno;
     struct stat entry {};
     if (::fstatat(directory, name.c_str(), &entry, AT_SYMLINK_NOFOLLOW) != 0)
         return -1;
-    if (entry.st_uid != ::geteuid())
+    if (entry.st_uid != ::geteuid()) {
         refused = foreign(path, entry.st_uid);
-    else if (S_ISLNK(entry.st_mode))
-        refused = linked(directory, name, path);
-    else
+        return -2;
+    }
+    if (!S_ISLNK(entry.st_mode)) {
         refused = ioFailure("Could not open", path, error);
-    return -2;
+        return -2;
+    }
+    fd = ::openat(directory, name.c_str(), flags);
+    if (fd < 0) {
+        refused = ioFailure("Could not open", path, errno);
+        return -2;
+    }
+    throughLink = true;
+    return fd;
 }
 
 Status makeFilesPrivate(int directory, const std::string &path) {
@@ -89,13 +88,17 @@ Status makeFilesPrivate(int directory, const std::string &path) {
     return failed;
 }
 
-// The directory first, so that nobody else can swap what is in it meanwhile.
-Status makeDirectoryPrivate(int fd, const std::string &path) {
+// The directory first, so that nobody else can swap what is in it meanwhile. Reached through
+// the user's own link, it is only checked: a change of mode would land on the link's target,
+// which with root's rights and a kept HOME can be any folder of the system.
+Status makeDirectoryPrivate(int fd, const std::string &path, bool throughLink) {
     struct stat info {};
     if (::fstat(fd, &info) != 0)
         return ioFailure("Could not inspect", path, errno);
     if (info.st_uid != ::geteuid())
         return foreign(path, info.st_uid);
+    if (throughLink)
+        return std::nullopt;
     if ((info.st_mode & 077) != 0 && ::fchmod(fd, 0700) != 0)
         return ioFailure("Could not make private", path, errno);
     return makeFilesPrivate(fd, path);
@@ -110,15 +113,18 @@ Status makeStorePrivate(const std::string &root) {
     if (parentFd < 0)
         return std::nullopt; // nothing there yet: it is created private
     Status refused;
-    const int rootFd = openDirectory(parentFd, root.substr(slash + 1), root, refused);
+    bool rootLinked = false;
+    const int rootFd = openDirectory(parentFd, root.substr(slash + 1), root, rootLinked, refused);
     ::close(parentFd);
     if (rootFd < 0)
         return rootFd == -2 ? refused : std::nullopt;
-    refused = makeDirectoryPrivate(rootFd, root);
+    refused = makeDirectoryPrivate(rootFd, root, rootLinked);
     if (!refused) {
-        const int byHost = openDirectory(rootFd, "ByHost", root + "/ByHost", refused);
+        bool byHostLinked = false;
+        const int byHost =
+            openDirectory(rootFd, "ByHost", root + "/ByHost", byHostLinked, refused);
         if (byHost >= 0) {
-            refused = makeDirectoryPrivate(byHost, root + "/ByHost");
+            refused = makeDirectoryPrivate(byHost, root + "/ByHost", rootLinked || byHostLinked);
             ::close(byHost);
         }
     }
