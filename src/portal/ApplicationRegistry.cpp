@@ -16,8 +16,8 @@ const QString registry = QStringLiteral("org.freedesktop.host.portal.Registry");
 
 bool isMissing(const QDBusError &error) {
     return error.type() == QDBusError::UnknownInterface ||
-           error.type() == QDBusError::UnknownMethod ||
-           error.type() == QDBusError::UnknownObject || error.type() == QDBusError::ServiceUnknown;
+           error.type() == QDBusError::UnknownMethod || error.type() == QDBusError::UnknownObject ||
+           error.type() == QDBusError::ServiceUnknown;
 }
 } // namespace
 

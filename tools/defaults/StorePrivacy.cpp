@@ -121,8 +121,7 @@ Status makeStorePrivate(const std::string &root) {
     refused = makeDirectoryPrivate(rootFd, root, rootLinked);
     if (!refused) {
         bool byHostLinked = false;
-        const int byHost =
-            openDirectory(rootFd, "ByHost", root + "/ByHost", byHostLinked, refused);
+        const int byHost = openDirectory(rootFd, "ByHost", root + "/ByHost", byHostLinked, refused);
         if (byHost >= 0) {
             refused = makeDirectoryPrivate(byHost, root + "/ByHost", rootLinked || byHostLinked);
             ::close(byHost);
