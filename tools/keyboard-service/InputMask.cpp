@@ -23,15 +23,16 @@ QString systemError(const char *what) {
                                         QString::fromLocal8Bit(std::strerror(errno)));
 }
 
-// A mask of `bits` codes with only `code` let through.
-template <std::size_t bits> std::array<std::uint8_t, bits / 8 + 1> onlyCode(int code) {
-    std::array<std::uint8_t, bits / 8 + 1> mask{};
-    mask[std::size_t(code) / 8] = std::uint8_t(1u << (code % 8));
+// A mask of the codes up to `maxCode` with only `code` let through. The kernel takes masks as
+// whole longs, and refuses a size that is not a multiple of one.
+template <int maxCode> auto onlyCode(int code) {
+    constexpr int longBits = 8 * sizeof(unsigned long);
+    std::array<unsigned long, maxCode / longBits + 1> mask{};
+    mask[std::size_t(code / longBits)] = 1ul << (code % longBits);
     return mask;
 }
 
-std::optional<QString> setMask(int fd, std::uint32_t type, const std::uint8_t *codes,
-                               std::size_t size) {
+std::optional<QString> setMask(int fd, std::uint32_t type, const void *codes, std::size_t size) {
     input_mask mask{};
     mask.type = type;
     mask.codes_size = std::uint32_t(size);
@@ -64,10 +65,10 @@ EventDevice openEventDevice(const QString &path, dev_t expected) {
 // drops a report that closes nothing.
 std::optional<QString> maskToFnEsc(int fd) {
     const auto types = onlyCode<EV_MAX>(EV_KEY);
-    if (std::optional<QString> failed = setMask(fd, 0, types.data(), types.size()))
+    if (std::optional<QString> failed = setMask(fd, 0, types.data(), sizeof types))
         return failed;
     const auto keys = onlyCode<KEY_MAX>(KEY_FN_ESC);
-    return setMask(fd, EV_KEY, keys.data(), keys.size());
+    return setMask(fd, EV_KEY, keys.data(), sizeof keys);
 }
 
 QStringList unwatchedFnEscDevices(const SysfsKeyboards &keyboards, const QString &inputDirectory) {
