@@ -217,6 +217,37 @@ class RunningSystem(GuestCase):
         self.assertEqual('function-keys', self.kept())
         self.assertEqual(F1_KEYS['function-keys'], self.press('apple'))
 
+    def test_the_service_reads_nothing_but_fn_esc(self):
+        self.listen()
+        event = self.plug('typist', 'uinput')['event']
+        self.addCleanup(self.guest.request, 'unplug', name='typist')
+        self.wait_watched('typist')
+        pid = self.guest.out('systemctl show vantel-keyboard.service -p MainPID --value')
+        # Its event loop's thread reads the devices: were it another, nothing would be seen.
+        self.guest.request('spawn', name='strace',
+                           cmd=f'exec strace -y -s 0 -e trace=read -p {pid}')
+        self.addCleanup(self.guest.request, 'stop', name='strace')
+        log = '/run/vantel-test/strace.log'
+        self.wait_for(lambda: 'attached' in self.guest.out(f'cat {log}'), 30, 'strace attached')
+        self.guest.request('type', name='typist', letters=40, flood_seconds=0)
+        self.assertEqual([KEY_FN_ESC], self.press('typist', 'FnEsc'))  # behind the letters
+
+        def read():
+            return sum(map(int, re.findall(rf'^read\(\d+<{event}>,.*= (\d+)$',
+                                           self.guest.out(f'cat {log}'), re.M)))
+        self.wait_for(lambda: read() >= 4 * 24, 30, f'the service reading Fn+Esc from {event}')
+        self.assertEqual(4 * 24, read())  # Fn+Esc down and up, each with its SYN_REPORT
+
+    def test_a_flooding_keyboard_leaves_the_bus_answered(self):
+        self.listen()
+        self.plug('flood', 'uinput')
+        self.addCleanup(self.guest.request, 'unplug', name='flood')
+        self.wait_watched('flood')
+        self.guest.request('type', name='flood', letters=0, flood_seconds=20)
+        reads = self.guest.request('read_mode', wait=600, seconds=20)  # raises if one failed
+        print(f'{reads["answered"]} property reads during a flood, the slowest answered in '
+              f'{reads["worst"]:.2f} s under emulation', file=sys.stderr)
+
     def test_a_write_nobody_explains_is_put_back_and_spreads_nowhere(self):
         self.set_mode('function-keys')
         self.listen()

@@ -65,6 +65,18 @@ TEST_F(ServiceExitTest, CallsSentRightAfterTheNameIsGivenBackAreNeverDropped) {
         QTest::qWaitFor([&] { return !client_.interface()->isServiceRegistered(owner); }, 20000));
 }
 
+// Reads keep no root process alive, not even at its unique name once it gave its name back.
+TEST_F(ServiceExitTest, ReadsAloneDoNotKeepTheService) {
+    startBus(1);
+    keptMode();
+    const QString owner = client_.interface()->serviceOwner("org.vantel.Keyboard1").value();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return ServiceBus::call(client_, modeFrom(owner)).type() != QDBusMessage::ReplyMessage;
+        },
+        60000));
+}
+
 // systemd stops the service with SIGTERM as soon as the name is given back, or when the unit
 // is stopped: the checks held are answered at once, without waiting for the authority's replies
 // to their cancellation, which may never come.

@@ -1,7 +1,9 @@
 // The kernel's side of Fn+Esc, where the machine lets a test make a keyboard of its own: the
 // service reads the key from a real input device, not from a stand-in stream.
 #include "ServiceFixture.h"
+#include "keyboard-service/InputMask.h"
 
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
 
@@ -10,6 +12,7 @@
 #include <fcntl.h>
 #include <linux/uinput.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -30,6 +33,7 @@ protected:
         ASSERT_TRUE(::ioctl(uinput_, UI_SET_EVBIT, EV_KEY) == 0 &&
                     ::ioctl(uinput_, UI_SET_KEYBIT, KEY_ESC) == 0 &&
                     ::ioctl(uinput_, UI_SET_KEYBIT, KEY_FN_ESC) == 0 &&
+                    ::ioctl(uinput_, UI_SET_KEYBIT, KEY_A) == 0 &&
                     ::ioctl(uinput_, UI_DEV_SETUP, &setup) == 0 &&
                     ::ioctl(uinput_, UI_DEV_CREATE) == 0 &&
                     ::ioctl(uinput_, UI_GET_SYSNAME(sizeof sysname - 1), sysname) >= 0)
@@ -50,6 +54,9 @@ protected:
         ASSERT_TRUE(QFile::copy("/sys/" + device + "/capabilities/key",
                                 sysfs_.root() + "/" + device + "/capabilities/key"));
         QFile::link("../../../" + device, sysfs_.root() + "/class/input/" + event + "/device");
+        numbers_ = sysfs_.root() + "/class/input/" + event + "/dev";
+        ASSERT_TRUE(QFile::copy("/sys/class/input/" + event + "/dev", numbers_));
+        device_ = "/dev/input/" + event;
         inputDir_ = QStringLiteral("/dev/input");
         startBus(0);
     }
@@ -61,18 +68,38 @@ protected:
         }
     }
 
-    void pressFnEsc() {
+    // Letters typed, then Fn+Esc.
+    void pressFnEsc(int letters = 0) {
+        for (int i = 0; i < letters; ++i)
+            press(KEY_A);
+        press(KEY_FN_ESC);
+    }
+
+    void press(int key) {
         input_event events[4] = {};
         for (int i : {0, 2}) {
             events[i].type = EV_KEY;
-            events[i].code = KEY_FN_ESC;
+            events[i].code = std::uint16_t(key);
             events[i + 1].type = EV_SYN; // SYN_REPORT
         }
         events[0].value = 1;
         ASSERT_EQ(::write(uinput_, events, sizeof events), ssize_t(sizeof events));
     }
 
+    bool serviceHoldsTheDevice() {
+        const QString fds = QStringLiteral("/proc/%1/fd")
+                                .arg(client_.interface()
+                                         ->servicePid(QStringLiteral("org.vantel.Keyboard1"))
+                                         .value());
+        for (const QString &fd : QDir(fds).entryList(QDir::Files | QDir::System))
+            if (QFile::symLinkTarget(fds + "/" + fd) == device_)
+                return true;
+        return false;
+    }
+
     int uinput_ = -1;
+    QString device_;
+    QString numbers_; // the device's number in the fake tree
 };
 
 TEST_F(UinputKeyboardTest, FnEscMakesTheServiceReadTheSwitchAgain) {
@@ -91,9 +118,50 @@ TEST_F(UinputKeyboardTest, FnEscMakesTheServiceReadTheSwitchAgain) {
     ASSERT_EQ(::rename(QFile::encodeName(next.fileName()).constData(),
                        QFile::encodeName(sysfs_.root() + "/" + ideapad).constData()),
               0);
-    pressFnEsc();
+    pressFnEsc(3);
     ASSERT_TRUE(QTest::qWaitFor([&] { return changes.count() == 1; }, 10000));
     EXPECT_EQ(changes.firstArguments().value(0), QStringLiteral("hardware-keys"));
+}
+
+// Of letters typed around Fn+Esc, the mask lets only Fn+Esc and its reports through.
+TEST_F(UinputKeyboardTest, TheMaskLetsOnlyFnEscThrough) {
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(device_).constData(), &info), 0);
+    const EventDevice keyboard = openEventDevice(device_, info.st_rdev);
+    ASSERT_EQ(maskToFnEsc(keyboard.fd), std::nullopt) << qPrintable(keyboard.failure);
+    pressFnEsc(3);
+    pressFnEsc(2); // read only once this arrived: every letter came before it
+    QList<int> codes;
+    input_event event{};
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            while (::read(keyboard.fd, &event, sizeof event) == ssize_t(sizeof event))
+                codes.append(event.type == EV_KEY ? event.code : -event.code);
+            return codes.size() >= 8;
+        },
+        10000));
+    EXPECT_EQ(codes, QList<int>({KEY_FN_ESC, -SYN_REPORT, KEY_FN_ESC, -SYN_REPORT, KEY_FN_ESC,
+                                 -SYN_REPORT, KEY_FN_ESC, -SYN_REPORT}));
+    ::close(keyboard.fd);
+}
+
+// The keyboard is open only while someone subscribes, and never under a number sysfs does not give.
+TEST_F(UinputKeyboardTest, TheDeviceIsOpenOnlyWhileSubscribedAndRightlyNumbered) {
+    keptMode();
+    EXPECT_FALSE(serviceHoldsTheDevice());
+    for (const QByteArray numbers : {QByteArray(), QByteArray("13:1023")}) {
+        QFile file(numbers_);
+        if (!numbers.isEmpty())
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(numbers) > 0);
+        file.close();
+        {
+            QDBusConnection subscriber = bus_->connect(QStringLiteral("subscriber"));
+            ServiceBus::call(subscriber, ServiceBus::serviceCall(QStringLiteral("Subscribe")));
+        }
+        EXPECT_EQ(serviceHoldsTheDevice(), numbers.isEmpty()) << numbers.constData();
+        QDBusConnection::disconnectFromBus(QStringLiteral("subscriber"));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !serviceHoldsTheDevice(); }, 10000));
+    }
 }
 
 } // namespace

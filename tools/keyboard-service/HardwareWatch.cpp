@@ -1,5 +1,6 @@
 #include "keyboard-service/HardwareWatch.h"
 
+#include "keyboard-service/InputMask.h"
 #include "logging/LoggingCategories.h"
 
 #include <QFile>
@@ -9,7 +10,9 @@
 #include <fcntl.h>
 #include <linux/input.h>
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 struct HardwareWatch::Watched {
     int fd = -1;
@@ -23,6 +26,10 @@ struct HardwareWatch::Watched {
 };
 
 namespace {
+
+// Read at one wake-up at most; a keyboard with more to say wakes the event loop again, after the
+// calls waiting there, so a device that floods cannot keep the bus unanswered.
+constexpr int maxEventsPerWakeUp = 64;
 
 // sysfs arms POLLPRI again only once the attribute has been read from its start.
 // Reads the attribute to its end, which is what makes the next notice wake the poll again.
@@ -76,13 +83,21 @@ void HardwareWatch::refresh() {
     for (const QString &relative : files_.keys())
         if (!files.contains(relative))
             forget(files_, relative);
-    const QStringList devices = keyboards_.fnEscDevices();
+    const QStringList devices = followKeys_ ? keyboards_.fnEscDevices() : QStringList();
+    for (const QString &name : refused_.keys())
+        if (!devices.contains(name))
+            refused_.remove(name); // gone: one that comes back under the name is told again
     for (const QString &name : devices)
         if (!devices_.contains(name))
             watchDevice(name);
     for (const QString &name : devices_.keys())
         if (!devices.contains(name))
             forget(devices_, name);
+}
+
+void HardwareWatch::followKeys(bool follow) {
+    if (std::exchange(followKeys_, follow) != follow)
+        refresh();
 }
 
 void HardwareWatch::forget(QHash<QString, std::shared_ptr<Watched>> &table, const QString &key) {
@@ -126,40 +141,72 @@ void HardwareWatch::watchFile(const QString &relative) {
 
 void HardwareWatch::watchDevice(const QString &name) {
     auto watched = std::make_shared<Watched>();
-    const QString path = options_.inputDirectory + QLatin1Char('/') + name;
-    watched->fd = openForWatching(path, 0);
+    QString why;
+    watched->fd = openDevice(name, why);
     if (watched->fd < 0) {
-        qCDebug(lcKeyboard).noquote() << "cannot watch" << path << strerror(errno);
+        if (refused_.value(name) != why) {
+            refused_.insert(name, why);
+            qCWarning(lcKeyboard).noquote() << "not watching" << name << "for Fn+Esc:" << why;
+        }
         return;
     }
+    refused_.remove(name);
     watched->notifier = std::make_unique<QSocketNotifier>(watched->fd, QSocketNotifier::Read);
     connect(watched->notifier.get(), &QSocketNotifier::activated, this,
             [this, name] { readDevice(name); });
     devices_.insert(name, watched);
-    qCDebug(lcKeyboard).noquote() << "watching" << path << "for Fn+Esc";
+    qCDebug(lcKeyboard).noquote() << "watching" << name << "for Fn+Esc";
 }
 
-// Only whether Fn+Esc went down is looked at; every other key is read and dropped.
+// A descriptor on which only Fn+Esc arrives, or -1 and why not.
+int HardwareWatch::openDevice(const QString &name, QString &why) const {
+    const QString path = options_.inputDirectory + QLatin1Char('/') + name;
+    struct stat info {};
+    if (options_.streamsStandIn && ::lstat(QFile::encodeName(path).constData(), &info) == 0 &&
+        (S_ISFIFO(info.st_mode) || S_ISREG(info.st_mode))) {
+        const int fd = openForWatching(path, 0);
+        why = fd < 0 ? QString::fromLocal8Bit(strerror(errno)) : QString();
+        return fd;
+    }
+    const std::optional<dev_t> number = keyboards_.deviceNumber(name);
+    if (!number) {
+        why = QStringLiteral("the kernel lists no device number for it");
+        return -1;
+    }
+    const EventDevice device = openEventDevice(path, *number);
+    if (device.fd < 0) {
+        why = path + QStringLiteral(": ") + device.failure;
+        return -1;
+    }
+    if (const std::optional<QString> failed = maskToFnEsc(device.fd)) {
+        ::close(device.fd);
+        why = path + QStringLiteral(": ") + *failed;
+        return -1;
+    }
+    return device.fd;
+}
+
+// The mask leaves little else, but a test's stream or a SYN_DROPPED may still come: only Fn+Esc
+// going down counts.
 void HardwareWatch::readDevice(const QString &name) {
     const std::shared_ptr<Watched> watched = devices_.value(name);
     if (!watched)
         return;
-    input_event events[16];
-    bool fnEsc = false;
-    for (;;) {
-        const ssize_t size = ::read(watched->fd, events, sizeof events);
-        if (size < 0 && errno == EINTR)
-            continue;
-        if (size < 0 && errno == EAGAIN)
-            break;
-        if (size <= 0) { // gone: unplugged, or a stream that ended
-            devices_.remove(name);
-            break;
-        }
-        for (size_t i = 0; i < size_t(size) / sizeof(input_event); ++i)
-            fnEsc = fnEsc || (events[i].type == EV_KEY && events[i].code == KEY_FN_ESC &&
-                              events[i].value == 1);
+    input_event events[maxEventsPerWakeUp];
+    ssize_t size = -1;
+    do {
+        size = ::read(watched->fd, events, sizeof events);
+    } while (size < 0 && errno == EINTR);
+    if (size < 0 && errno == EAGAIN)
+        return;
+    if (size <= 0) { // gone: unplugged, or a stream that ended
+        devices_.remove(name);
+        return;
     }
+    bool fnEsc = false;
+    for (size_t i = 0; i < size_t(size) / sizeof(input_event); ++i)
+        fnEsc = fnEsc ||
+                (events[i].type == EV_KEY && events[i].code == KEY_FN_ESC && events[i].value == 1);
     if (fnEsc)
         emit noticed();
 }

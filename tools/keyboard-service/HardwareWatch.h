@@ -14,6 +14,8 @@ class QSocketNotifier;
 // switch or on a file the driver names (poll() for POLLPRI), and Fn+Esc arriving on a keyboard
 // that sends it. Costs nothing while nothing happens: no timers, only descriptors the event loop
 // waits on. What changed is for the caller to read; a notice may also follow its own writes.
+// A keyboard is read only while someone listens, only through the device the kernel numbered
+// for it, and only for Fn+Esc: the kernel drops every other key before this process sees it.
 class HardwareWatch : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +24,9 @@ public:
         // A regular file cannot raise POLLPRI: for a sysfs tree of a test's own, a finished write
         // to a watched file stands for the kernel's notice.
         bool writesAreNotices = false;
+        // A test's own tree has no device numbers: a FIFO or plain file in the input directory
+        // stands for a keyboard there, read without a mask. Character devices are always checked.
+        bool streamsStandIn = false;
     };
 
     HardwareWatch(SysfsKeyboards keyboards, Options options);
@@ -30,6 +35,9 @@ public:
     // Looks for switches and keyboards again and watches the new ones; done at start and
     // whenever an input device comes or goes.
     void refresh();
+    // Opens the keyboards that send Fn+Esc, or closes them all; the switches' notices are
+    // watched either way.
+    void followKeys(bool follow);
 
 signals:
     void noticed();
@@ -39,6 +47,7 @@ private:
     struct Watched;
     void watchFile(const QString &relative);
     void watchDevice(const QString &name);
+    int openDevice(const QString &name, QString &why) const;
     void readDevice(const QString &name);
     void readInotify();
     void forget(QHash<QString, std::shared_ptr<Watched>> &table, const QString &key);
@@ -49,4 +58,7 @@ private:
     std::unique_ptr<QSocketNotifier> inotifyNotifier_;
     QHash<QString, std::shared_ptr<Watched>> files_;
     QHash<QString, std::shared_ptr<Watched>> devices_;
+    bool followKeys_ = false;
+    // Why each keyboard that could not be watched was not, so that it is told once.
+    QHash<QString, QString> refused_;
 };

@@ -71,7 +71,7 @@ public:
     QString introspect(const QString &) const override { return introspection; }
 
     bool handleMessage(const QDBusMessage &message, const QDBusConnection &connection) override {
-        service_.touch();
+        service_.called();
         if (message.interface() == propertiesInterface)
             return connection.send(properties(message));
         if (message.interface() != KeyboardBus::interface && !message.interface().isEmpty())

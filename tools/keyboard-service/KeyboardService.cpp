@@ -14,6 +14,8 @@ constexpr qsizetype maxNameLength = 256;
 // flush, and a power cut loses at most what was chosen in this last moment.
 constexpr std::chrono::milliseconds flushSettle(500);
 const QString stoppingReason = QStringLiteral("the service is stopping");
+// How many quiet times calls may keep postponing the end once the name was given back.
+constexpr int drainRounds = 20;
 
 ServiceAnswer error(const QString &name, const QString &message) {
     return ServiceAnswer{0, name, message};
@@ -117,8 +119,14 @@ void KeyboardService::touch() {
         idleTimer_.start();
 }
 
+void KeyboardService::called() {
+    if (draining_ && !drainEnd_.hasExpired())
+        touch();
+}
+
 void KeyboardService::drain(std::chrono::milliseconds quiet) {
     draining_ = true;
+    drainEnd_.setRemainingTime(quiet * drainRounds);
     idleTimer_.setInterval(quiet);
     touch();
 }
@@ -132,23 +140,28 @@ void KeyboardService::stop() {
 
 void KeyboardService::subscribe(const QString &name) {
     touch();
+    const bool first = subscribers_.isEmpty();
     subscribers_.insert(name);
+    if (first)
+        emit subscribersChanged(true);
 }
 
 void KeyboardService::callerLeft(const QString &name) {
     checks_.callerLeft(name);
-    if (subscribers_.remove(name) && subscribers_.isEmpty())
+    if (subscribers_.remove(name) && subscribers_.isEmpty()) {
         touch();
+        emit subscribersChanged(false);
+    }
 }
 
 QList<Keyboard> KeyboardService::keyboards() {
-    touch();
+    called();
     look(false);
     return lastFound_;
 }
 
 QString KeyboardService::mode() {
-    touch();
+    called();
     look(false);
     return lastMode();
 }

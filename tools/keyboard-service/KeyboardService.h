@@ -7,6 +7,7 @@
 #include "keyboard-service/PendingChecks.h"
 #include "keyboard-service/SysfsKeyboards.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -48,10 +49,16 @@ public:
     // Gives the keyboards the kept mode again; asks like setMode unless nothing would change.
     void apply(const Caller &caller, std::function<void(ServiceAnswer)> answer);
     void callerLeft(const QString &name);
-    // Any call counts as activity and postpones the idle exit.
+    // A change asked for, a subscriber gone or a check settled: postpones the idle exit.
     void touch();
+    // Any call at all. Reading what the service knows keeps it no longer than it would stay
+    // anyway, so that nobody without a subscription keeps a root process alive; only while it
+    // drains does every call postpone the end, so that what is still queued is answered.
+    void called();
     // No longer waits to be idle (nor for subscribers): emits drained() once no check is pending
-    // and no call has come for `quiet`.
+    // and no call has come for `quiet`. Calls postpone that only for a while: what was in flight
+    // when the name was given back has arrived by then, and a caller that keeps calling after it
+    // must not keep the service.
     void drain(std::chrono::milliseconds quiet);
     // Asked to stop: the authority may take minutes (a password prompt) or never answer, so
     // every caller still waiting for it is answered as cancelled at once, calls that would need
@@ -85,6 +92,8 @@ signals:
     void modeChangedByKeyboard(const QString &mode);
     void idle();
     void drained();
+    // The first subscriber came, or the last one left: the keyboards are read only meanwhile.
+    void subscribersChanged(bool any);
 
 private:
     void authorised(const Caller &caller, std::function<void(ServiceAnswer)> answer,
@@ -126,6 +135,7 @@ private:
     QTimer idleTimer_;
     bool draining_ = false;
     bool stopping_ = false;
+    QDeadlineTimer drainEnd_;
     QHash<QString, KeyboardMode> readings_;
     QList<Keyboard> lastFound_;
     QSet<QString> subscribers_;

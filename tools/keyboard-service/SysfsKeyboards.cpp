@@ -2,6 +2,8 @@
 
 #include "logging/LoggingCategories.h"
 
+#include <sys/sysmacros.h>
+
 namespace {
 
 // A device's uevent lists a few variables; one page is plenty.
@@ -109,4 +111,17 @@ QStringList SysfsKeyboards::fnEscDevices() const {
             keyBitmapHas(tree_.read(bitmap, maxBitmapSize).value_or(QByteArray()), keyFnEsc))
             devices.append(name);
     return devices;
+}
+
+std::optional<dev_t> SysfsKeyboards::deviceNumber(const QString &name) const {
+    const QList<QByteArray> numbers = tree_.read(QStringLiteral("class/input/%1/dev").arg(name))
+                                          .value_or(QByteArray())
+                                          .split(':');
+    bool majorOk = false;
+    bool minorOk = false;
+    const uint majorNumber = numbers.value(0).toUInt(&majorOk);
+    const uint minorNumber = numbers.value(1).toUInt(&minorOk);
+    if (numbers.size() != 2 || !majorOk || !minorOk)
+        return std::nullopt;
+    return makedev(majorNumber, minorNumber);
 }

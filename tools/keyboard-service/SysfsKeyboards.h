@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <sys/types.h>
 
 // Whether an input device's key bitmap (capabilities/key under sysfs) holds a key code.
 bool keyBitmapHas(const QByteArray &bitmap, int key);
@@ -45,6 +46,9 @@ public:
     QStringList noticeFiles() const;
     // The input devices (names such as event3) of keyboards that send Fn+Esc.
     QStringList fnEscDevices() const;
+    // The number the kernel gave an input device (class/input/NAME/dev), to tell it from
+    // whatever else may sit under its name in /dev.
+    std::optional<dev_t> deviceNumber(const QString &name) const;
     QString absolute(const QString &relative) const { return tree_.absolute(relative); }
 
     // Walking the tree is most of what a call costs, and within one call it keeps its shape:

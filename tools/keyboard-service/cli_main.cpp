@@ -1,8 +1,10 @@
 // vantel-keyboard: shows and changes the fn mode of the keyboards through the keyboard service,
 // so that polkit decides who may change it.
+#include "keyboard-service/InputMask.h"
 #include "keyboard-service/KeyCheck.h"
 #include "keyboard-service/KeyboardBusTypes.h"
 #include "keyboard-service/KeyboardConfig.h"
+#include "keyboard-service/SysfsKeyboards.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -280,6 +282,10 @@ int check(QDBusConnection &bus, const QString &input, const QString &configPath)
         input.isEmpty()
             ? KeyCheck::keyboardDevices(QStringLiteral("/sys"), QStringLiteral("/dev/input"))
             : QStringList{input};
+    if (input.isEmpty())
+        for (const QString &line : unwatchedFnEscDevices(SysfsKeyboards(QStringLiteral("/sys")),
+                                                         QStringLiteral("/dev/input")))
+            print(stdout, line);
     print(stdout, QStringLiteral("Press F1 (or any key of the top row) once, without Fn."));
     std::fflush(stdout);
     QString why;

@@ -159,7 +159,12 @@ int serve(QCoreApplication &app, const Options &options) {
         return 1;
     }
     HardwareWatch watch(SysfsKeyboards(options.sysfsRoot, config.drivers()),
-                        {options.inputDir, /*writesAreNotices=*/options.ownSysfs});
+                        {options.inputDir, /*writesAreNotices=*/options.ownSysfs,
+                         /*streamsStandIn=*/options.ownSysfs});
+    // Keys are read only for someone to tell: the devices are opened before the first subscriber
+    // is answered, and closed when the last leaves.
+    QObject::connect(&service, &KeyboardService::subscribersChanged, &watch,
+                     &HardwareWatch::followKeys);
     QObject::connect(&watch, &HardwareWatch::noticed, &service, &KeyboardService::followHardware);
     QObject::connect(&watch, &HardwareWatch::devicesChanged, &service,
                      &KeyboardService::readSwitches);

@@ -10,6 +10,7 @@ keys and reads from evdev which key came out. Commands for the person at the mac
 to the seat agent, so that they run inside that login session, as polkit sees a local user.
 """
 
+import itertools
 import json
 import os
 import shutil
@@ -18,6 +19,7 @@ import socket
 import subprocess
 import sys
 import termios
+import time
 import tty
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -114,6 +116,20 @@ class Root:
             return {}
         if op == 'press':
             return {'keys': self.keyboards[request['name']].press(request['key'])}
+        if op == 'type':
+            self.keyboards[request['name']].type(request['letters'], request['flood_seconds'])
+            return {}
+        if op == 'read_mode':  # Mode read over and over: how long the slowest answer took
+            import dbus
+            bus, worst, deadline = dbus.SystemBus(), 0, time.monotonic() + request['seconds']
+            for count in itertools.count(1):
+                started = time.monotonic()
+                bus.call_blocking('org.vantel.Keyboard1', '/org/vantel/Keyboard1',
+                                  'org.freedesktop.DBus.Properties', 'Get', 'ss',
+                                  ['org.vantel.Keyboard1', 'Mode'], timeout=120)
+                worst = max(worst, time.monotonic() - started)
+                if time.monotonic() > deadline:
+                    return {'answered': count, 'worst': worst}
         if op == 'boot_keyboards':
             os.makedirs(os.path.dirname(BOOT_KEYBOARDS), exist_ok=True)
             with open(BOOT_KEYBOARDS, 'w') as names:

@@ -19,7 +19,7 @@ UHID_CREATE2, UHID_INPUT2, UHID_SET_REPORT, UHID_SET_REPORT_REPLY = 11, 12, 13, 
 UHID_EVENT_SIZE = 4376
 BUS_USB, BUS_BLUETOOTH, BUS_VIRTUAL = 0x03, 0x05, 0x06
 EV_SYN, EV_KEY = 0x00, 0x01
-KEY_FN_ESC = 465
+KEY_FN_ESC, KEY_A = 465, 30
 INPUT_EVENT = struct.Struct('llHHi')
 
 # Apple's Fn key (vendor page 0xFF, usage 3): without it hid-apple never translates the top row.
@@ -174,8 +174,8 @@ class UinputKeyboard:
         self.name = name
         self.fd = os.open('/dev/uinput', os.O_WRONLY | os.O_NONBLOCK | os.O_CLOEXEC)
         fcntl.ioctl(self.fd, UI_SET_EVBIT, EV_KEY)
-        fcntl.ioctl(self.fd, UI_SET_KEYBIT, KEY_FN_ESC)
-        fcntl.ioctl(self.fd, UI_SET_KEYBIT, 1)  # KEY_ESC
+        for key in (KEY_FN_ESC, 1, KEY_A):  # KEY_ESC, and a letter to type
+            fcntl.ioctl(self.fd, UI_SET_KEYBIT, key)
         setup = struct.pack('<HHHH80sI', BUS_VIRTUAL, 0x1209, 0x0001, 1,
                             f'Vantel test {name}'.encode(), 0)
         fcntl.ioctl(self.fd, UI_DEV_SETUP, setup)
@@ -191,10 +191,26 @@ class UinputKeyboard:
         if key != 'FnEsc':
             raise ValueError(f'no key {key}')
         self.events.drain()
-        for value in (1, 0):
-            os.write(self.fd, INPUT_EVENT.pack(0, 0, EV_KEY, KEY_FN_ESC, value) +
-                     INPUT_EVENT.pack(0, 0, EV_SYN, 0, 0))
+        self.write(KEY_FN_ESC)
         return self.events.keys_until_released()
+
+    def write(self, key):
+        for value in (1, 0):
+            os.write(self.fd, INPUT_EVENT.pack(0, 0, EV_KEY, key, value) +
+                     INPUT_EVENT.pack(0, 0, EV_SYN, 0, 0))
+
+    def type(self, letters=0, flood_seconds=0):
+        """Letters typed one by one; or, for `flood_seconds`, Fn+Esc and letters as fast as the
+        kernel takes them, from a thread, while the agent answers other requests."""
+        for _ in range(letters):
+            self.write(KEY_A)
+        deadline = time.monotonic() + flood_seconds
+
+        def flood():
+            while time.monotonic() < deadline:
+                self.write(KEY_FN_ESC)
+                self.write(KEY_A)
+        threading.Thread(target=flood, daemon=True).start()
 
     def close(self):
         self.events.close()
