@@ -149,10 +149,11 @@ TEST_F(UinputKeyboardTest, TheMaskLetsOnlyFnEscThrough) {
 TEST_F(UinputKeyboardTest, TheDeviceIsOpenOnlyWhileSubscribedAndRightlyNumbered) {
     keptMode();
     EXPECT_FALSE(serviceHoldsTheDevice());
-    for (const QByteArray numbers : {QByteArray(), QByteArray("13:1023")}) {
+    for (const QByteArray &numbers : {QByteArray(), QByteArray("13:1023")}) {
         QFile file(numbers_);
-        if (!numbers.isEmpty())
+        if (!numbers.isEmpty()) {
             ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(numbers) > 0);
+        }
         file.close();
         {
             QDBusConnection subscriber = bus_->connect(QStringLiteral("subscriber"));
