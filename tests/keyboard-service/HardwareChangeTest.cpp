@@ -1,5 +1,8 @@
 #include "ServiceFixture.h"
 
+#include "keyboard-service/HardwareWatch.h"
+#include "keyboard-service/KeyboardService.h"
+
 #include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
@@ -27,6 +30,29 @@ void writeInPlace(const QString &path, const QByteArray &value) {
                 file.write(value + '\n') > 0);
 }
 
+// A keyboard that sends Fn+Esc, as the kernel lists it, whose device is a stream of the test's
+// own.
+void addFnEscKeyboard(const QString &sysfsRoot, const QString &inputDirectory) {
+    const QString capabilities = QStringLiteral("devices/virtual/input/input7");
+    QDir(sysfsRoot).mkpath(capabilities + "/capabilities");
+    QDir(sysfsRoot).mkpath(QStringLiteral("class/input/event7"));
+    // KEY_FN_ESC is bit 465: bit 17 of the eighth 64-bit word.
+    writeInPlace(sysfsRoot + "/" + capabilities + "/capabilities/key", "20000 0 0 0 0 0 0 0");
+    QFile::link("../../../" + capabilities, sysfsRoot + "/class/input/event7/device");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(inputDirectory + "/event7").constData(), 0600), 0);
+}
+
+void writeFnEsc(int fd) {
+    input_event events[3] = {};
+    events[0].type = EV_KEY;
+    events[0].code = KEY_FN_ESC;
+    events[0].value = 1;
+    events[1].type = EV_SYN;
+    events[2].type = EV_KEY;
+    events[2].code = KEY_FN_ESC;
+    ASSERT_EQ(::write(fd, events, sizeof events), ssize_t(sizeof events));
+}
+
 class HardwareChangeTest : public ServiceFixture {
 protected:
     // An IdeaPad and an Apple keyboard, both switched to function keys, and a client that
@@ -37,7 +63,7 @@ protected:
         apple_ = sysfs_.addSwitch(QStringLiteral("hid_apple"), "3");
         QDir(sysfs_.root()).mkpath(QStringLiteral("class/leds/platform::fnlock"));
         writeInPlace(sysfs_.root() + "/" + led, "0");
-        addFnEscKeyboard();
+        addFnEscKeyboard(sysfs_.root(), input_.path());
         ASSERT_EQ(setMode(QStringLiteral("function-keys")).type(), QDBusMessage::ReplyMessage);
         ASSERT_TRUE(client_.connect(
             QStringLiteral("org.vantel.Keyboard1"), QStringLiteral("/org/vantel/Keyboard1"),
@@ -54,29 +80,7 @@ protected:
             ::close(fnEsc_);
     }
 
-    // A keyboard that sends Fn+Esc, as the kernel lists it, whose device is a stream of the
-    // test's own.
-    void addFnEscKeyboard() {
-        const QString capabilities = QStringLiteral("devices/virtual/input/input7");
-        QDir(sysfs_.root()).mkpath(capabilities + "/capabilities");
-        QDir(sysfs_.root()).mkpath(QStringLiteral("class/input/event7"));
-        // KEY_FN_ESC is bit 465: bit 17 of the eighth 64-bit word.
-        writeInPlace(sysfs_.root() + "/" + capabilities + "/capabilities/key",
-                     "20000 0 0 0 0 0 0 0");
-        QFile::link("../../../" + capabilities, sysfs_.root() + "/class/input/event7/device");
-        ASSERT_EQ(::mkfifo(QFile::encodeName(input_.filePath("event7")).constData(), 0600), 0);
-    }
-
-    void pressFnEsc() {
-        input_event events[3] = {};
-        events[0].type = EV_KEY;
-        events[0].code = KEY_FN_ESC;
-        events[0].value = 1;
-        events[1].type = EV_SYN;
-        events[2].type = EV_KEY;
-        events[2].code = KEY_FN_ESC;
-        ASSERT_EQ(::write(fnEsc_, events, sizeof events), ssize_t(sizeof events));
-    }
+    void pressFnEsc() { writeFnEsc(fnEsc_); }
 
     QString path(const QString &relative) const { return sysfs_.root() + "/" + relative; }
 
@@ -189,6 +193,43 @@ TEST_F(HardwareChangeTest, ASubscriberKeepsTheServiceUntilItLeaves) {
     EXPECT_TRUE(bus_->serviceRunning());
     QDBusConnection::disconnectFromBus(QStringLiteral("subscriber"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !bus_->serviceRunning(); }, 15000));
+}
+
+class AllowEveryone : public Authorizer {
+public:
+    void check(const QString &, const QString &, bool,
+               std::function<void(bool, QString)> done) override {
+        done(true, {});
+    }
+    void cancel(const QString &) override {}
+};
+
+// A look at the switches for a property read, made after a keyboard changed its own mode but
+// before the event loop handed on the notice, follows the keyboard all the same: it must not
+// take the change for the service's own reading and leave it to be undone by the next Apply.
+TEST(HardwareNotice, AReadBetweenAChangeAndItsNoticeStillFollowsIt) {
+    FakeSysfs sysfs;
+    QTemporaryDir state, input;
+    const QString ideapad = sysfs.addSwitch(QStringLiteral("ideapad_laptop"), "1");
+    addFnEscKeyboard(sysfs.root(), input.path());
+    ASSERT_FALSE(KeptMode(state.path()).write(KeyboardMode::functionKeys));
+    AllowEveryone authorizer;
+    KeyboardService service(SysfsKeyboards(sysfs.root()), KeptMode(state.path()), authorizer,
+                            std::chrono::seconds(0));
+    HardwareWatch watch(SysfsKeyboards(sysfs.root()), {input.path(), true, true});
+    service.setNoticePending([&watch] { return watch.noticePending(); });
+    QObject::connect(&watch, &HardwareWatch::noticed, &service, &KeyboardService::followHardware);
+    watch.followKeys(true);
+    const int keyboard = ::open(QFile::encodeName(input.filePath("event7")).constData(),
+                                O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(keyboard, 0);
+
+    changeBehindTheServicesBack(sysfs.root() + "/" + ideapad, "0");
+    writeFnEsc(keyboard);
+    EXPECT_EQ(service.mode(), QStringLiteral("hardware-keys"));
+    QCoreApplication::processEvents(); // the notice itself, now with nothing left to follow
+    EXPECT_EQ(KeptMode(state.path()).read(), KeyboardMode::hardwareKeys);
+    ::close(keyboard);
 }
 
 } // namespace

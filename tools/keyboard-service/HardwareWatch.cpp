@@ -6,13 +6,16 @@
 #include <QFile>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/input.h>
+#include <poll.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 struct HardwareWatch::Watched {
     int fd = -1;
@@ -93,6 +96,23 @@ void HardwareWatch::refresh() {
     for (const QString &name : devices_.keys())
         if (!devices.contains(name))
             forget(devices_, name);
+}
+
+bool HardwareWatch::noticePending() const {
+    std::vector<pollfd> waiting;
+    // A switch's attribute raises POLLPRI once notified; a masked keyboard is readable only with
+    // Fn+Esc in it.
+    for (const std::shared_ptr<Watched> &watched : files_)
+        if (watched->fd >= 0)
+            waiting.push_back({watched->fd, POLLPRI, 0});
+    for (const std::shared_ptr<Watched> &watched : devices_)
+        if (watched->fd >= 0)
+            waiting.push_back({watched->fd, POLLIN, 0});
+    if (waiting.empty() || ::poll(waiting.data(), nfds_t(waiting.size()), 0) <= 0)
+        return false;
+    return std::any_of(waiting.begin(), waiting.end(), [](const pollfd &entry) {
+        return (entry.revents & (POLLPRI | POLLIN)) != 0;
+    });
 }
 
 void HardwareWatch::followKeys(bool follow) {

@@ -38,6 +38,9 @@ public:
     // Opens the keyboards that send Fn+Esc, or closes them all; the switches' notices are
     // watched either way.
     void followKeys(bool follow);
+    // Whether a notice or an Fn+Esc is waiting that the event loop has not handed on yet; looks
+    // only, so the notice still arrives as noticed() later.
+    bool noticePending() const;
 
 signals:
     void noticed();

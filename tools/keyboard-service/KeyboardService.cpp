@@ -226,6 +226,7 @@ void KeyboardService::readSwitches() {
 }
 
 void KeyboardService::look(bool followKeyboard) {
+    followKeyboard = followKeyboard || (noticePending_ && noticePending_());
     underLock([this, followKeyboard](const QString &lockFailure, News &news) {
         if (!lockFailure.isEmpty())
             qCWarning(lcKeyboard).noquote() << lockFailure;

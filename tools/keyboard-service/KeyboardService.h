@@ -83,6 +83,11 @@ public:
     void followHardware();
     // Something that tells of no change on a keyboard (one came or went): only read again.
     void readSwitches();
+    // Asked before every look that has no notice behind it: whether the hardware has told of a
+    // change that has not reached the event loop yet. Such a look is then one that follows, so
+    // a property read just before the notice is handled cannot take the keyboard's change for
+    // the service's own reading and leave it unfollowed.
+    void setNoticePending(std::function<bool()> pending) { noticePending_ = std::move(pending); }
     // While any subscriber is on the bus the service stays, to tell it of such changes; one
     // that leaves is forgotten through callerLeft().
     void subscribe(const QString &name);
@@ -141,4 +146,5 @@ private:
     QSet<QString> subscribers_;
     std::optional<KeyboardMode> defaultMode_;
     std::optional<QString> unusableConfig_;
+    std::function<bool()> noticePending_;
 };

@@ -165,6 +165,7 @@ int serve(QCoreApplication &app, const Options &options) {
     // is answered, and closed when the last leaves.
     QObject::connect(&service, &KeyboardService::subscribersChanged, &watch,
                      &HardwareWatch::followKeys);
+    service.setNoticePending([&watch] { return watch.noticePending(); });
     QObject::connect(&watch, &HardwareWatch::noticed, &service, &KeyboardService::followHardware);
     QObject::connect(&watch, &HardwareWatch::devicesChanged, &service,
                      &KeyboardService::readSwitches);
