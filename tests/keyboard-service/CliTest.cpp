@@ -154,6 +154,13 @@ TEST_F(CheckTest, SaysWhetherTheTableHoldsForTheKeyThatArrived) {
                     tried.exitCode == 5)
             << qPrintable(result.output);
     }
+    // A device it cannot read is told at once, with no key asked for that could never arrive.
+    const Run unreadable = run(QStringLiteral("vantel-keyboard"),
+                               {"--session", "check", "--input", input_.filePath("missing")});
+    EXPECT_EQ(unreadable.exitCode, 5);
+    EXPECT_TRUE(unreadable.output.contains(QLatin1String("cannot read")))
+        << qPrintable(unreadable.output);
+    EXPECT_FALSE(unreadable.output.contains(QLatin1String("Press F1")));
 }
 
 // Stands in for a service whose attempts to put the kept mode on disk failed, which the real

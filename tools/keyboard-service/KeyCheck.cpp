@@ -75,18 +75,26 @@ QStringList KeyCheck::keyboardDevices(const QString &sysfsRoot, const QString &i
     return devices;
 }
 
-std::optional<ArrivedKey> KeyCheck::waitForTopRow(const QStringList &devices, int timeoutMs,
-                                                  QString &why) {
-    std::vector<pollfd> fds;
+QList<int> KeyCheck::openDevices(const QStringList &devices, QString &why) {
+    QList<int> opened;
     for (const QString &device : devices) {
         const int fd = ::open(QFile::encodeName(device).constData(),
                               O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd >= 0)
-            fds.push_back({fd, POLLIN, 0});
+            opened.append(fd);
         else
             why = QStringLiteral("cannot read %1: %2")
                       .arg(device, QString::fromLocal8Bit(std::strerror(errno)));
     }
+    if (devices.isEmpty())
+        why = QStringLiteral("no keyboard with a top row was found among the input devices");
+    return opened;
+}
+
+std::optional<ArrivedKey> KeyCheck::waitForTopRow(QList<int> opened, int timeoutMs, QString &why) {
+    std::vector<pollfd> fds;
+    for (const int fd : opened)
+        fds.push_back({fd, POLLIN, 0});
     std::optional<ArrivedKey> arrived;
     const QDeadlineTimer deadline(timeoutMs);
     while (!arrived && !fds.empty() && !deadline.hasExpired()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -16,11 +17,13 @@ public:
     // under the sysfs root.
     static QStringList keyboardDevices(const QString &sysfsRoot, const QString &inputDirectory);
 
-    // Nothing when no such key came before `timeoutMs`, or no device could be read; then `why`
-    // says what went wrong.
-    static std::optional<ArrivedKey> waitForTopRow(const QStringList &devices, int timeoutMs,
-                                                   QString &why);
+    // Opens every device that can be read; `why` says what went wrong with the last one that
+    // could not. An empty list means nothing could be read, which the caller can tell at once.
+    static QList<int> openDevices(const QStringList &devices, QString &why);
 
+    // Reads the opened devices (and closes them) until a key of the top row arrives. Nothing
+    // when none came before `timeoutMs`; then `why` says so.
+    static std::optional<ArrivedKey> waitForTopRow(QList<int> opened, int timeoutMs, QString &why);
     // Whether a key code is one of the top row's, and which kind.
     static std::optional<ArrivedKey> classify(int code);
 };

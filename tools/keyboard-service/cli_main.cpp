@@ -286,13 +286,20 @@ int check(QDBusConnection &bus, const QString &input, const QString &configPath)
         for (const QString &line : unwatchedFnEscDevices(SysfsKeyboards(QStringLiteral("/sys")),
                                                          QStringLiteral("/dev/input")))
             print(stdout, line);
-    print(stdout, QStringLiteral("Press F1 (or any key of the top row) once, without Fn."));
-    std::fflush(stdout);
     QString why;
-    const std::optional<ArrivedKey> arrived = KeyCheck::waitForTopRow(devices, checkTimeoutMs, why);
-    if (!arrived)
+    const auto cannotRead = [&why] {
         return fail(failed, why + QStringLiteral(" (reading keyboards needs root: sudo "
                                                  "vantel-keyboard check)"));
+    };
+    // Asking for a key press that could never be seen would only leave the user waiting.
+    const QList<int> opened = KeyCheck::openDevices(devices, why);
+    if (opened.isEmpty())
+        return cannotRead();
+    print(stdout, QStringLiteral("Press F1 (or any key of the top row) once, without Fn."));
+    std::fflush(stdout);
+    const std::optional<ArrivedKey> arrived = KeyCheck::waitForTopRow(opened, checkTimeoutMs, why);
+    if (!arrived)
+        return cannotRead();
     return compare(entries, *arrived, configPath);
 }
 
