@@ -7,39 +7,29 @@
 
 namespace {
 
-constexpr std::uint16_t lockVariants[] = {0, XCB_MOD_MASK_LOCK, XCB_MOD_MASK_2,
-                                          XCB_MOD_MASK_LOCK | XCB_MOD_MASK_2};
+// Without a Num Lock key, or with it on a modifier the combination holds anyway, fewer variants
+// remain; each is grabbed once, since grabbing one twice would merge it.
+std::vector<std::uint16_t> lockVariants(const X11KeyGrab &grab) {
+    std::vector<std::uint16_t> variants;
+    for (std::uint16_t lock : {std::uint16_t{0}, std::uint16_t{XCB_MOD_MASK_LOCK}, grab.numLock,
+                               std::uint16_t(XCB_MOD_MASK_LOCK | grab.numLock)}) {
+        const auto modifiers = static_cast<std::uint16_t>(grab.modifiers | lock);
+        if (std::find(variants.begin(), variants.end(), modifiers) == variants.end()) {
+            variants.push_back(modifiers);
+        }
+    }
+    return variants;
+}
 
 } // namespace
 
-std::optional<std::uint16_t> x11ModifiersFor(Qt::KeyboardModifiers modifiers) {
-    struct Mapping {
-        Qt::KeyboardModifier qt;
-        std::uint16_t x;
-    };
-    constexpr Mapping mappings[] = {{Qt::MetaModifier, XCB_MOD_MASK_4},
-                                    {Qt::AltModifier, XCB_MOD_MASK_1},
-                                    {Qt::ControlModifier, XCB_MOD_MASK_CONTROL},
-                                    {Qt::ShiftModifier, XCB_MOD_MASK_SHIFT}};
-    std::uint16_t mask = 0;
-    for (const Mapping &mapping : mappings) {
-        if (modifiers.testFlag(mapping.qt)) {
-            mask |= mapping.x;
-            modifiers &= ~mapping.qt;
-        }
-    }
-    if (modifiers != Qt::NoModifier) {
-        return std::nullopt;
-    }
-    return mask;
-}
-
 bool grabKeyOnRoots(xcb_connection_t *connection, const std::vector<std::uint32_t> &roots,
-                    std::uint8_t keycode, std::uint16_t modifiers) {
+                    const X11KeyGrab &grab) {
+    const std::vector<std::uint16_t> variants = lockVariants(grab);
     std::vector<xcb_void_cookie_t> cookies;
     for (std::uint32_t root : roots) {
-        for (std::uint16_t lock : lockVariants) {
-            cookies.push_back(xcb_grab_key_checked(connection, 0, root, modifiers | lock, keycode,
+        for (std::uint16_t modifiers : variants) {
+            cookies.push_back(xcb_grab_key_checked(connection, 0, root, modifiers, grab.keycode,
                                                    XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
         }
     }
@@ -54,9 +44,9 @@ bool grabKeyOnRoots(xcb_connection_t *connection, const std::vector<std::uint32_
     }
     std::size_t index = 0;
     for (std::uint32_t root : roots) {
-        for (std::uint16_t lock : lockVariants) {
+        for (std::uint16_t modifiers : variants) {
             if (granted[index++]) {
-                xcb_ungrab_key(connection, keycode, root, modifiers | lock);
+                xcb_ungrab_key(connection, grab.keycode, root, modifiers);
             }
         }
     }
@@ -65,10 +55,10 @@ bool grabKeyOnRoots(xcb_connection_t *connection, const std::vector<std::uint32_
 }
 
 void ungrabKeyOnRoots(xcb_connection_t *connection, const std::vector<std::uint32_t> &roots,
-                      std::uint8_t keycode, std::uint16_t modifiers) {
+                      const X11KeyGrab &grab) {
     for (std::uint32_t root : roots) {
-        for (std::uint16_t lock : lockVariants) {
-            xcb_ungrab_key(connection, keycode, root, modifiers | lock);
+        for (std::uint16_t modifiers : lockVariants(grab)) {
+            xcb_ungrab_key(connection, grab.keycode, root, modifiers);
         }
     }
     xcb_flush(connection);

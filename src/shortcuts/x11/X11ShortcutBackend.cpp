@@ -3,6 +3,7 @@
 #include "logging/LoggingCategories.h"
 #include "shortcuts/x11/X11KeyGrabs.h"
 #include "shortcuts/x11/X11KeyPosition.h"
+#include "shortcuts/x11/X11ModifierMasks.h"
 #include "x11/X11Connection.h"
 
 #include <QGuiApplication>
@@ -12,8 +13,10 @@
 #include <QStringList>
 
 #include <xcb/xcb.h>
+#include <xkbcommon/xkbcommon-x11.h>
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -21,15 +24,18 @@ namespace {
 
 constexpr std::uint8_t grabKeyOpcode = 33;
 constexpr std::uint8_t ungrabKeyOpcode = 34;
-// Lock keys do not change which combination was pressed.
-constexpr std::uint16_t significantModifiers = XCB_MOD_MASK_SHIFT | XCB_MOD_MASK_CONTROL |
-                                               XCB_MOD_MASK_1 | XCB_MOD_MASK_3 | XCB_MOD_MASK_4 |
-                                               XCB_MOD_MASK_5;
+// The keyboard extension's event kinds, in the byte after the type; its C header does not compile
+// as C++.
+constexpr std::uint8_t xkbNewKeyboardNotify = 0;
+constexpr std::uint8_t xkbMapNotify = 1;
 
 struct Grab {
     QString id;
+    QString text;
     std::uint8_t keycode;
-    std::uint16_t modifiers;
+    Qt::KeyboardModifiers modifiers;
+    // What the server holds for it; nothing while the modifier mapping leaves no way to grab it.
+    std::optional<X11KeyGrab> taken;
     // Auto-repeat is not a new press. It shows either as presses without releases (detectable
     // auto-repeat, which Qt turns on), or as a release and a press that carry the same time.
     bool held = false;
@@ -70,13 +76,23 @@ struct X11ShortcutBackend::State {
     std::vector<xcb_window_t> roots;
     QPointer<QCoreApplication> application;
     std::vector<Grab> grabs;
+    X11ModifierMasks masks;
+    // Where the keyboard extension's events start; 0 without the extension.
+    std::uint8_t xkbEventBase = 0;
 
     auto find(const QString &id) {
         return std::find_if(grabs.begin(), grabs.end(), [&](const Grab &g) { return g.id == id; });
     }
-    Grab *find(std::uint8_t keycode, std::uint16_t modifiers) {
+    Grab *find(std::uint8_t keycode, Qt::KeyboardModifiers modifiers) {
         auto it = std::find_if(grabs.begin(), grabs.end(), [&](const Grab &g) {
             return g.keycode == keycode && g.modifiers == modifiers;
+        });
+        return it == grabs.end() ? nullptr : &*it;
+    }
+    Grab *findTaken(std::uint8_t keycode, std::uint16_t state) {
+        const std::uint16_t modifiers = state & masks.significant();
+        auto it = std::find_if(grabs.begin(), grabs.end(), [&](const Grab &g) {
+            return g.taken && g.taken->keycode == keycode && g.taken->modifiers == modifiers;
         });
         return it == grabs.end() ? nullptr : &*it;
     }
@@ -85,13 +101,15 @@ struct X11ShortcutBackend::State {
     }
     bool onPress(const xcb_key_press_event_t &press, QString *pressedId);
     bool onRelease(const xcb_key_release_event_t &release);
+    bool changesKeymap(const xcb_generic_event_t &event) const;
+    void followModifierMapping();
+    void release(Grab &grab);
 };
 
 // Our grabs report to the root window; a key typed into one of our own windows is not ours.
 // True for a press of one of our combinations; `pressedId` is set when it is a new press.
 bool X11ShortcutBackend::State::onPress(const xcb_key_press_event_t &press, QString *pressedId) {
-    Grab *grab =
-        isRoot(press.event) ? find(press.detail, press.state & significantModifiers) : nullptr;
+    Grab *grab = isRoot(press.event) ? findTaken(press.detail, press.state) : nullptr;
     if (grab == nullptr) {
         return false;
     }
@@ -115,6 +133,58 @@ bool X11ShortcutBackend::State::onRelease(const xcb_key_release_event_t &release
     return ours;
 }
 
+// Clients that use the keyboard extension, as Qt does on this connection, get no core notice of a
+// new keyboard (setxkbmap), only the extension's own.
+bool X11ShortcutBackend::State::changesKeymap(const xcb_generic_event_t &event) const {
+    const std::uint8_t type = event.response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        const auto &notice = reinterpret_cast<const xcb_mapping_notify_event_t &>(event);
+        return notice.request != XCB_MAPPING_POINTER;
+    }
+    if (xkbEventBase == 0 || type != xkbEventBase) {
+        return false;
+    }
+    return event.pad0 == xkbNewKeyboardNotify || event.pad0 == xkbMapNotify;
+}
+
+// Takes every grab again with the modifiers as now mapped; the key stays the one first found,
+// since a shortcut names a position and a layout change does not move it.
+void X11ShortcutBackend::State::followModifierMapping() {
+    const std::optional<X11ModifierMasks> now = x11ModifierMasks(connection);
+    if (!now) {
+        qCWarning(lcX11Shortcuts) << "cannot read the modifier mapping; grabs stay as they are";
+        return;
+    }
+    masks = *now;
+    for (Grab &grab : grabs) {
+        const std::optional<std::uint16_t> modifiers = masks.maskFor(grab.modifiers);
+        const std::optional<X11KeyGrab> wanted =
+            modifiers ? std::optional(X11KeyGrab{grab.keycode, *modifiers, masks.numLock})
+                      : std::nullopt;
+        if (grab.taken == wanted) {
+            continue;
+        }
+        release(grab);
+        if (!wanted) {
+            qCWarning(lcX11Shortcuts) << grab.text << "has no modifier in the mapping now";
+        } else if (!grabKeyOnRoots(connection, roots, *wanted)) {
+            qCWarning(lcX11Shortcuts) << grab.text << "is taken by another program now";
+        } else {
+            grab.taken = wanted;
+            qCDebug(lcX11Shortcuts)
+                << "grabbed" << grab.text << "again with modifiers" << *modifiers;
+        }
+    }
+}
+
+void X11ShortcutBackend::State::release(Grab &grab) {
+    if (grab.taken && application) {
+        ungrabKeyOnRoots(connection, roots, *grab.taken);
+    }
+    grab.taken.reset();
+    grab.held = false;
+}
+
 X11ShortcutBackend::X11ShortcutBackend(QObject *parent)
     : GlobalShortcutBackend(parent), d_(std::make_unique<State>()) {
     d_->connection = qtX11Connection();
@@ -123,6 +193,11 @@ X11ShortcutBackend::X11ShortcutBackend(QObject *parent)
     }
     d_->application = QCoreApplication::instance();
     d_->roots = x11RootWindows(d_->connection);
+    if (!xkb_x11_setup_xkb_extension(
+            d_->connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
+            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, &d_->xkbEventBase, nullptr)) {
+        d_->xkbEventBase = 0;
+    }
     d_->application->installNativeEventFilter(this);
 }
 
@@ -131,8 +206,8 @@ X11ShortcutBackend::~X11ShortcutBackend() {
     if (!d_->application) {
         return;
     }
-    for (const Grab &grab : d_->grabs) {
-        ungrabKeyOnRoots(d_->connection, d_->roots, grab.keycode, grab.modifiers);
+    for (Grab &grab : d_->grabs) {
+        d_->release(grab);
     }
     d_->application->removeNativeEventFilter(this);
 }
@@ -143,9 +218,11 @@ bool X11ShortcutBackend::grabKey(const QString &id, const QString &description, 
         return fail(error, QStringLiteral("not connected to an X11 display"));
     }
     const QString text = combinationText(key, modifiers);
-    const auto mask = x11ModifiersFor(modifiers);
+    // The mapping may have changed since the last notice was handled.
+    d_->followModifierMapping();
+    const auto mask = d_->masks.maskFor(modifiers);
     if (!mask) {
-        return fail(error, QStringLiteral("%1: X11 has no fixed modifier for it").arg(text));
+        return fail(error, QStringLiteral("%1: no X11 modifier stands for it").arg(text));
     }
     const auto keycode = x11KeycodeForKey(d_->connection, key, error);
     if (!keycode) {
@@ -153,18 +230,19 @@ bool X11ShortcutBackend::grabKey(const QString &id, const QString &description, 
     }
     // Grabbing again from the same client would succeed and merge both into one grab, which the
     // first release would then end for both.
-    if (const Grab *same = d_->find(*keycode, *mask)) {
+    if (const Grab *same = d_->find(*keycode, modifiers)) {
         if (same->id != id) {
             return fail(error, QStringLiteral("%1 is already in use by this program").arg(text));
         }
         Q_EMIT grabbed(id, text);
         return true;
     }
-    if (!grabKeyOnRoots(d_->connection, d_->roots, *keycode, *mask)) {
+    const X11KeyGrab taken{*keycode, *mask, d_->masks.numLock};
+    if (!grabKeyOnRoots(d_->connection, d_->roots, taken)) {
         return fail(error, QStringLiteral("%1 is already taken by another program").arg(text));
     }
     ungrabKey(id);
-    d_->grabs.push_back({id, *keycode, *mask});
+    d_->grabs.push_back({id, text, *keycode, modifiers, taken});
     qCDebug(lcX11Shortcuts) << "grabbed" << text << "as keycode" << *keycode << "for"
                             << description;
     Q_EMIT grabbed(id, text);
@@ -176,9 +254,7 @@ void X11ShortcutBackend::ungrabKey(const QString &id) {
     if (it == d_->grabs.end()) {
         return;
     }
-    if (d_->application) {
-        ungrabKeyOnRoots(d_->connection, d_->roots, it->keycode, it->modifiers);
-    }
+    d_->release(*it);
     d_->grabs.erase(it);
 }
 
@@ -187,6 +263,11 @@ bool X11ShortcutBackend::nativeEventFilter(const QByteArray &eventType, void *me
         return false;
     }
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
+    // Qt needs the notice as well, so it passes on.
+    if (d_->changesKeymap(*event)) {
+        d_->followModifierMapping();
+        return false;
+    }
     switch (event->response_type & 0x7f) {
     case 0: {
         // Our grabs are checked; this only catches what an unchecked ungrab may still send.
