@@ -11,7 +11,7 @@ VANTEL_BUILD_PACKAGES=(
 )
 # What the end-to-end tests and the headless desktop need.
 VANTEL_DESKTOP_PACKAGES=(
-  xvfb x11-utils x11-xkb-utils xdotool trayer dbus imagemagick python3 python3-dbus python3-gi
+  xvfb x11-utils x11-xkb-utils x11-xserver-utils xdotool trayer dbus imagemagick python3 python3-dbus python3-gi
   qt6-qpa-plugins libqt6dbus6 weston systemd polkitd
 )
 # The real panels, portals and notification servers the end-to-end tests run, each privately.

@@ -238,6 +238,70 @@ TEST_F(X11ShortcutTest, UncheckedGrabErrorsAreSwallowed) {
     EXPECT_TRUE(xcbErrors.isEmpty()) << xcbErrors.join('\n').toStdString();
 }
 
+// Runs an X client against the private display: xmodmap or setxkbmap with their arguments.
+bool onDisplay(const QString &program, const QStringList &arguments) {
+    const QByteArray display = XcbTestEnvironment::server->display();
+    return QProcess::execute(program, QStringList{"-display", display} + arguments) == 0;
+}
+
+struct MappingCase {
+    const char *name;
+    QStringList xmodmap; // expressions, each given with -e
+};
+
+class X11MappingTest : public X11ShortcutTest, public ::testing::WithParamInterface<MappingCase> {
+protected:
+    void TearDown() override { onDisplay("setxkbmap", {"us"}); }
+
+    // The backend learns of a change by an event of its own, and a press before it grabbed again
+    // is lost; so the probe is typed until it comes through. With Num Lock on, only the new grab
+    // can match, whichever key moved.
+    void waitUntilGrabbedAgain() {
+        const qsizetype before = fired.count(probe);
+        const auto arrived = [&] { return fired.count(probe) > before; };
+        for (int attempt = 0; attempt < 40 && !arrived(); ++attempt) {
+            ASSERT_TRUE(xdotool({"key", "Num_Lock", "super+alt+h", "Num_Lock"}));
+            processEventsUntil(arrived, 500);
+        }
+        ASSERT_TRUE(arrived());
+    }
+
+    const QString probe = QStringLiteral("probe");
+};
+
+TEST_P(X11MappingTest, SuperAltFFollowsTheModifierMappingAndTheLayout) {
+    ASSERT_TRUE(grab(toggle, Qt::Key_F));
+    ASSERT_TRUE(grab(probe, Qt::Key_H));
+    ASSERT_TRUE(grab(sentinel, Qt::Key_G));
+    sentinelGrabbed = true;
+    QStringList moves;
+    for (const QString &expression : GetParam().xmodmap) {
+        moves << "-e" << expression;
+    }
+    const std::pair<QString, QStringList> changes[] = {
+        {"xmodmap", moves}, {"setxkbmap", {"de"}}, {"setxkbmap", {"us"}}};
+    int presses = 0;
+    for (const auto &[program, arguments] : changes) {
+        ASSERT_TRUE(arguments.isEmpty() || onDisplay(program, arguments)) << program.toStdString();
+        waitUntilGrabbedAgain();
+        typeThenSentinel({"key", "super+alt+f", "Num_Lock", "super+alt+f", "Num_Lock"});
+        presses += 2;
+        EXPECT_EQ(fired.count(toggle), presses)
+            << (program + ' ' + arguments.join(' ')).toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Mappings, X11MappingTest,
+    ::testing::Values(MappingCase{"LayoutOnly", {}},
+                      MappingCase{"NumLockOnMod3", {"clear mod2", "add mod3 = Num_Lock"}},
+                      MappingCase{"SuperOnMod3", {"clear mod4", "add mod3 = Super_L Super_R"}},
+                      MappingCase{"SuperOnMod5NumLockOnMod3",
+                                  {"clear mod2", "clear mod4", "add mod3 = Num_Lock",
+                                   "add mod5 = Super_L Super_R"}},
+                      MappingCase{"AltOnMod3", {"clear mod1", "add mod3 = Alt_L Alt_R"}}),
+    [](const auto &testInfo) { return std::string(testInfo.param.name); });
+
 // The whole road: the hot key over the display's backend, one press, one run, released after.
 TEST_F(X11ShortcutTest, HotKeyRunsOncePerPressUntilUnregistered) {
     GlobalHotKey hotKey(*backend);
