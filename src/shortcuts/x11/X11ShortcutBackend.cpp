@@ -3,6 +3,7 @@
 #include "logging/LoggingCategories.h"
 #include "shortcuts/x11/X11KeyGrabs.h"
 #include "shortcuts/x11/X11KeyPosition.h"
+#include "shortcuts/x11/X11KeymapNotices.h"
 #include "shortcuts/x11/X11ModifierMasks.h"
 #include "x11/X11Connection.h"
 
@@ -13,7 +14,6 @@
 #include <QStringList>
 
 #include <xcb/xcb.h>
-#include <xkbcommon/xkbcommon-x11.h>
 
 #include <algorithm>
 #include <optional>
@@ -24,10 +24,6 @@ namespace {
 
 constexpr std::uint8_t grabKeyOpcode = 33;
 constexpr std::uint8_t ungrabKeyOpcode = 34;
-// The keyboard extension's event kinds, in the byte after the type; its C header does not compile
-// as C++.
-constexpr std::uint8_t xkbNewKeyboardNotify = 0;
-constexpr std::uint8_t xkbMapNotify = 1;
 
 struct Grab {
     QString id;
@@ -77,8 +73,7 @@ struct X11ShortcutBackend::State {
     QPointer<QCoreApplication> application;
     std::vector<Grab> grabs;
     X11ModifierMasks masks;
-    // Where the keyboard extension's events start; 0 without the extension.
-    std::uint8_t xkbEventBase = 0;
+    std::optional<X11KeymapNotices> keymapNotices;
 
     auto find(const QString &id) {
         return std::find_if(grabs.begin(), grabs.end(), [&](const Grab &g) { return g.id == id; });
@@ -101,7 +96,6 @@ struct X11ShortcutBackend::State {
     }
     bool onPress(const xcb_key_press_event_t &press, QString *pressedId);
     bool onRelease(const xcb_key_release_event_t &release);
-    bool changesKeymap(const xcb_generic_event_t &event) const;
     void followModifierMapping();
     void release(Grab &grab);
 };
@@ -131,20 +125,6 @@ bool X11ShortcutBackend::State::onRelease(const xcb_key_release_event_t &release
         }
     }
     return ours;
-}
-
-// Clients that use the keyboard extension, as Qt does on this connection, get no core notice of a
-// new keyboard (setxkbmap), only the extension's own.
-bool X11ShortcutBackend::State::changesKeymap(const xcb_generic_event_t &event) const {
-    const std::uint8_t type = event.response_type & 0x7f;
-    if (type == XCB_MAPPING_NOTIFY) {
-        const auto &notice = reinterpret_cast<const xcb_mapping_notify_event_t &>(event);
-        return notice.request != XCB_MAPPING_POINTER;
-    }
-    if (xkbEventBase == 0 || type != xkbEventBase) {
-        return false;
-    }
-    return event.pad0 == xkbNewKeyboardNotify || event.pad0 == xkbMapNotify;
 }
 
 // Takes every grab again with the modifiers as now mapped; the key stays the one first found,
@@ -193,11 +173,7 @@ X11ShortcutBackend::X11ShortcutBackend(QObject *parent)
     }
     d_->application = QCoreApplication::instance();
     d_->roots = x11RootWindows(d_->connection);
-    if (!xkb_x11_setup_xkb_extension(
-            d_->connection, XKB_X11_MIN_MAJOR_XKB_VERSION, XKB_X11_MIN_MINOR_XKB_VERSION,
-            XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr, nullptr, &d_->xkbEventBase, nullptr)) {
-        d_->xkbEventBase = 0;
-    }
+    d_->keymapNotices.emplace(d_->connection);
     d_->application->installNativeEventFilter(this);
 }
 
@@ -264,7 +240,7 @@ bool X11ShortcutBackend::nativeEventFilter(const QByteArray &eventType, void *me
     }
     const auto *event = static_cast<const xcb_generic_event_t *>(message);
     // Qt needs the notice as well, so it passes on.
-    if (d_->changesKeymap(*event)) {
+    if (d_->keymapNotices->announcesChange(event)) {
         d_->followModifierMapping();
         return false;
     }
