@@ -2,6 +2,7 @@
 
 #include "desktop/AboutPanel.h"
 #include "keyboards/KeyboardModes.h"
+#include "shortcuts/GlobalHotKey.h"
 
 #include <QFontDatabase>
 
@@ -13,11 +14,19 @@ QString versionLine(const BundleInfo &bundle) {
     return line;
 }
 
-const QString credits = QStringLiteral(
-    "Vantel lets you quickly switch how your function keys behave.\n\n"
-    "Choose Standard F1–F12 (send F1, F2, etc. to apps), or Hardware Keys (control brightness "
-    "and volume).\n\n"
-    "Click the menu bar icon to toggle, or press ⌘⌥F. Right-click the icon for options.");
+// Names the keys the desktop actually bound, as the tooltip does; where none are, the command a
+// desktop's own shortcut settings can run.
+QString credits(const QString &hotKey) {
+    const QString toggle =
+        hotKey.isEmpty()
+            ? QStringLiteral("or give \"vantel --toggle\" a shortcut in your desktop's settings")
+            : QStringLiteral("or press ") + hotKey;
+    return QStringLiteral("Vantel lets you quickly switch how your function keys behave.\n\n"
+                          "Choose Standard F1–F12 (send F1, F2, etc. to apps), or Hardware Keys "
+                          "(control brightness and volume).\n\n"
+                          "Click the menu bar icon to toggle, ") +
+           toggle + QStringLiteral(". Right-click the icon for options.");
+}
 
 QString unswitchableLine(const KeyboardReport &report) {
     if (report.unswitchable.isEmpty())
@@ -58,7 +67,7 @@ void AppDelegate::showAbout() {
     options.applicationVersion = versionLine(services_.bundle);
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setPointSizeF(12.0);
-    options.credits = credits;
+    options.credits = credits(services_.hotKey.shortcut());
     options.creditsFont = font;
     options.keyboards = keyboardLine(services_.keyboards.report());
     services_.aboutPanel.orderFront(options);

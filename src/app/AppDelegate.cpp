@@ -148,7 +148,8 @@ StatusMenu::Remember AppDelegate::rememberEntry() {
 }
 
 std::unique_ptr<QMenu> AppDelegate::panelMenu(bool fnState) {
-    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(fnState, menuActions(), rememberEntry());
+    std::unique_ptr<QMenu> menu =
+        StatusMenu::buildMenu(fnState, menuActions(), rememberEntry(), services_.hotKey.shortcut());
     QMenu *shown = menu.get();
     // The panel keeps this menu and shows it again and again: read the preference at each
     // opening, twice as for a menu the program pops up, the second time at the last moment.
@@ -156,6 +157,7 @@ std::unique_ptr<QMenu> AppDelegate::panelMenu(bool fnState) {
         StatusMenu::updateMenuTitles(*shown, toggler_.readFnState());
         StatusMenu::updateMenuTitles(*shown, toggler_.readFnState());
         StatusMenu::updateRememberEntry(*shown, rememberEntry());
+        StatusMenu::updateHotKey(*shown, services_.hotKey.shortcut());
     });
     return menu;
 }
@@ -168,8 +170,8 @@ void AppDelegate::statusItemClicked(Click click) {
 }
 
 void AppDelegate::showMenu() {
-    std::unique_ptr<QMenu> menu =
-        StatusMenu::buildMenu(toggler_.readFnState(), menuActions(), rememberEntry());
+    std::unique_ptr<QMenu> menu = StatusMenu::buildMenu(
+        toggler_.readFnState(), menuActions(), rememberEntry(), services_.hotKey.shortcut());
     // Read again so that the titles show the preference at the last moment before display.
     StatusMenu::updateMenuTitles(*menu, toggler_.readFnState());
     if (StatusButton *statusButton = button())

@@ -30,9 +30,15 @@ void showRemember(QAction &entry, QAction &hint, const StatusMenu::Remember &rem
     hint.setVisible(!remember.unavailable.isEmpty());
 }
 
-// Command is Super (Meta) and Option is Alt: the same keys as the global hot key.
-const QKeySequence switchShortcut(Qt::META | Qt::ALT | Qt::Key_F);
-const QKeySequence quitShortcut(Qt::META | Qt::Key_Q);
+// The keys the desktop bound the switch to, as a hint Qt can draw: X11 names Super where Qt
+// says Meta. A description Qt cannot read as one key combination (some desktops answer with a
+// sentence) gives no hint; the tooltip still names it.
+QKeySequence switchHint(const QString &hotKey) {
+    QString portable = hotKey;
+    portable.replace(QStringLiteral("Super"), QStringLiteral("Meta"));
+    const QKeySequence keys = QKeySequence::fromString(portable, QKeySequence::PortableText);
+    return keys.count() == 1 && keys[0].key() != Qt::Key_unknown ? keys : QKeySequence();
+}
 
 void addEntry(QMenu &menu, const QString &title, const std::function<void()> &action,
               const QKeySequence &shortcut = {}) {
@@ -41,20 +47,19 @@ void addEntry(QMenu &menu, const QString &title, const std::function<void()> &ac
         if (action)
             action();
     });
-    if (!shortcut.isEmpty()) {
-        entry->setShortcut(shortcut);
-        entry->setShortcutVisibleInContextMenu(true);
-    }
+    entry->setShortcut(shortcut);
+    entry->setShortcutVisibleInContextMenu(!shortcut.isEmpty());
 }
 } // namespace
 
 namespace StatusMenu {
 
-std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions, const Remember &remember) {
+std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions, const Remember &remember,
+                                 const QString &hotKey) {
     auto menu = std::make_unique<QMenu>();
     QAction *label = menu->addAction(modeLabel(fnState));
     label->setEnabled(false);
-    addEntry(*menu, switchTitle(fnState), actions.toggle, switchShortcut);
+    addEntry(*menu, switchTitle(fnState), actions.toggle, switchHint(hotKey));
     QAction *entry = menu->addAction(QString());
     entry->setObjectName(rememberName);
     entry->setCheckable(true);
@@ -69,7 +74,7 @@ std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions, const Rem
     menu->addSeparator();
     addEntry(*menu, QStringLiteral("About Vantel…"), actions.about);
     menu->addSeparator();
-    addEntry(*menu, QStringLiteral("Quit"), actions.quit, quitShortcut);
+    addEntry(*menu, QStringLiteral("Quit"), actions.quit, QKeySequence(QKeySequence::Quit));
     return menu;
 }
 
@@ -79,6 +84,14 @@ void updateMenuTitles(QMenu &menu, bool fnState) {
         entries[0]->setText(modeLabel(fnState));
     if (entries.size() > 1)
         entries[1]->setText(switchTitle(fnState));
+}
+
+void updateHotKey(QMenu &menu, const QString &hotKey) {
+    const QList<QAction *> entries = menu.actions();
+    if (entries.size() > 1) {
+        entries[1]->setShortcut(switchHint(hotKey));
+        entries[1]->setShortcutVisibleInContextMenu(!entries[1]->shortcut().isEmpty());
+    }
 }
 
 void updateRememberEntry(QMenu &menu, const Remember &remember) {

@@ -29,12 +29,15 @@ struct Remember {
     QString unavailable;
 };
 
-// A new menu for `fnState`.
+// A new menu for `fnState`. `hotKey` names the keys the desktop bound the switch to, as the
+// tooltip shows them; the switch shows them as its hint, and none while nothing is bound.
 std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions,
-                                 const Remember &remember = {});
+                                 const Remember &remember = {}, const QString &hotKey = {});
 // Rewrites the mode label (first entry) and the switch (second entry) for `fnState`; entries
 // are found by position, and missing ones are left alone.
 void updateMenuTitles(QMenu &menu, bool fnState);
+// Rewrites the switch's hint for keys bound (or taken back) since the menu was made.
+void updateHotKey(QMenu &menu, const QString &hotKey);
 // Rewrites the memory entry and its hint for a menu shown again; missing ones are left alone.
 void updateRememberEntry(QMenu &menu, const Remember &remember);
 

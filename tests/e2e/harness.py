@@ -45,7 +45,7 @@ def main_entries(entries, label):
 CREDITS = ('Vantel lets you quickly switch how your function keys behave.\n\n'
            'Choose Standard F1–F12 (send F1, F2, etc. to apps), or Hardware Keys (control '
            'brightness and volume).\n\n'
-           'Click the menu bar icon to toggle, or press ⌘⌥F. Right-click the icon for options.')
+           'Click the menu bar icon to toggle, or press Super+Alt+F. Right-click the icon for options.')
 # How long a "slow" flip takes at least: long enough to watch the spin and to click again.
 SLOW_FLIP = 0.8
 SANITIZER_MARKS = ('ERROR: AddressSanitizer', 'runtime error:', 'ERROR: LeakSanitizer')
@@ -225,7 +225,7 @@ class DesktopTest(unittest.TestCase):
         enabled = [i.has_state(8) for i in items]
         self.assertEqual([False, True, True], [enabled[0], enabled[1], enabled[3]])
         self.assertEqual('Meta+Alt+F', items[1].key_binding())
-        self.assertEqual('Meta+Q', items[5].key_binding())
+        self.assertEqual('Ctrl+Q', items[5].key_binding())
         return items
 
     def close_menu(self, reader, app):
