@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // One reading of the fn state against spawning /bin/true through the same runner: the ratio is
 // what the preference tool and the output handling add on top of a bare process launch.
 #include "RatioReporter.h"

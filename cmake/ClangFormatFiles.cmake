@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # Run as a script by the format targets:
 #   cmake -DMODE=format|check -DCLANG_FORMAT=... -DGIT=... -DSOURCE_DIR=... -P ClangFormatFiles.cmake
 # The files are the C++ sources and headers git tracks; outside a git checkout, every one under

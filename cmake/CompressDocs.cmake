@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # Runs inside CPack once the package's files are staged: Debian wants manual pages and the
 # changelog compressed, reproducibly (no name or time stamp in the gzip header).
 file(GLOB_RECURSE staged LIST_DIRECTORIES false "${CPACK_TEMPORARY_DIRECTORY}/*")

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # Writes one header and one source that declare and define Qt logging categories, so that every
 # category exists exactly once and any target can log under any of them by linking the library.
 #

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # The Debian package: `scripts/package`, or `cpack --config build/CPackConfig.cmake`. Included
 # last, after every install rule, so that the component list is complete.
 set(VANTEL_PACKAGE_VERSION "${PROJECT_VERSION}" CACHE STRING "Version of the Debian package")

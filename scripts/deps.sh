@@ -1,8 +1,10 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # Sourced by scripts/test and scripts/run: installs whatever Debian packages are missing.
 # Quick when everything is present: dpkg is asked first, apt-get only for what is absent.
 
 VANTEL_BUILD_PACKAGES=(
-  cmake ninja-build g++ pkg-config clang-format
+  cmake ninja-build g++ pkg-config clang-format reuse
   qt6-base-dev libgl-dev libplist-dev libxcb1-dev libxkbcommon-dev libxkbcommon-x11-dev
   qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // The yardstick for the application benchmark: the least a Qt program does to put one drawn
 // icon in the tray. Vantel's start-up time and memory are compared with this program's.
 //

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Prints the program's own flip script, so that the benchmark times exactly what a toggle runs.
 
 #include "fnkey/FnKeyToggler.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The application benchmark: measures the running program in a private desktop and prints each
 figure as a ratio against its yardstick, all measured in one run.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The focus benchmark: on an X11 desktop of our own (Xvfb with openbox, the end-to-end tests'
 notifier host, notification server and polkit authority, the keyboard service on a fake sysfs
 tree), the time from asking the window manager to activate a window to the keyboard's attribute

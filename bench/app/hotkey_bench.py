@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The hot-key benchmark: on a Wayland desktop of our own (headless Weston, the end-to-end
 tests' notifier host, notification server and desktop portal), the time from a portal's
 Activated signal to the "Function Keys toggled" notification, against the time from a click

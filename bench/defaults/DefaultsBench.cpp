@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // A reading of the fn state through the tool against /bin/true, both as whole processes
 // (spawn, run, wait). The goal is a ratio of at most 2: the program starts the tool for every
 // question about the fn state.

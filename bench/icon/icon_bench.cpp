@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // One spinning frame, as the controller makes it on every tick (the image at 1x and at 2x),
 // against the least that plain QPainter calls need for the same primitives. The ratio is what
 // the symbol lookup, the fallbacks and the drawing helpers cost on top.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // One switch through the keyboard service (a bus round trip, the polkit check against the test
 // authority, a scan and the write) against a bare round trip to the service (Peer.Ping), with
 // writing the attribute directly beside them. The switch should cost a few round trips: the

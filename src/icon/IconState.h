@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Which picture the status icon shows. Bit 0 of the ordinal is the fn state the frame shows,

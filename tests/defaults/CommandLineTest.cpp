@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Golden command lines: what each one prints, on which stream, and how it exits.
 #include "ToolProcess.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Writers racing one another and writers killed mid-write: no update is lost and the file is
 // always whole.
 #include "Store.h"

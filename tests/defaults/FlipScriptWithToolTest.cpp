@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // The program's own flip script, run by the real login shell against this tool, and the
 // switcher reading what it wrote.
 #include "Domain.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Random mutations of property lists through the store's parse-and-print path: whatever the
 // bytes, parsing either refuses or yields a tree within the limits that prints, serialises and
 // reads back. Seeded and bounded, so every run checks the same inputs.

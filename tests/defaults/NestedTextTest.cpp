@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // What `defaults read` prints of a dictionary reads back as the very same strings.
 #include "NestedText.h"
 #include "ToolProcess.h"

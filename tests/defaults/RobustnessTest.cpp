@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Damaged, hostile and oversized files, and a disk that fills up: the tool reports the problem,
 // never crashes, and never changes a byte of what it could not read.
 #include "ToolProcess.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // The store's building blocks, checked in-process against known answers.
 #include "Store.h"
 #include "Domain.h"

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # Installs the defaults component into scratch DESTDIRs: someone else's /usr/bin/defaults must
 # survive unless the install is forced, and our own may be replaced freely.
 set -u

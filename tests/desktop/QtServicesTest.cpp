@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #include "desktop/AboutWindow.h"
 #include "runtime/DisplayCheck.h"
 #include "runtime/TerminationSignals.h"

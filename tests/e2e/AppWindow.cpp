@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // A window of an application of the tests' choosing, for the end-to-end tests that move the
 // focus between applications:
 //

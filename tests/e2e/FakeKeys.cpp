@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Real key presses on a KWin Wayland session, for the end-to-end tests:
 //
 //   e2e_fakekeys CODE...   press the evdev key codes in order, then release them in reverse

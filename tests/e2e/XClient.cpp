@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Another X client, for the end-to-end tests:
 //
 //   e2e_xclient grab           grab Super+Alt+F, also with CapsLock and NumLock held

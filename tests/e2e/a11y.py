@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """Reads a Qt program's windows and menus through its accessibility objects, as a screen reader
 would. The program publishes them on the private session bus (see services.py accessibility)."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """A private desktop for the end-to-end tests, the headless run and the benchmarks.
 
 Everything lives under one temporary directory: HOME, XDG_CONFIG_HOME (where the preference tool

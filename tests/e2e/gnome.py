@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """GNOME Shell 43 run headless as a Wayland compositor, with Vantel's extension turned on.
 
 The shell runs on a private session bus that starts only dconf (its settings) and the shell's

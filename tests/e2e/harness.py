@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The base of every end-to-end test: one private desktop per test class, one program per test."""
 
 import itertools

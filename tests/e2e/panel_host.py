@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """What the tests need to look at the icon the way real panels do.
 
     panel_host.py portal LOG SCHEME   owns org.freedesktop.portal.Desktop with a Settings

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """KDE Plasma 5.27's own programs on the private desktop: plasmashell's panel on the X server, or
 KWin headless with the desktop portal and KDE's portal backend.
 

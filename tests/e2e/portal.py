@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """A desktop portal with global shortcuts, for tests, on a private session bus.
 
     portal.py [--no-shortcuts] [--bind-on-create]

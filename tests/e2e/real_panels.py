@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The real panels, portal and notification server Debian ships, each run privately for a test.
 
 RealDesktop is a private desktop (X server, session bus, HOME) whose bus starts on demand only

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """Stand-in desktop services that run on a private session bus.
 
     services.py notifications LOG   owns org.freedesktop.Notifications, logs every Notify call

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """sway with waybar as its bar and tray, run headless by an unprivileged user.
 
 sway refuses to run as root, and the tests run as root in CI: every process of this desktop runs

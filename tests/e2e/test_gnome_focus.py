@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """On GNOME Shell the application in front comes from Vantel's extension: the mode remembered for
 an application comes back when its window comes to the front, the default when another's does,
 and a click while it is in front becomes its new rule. The keyboard is the keyboard service's,

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """Super+Alt+F from anywhere on the private X server, and sharing it with other clients."""
 
 import os

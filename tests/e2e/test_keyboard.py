@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The switch reaches the keyboard: the program asks the keyboard service, run on the private
 session bus against a fake sysfs tree, to follow the preference."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The mode remembered per application on KDE Plasma's Wayland session: KWin runs the program's
 script, and the keyboard (the service on the private bus with a fake sysfs) follows the window
 KWin brings to the front."""

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """Starting without a display, without a tray, before the panel, twice; the panel restarting."""
 
 import time

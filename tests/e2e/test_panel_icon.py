@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The icon on every panel: the menu through a notifier host's dbusmenu, legible colours on dark
 and light trays, the menu placed where it fits at every screen edge, clicks acting on release,
 and a login profile that talks."""

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """KDE Plasma 5.27's own programs: plasmashell's system tray on the X server, and the hot key
 through the desktop portal on KWin."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The program under a StatusNotifierItem host of the tests' own: icon, tooltip, clicks, menu,
 About and Quit."""
 

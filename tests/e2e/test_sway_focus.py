@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """On sway the application in front is the compositor's active window: a rule for one of two
 windows applies as the focus moves between them, the keyboard and the icon follow, and a click
 while the ruled window is in front updates its rule."""

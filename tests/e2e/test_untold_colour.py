@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """Where nothing tells the icon's colour (no tray colours, no desktop scheme, no preference), the
 icon stands out on a black panel and on a white one alike."""
 

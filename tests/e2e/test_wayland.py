@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """Wayland: the platform choice, the hot key through the desktop portal, and `vantel --toggle`."""
 
 import os

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The mode follows the application in front on X11: openbox, a real window manager, says which
 window is active; two windows of different applications take turns, one of them with a rule, and
 the fake keyboard (the service on the private bus with a fake sysfs tree) follows."""

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The program in an XEmbed tray (trayer), clicked and hovered with the pointer."""
 
 import time

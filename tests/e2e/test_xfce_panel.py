@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The program on Xfce's own panel, with the desktop portal and dunst Debian ship: the panel's
 menu for the item, clicks, the Ctrl+click menu and a legible icon in every colour case."""
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """A headless Wayland compositor and a desktop portal of the tests' own, for the private desktop."""
 
 import json

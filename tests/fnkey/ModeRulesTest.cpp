@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // The rules per application against a real store: every change is one locked edit.
 #include "fnkey/ModeRules.h"
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # The format targets' script on a scratch repository: the check names exactly the tracked files
 # that differ and fails, rewriting fixes them, and untracked files are left alone.
 set -euo pipefail

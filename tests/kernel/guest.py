@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """A Debian 12 guest under qemu, for the tests that need a real kernel, udev, systemd and logind.
 
 The image comes from build-guest (cached); each test class boots its own copy-on-write layer

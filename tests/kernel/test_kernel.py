@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The package on a real kernel: Debian 12 in qemu, keyboards served by the kernel's own drivers.
 
 Every keyboard here is one the guest kernel's drivers serve: an Apple aluminium keyboard

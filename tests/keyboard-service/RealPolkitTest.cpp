@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // The service against the polkit daemon Debian ships, not the tests' stand-in: the project's own
 // policy file decides, with a rule of the test's, for callers running as other users.
 #include "ServiceFixture.h"

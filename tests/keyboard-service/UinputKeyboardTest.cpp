@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // The kernel's side of Fn+Esc, where the machine lets a test make a keyboard of its own: the
 // service reads the key from a real input device, not from a stand-in stream.
 #include "ServiceFixture.h"

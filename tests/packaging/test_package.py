@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The Debian package on this machine: made, checked, installed, used, upgraded and purged.
 
 Runs as root, alone and after the rest of the suite, because it installs files that other tests

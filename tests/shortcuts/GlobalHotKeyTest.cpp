@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #include "shortcuts/GlobalHotKey.h"
 #include "shortcuts/ShortcutBackends.h"
 #include "shortcuts/none/NoShortcutBackend.h"

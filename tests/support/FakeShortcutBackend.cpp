@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #include "support/FakeShortcutBackend.h"
 
 bool FakeShortcutBackend::grabKey(const QString &id, const QString &description, Qt::Key key,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Writes the application icon into a hicolor theme tree: one PNG per usual size and an SVG.
 #include "AppIcon.h"
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # The program runs /usr/bin/defaults, so the tool goes exactly there whatever the prefix. Other
 # packages ship an unrelated program under that name; it is only replaced when asked.
 option(VANTEL_FORCE_DEFAULTS_INSTALL

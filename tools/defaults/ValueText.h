@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Inside the store only: how stored nodes turn into text and values into nodes.

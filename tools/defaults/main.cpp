@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // The command-line front of the preference store. Kept free of Qt so that a read costs little
 // more than starting a process: the program runs it on every question about the fn state.
 #include "Cli.h"

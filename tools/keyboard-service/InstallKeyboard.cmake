@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 # Component `keyboard`: the service, its tool and everything the system needs to start, allow and
 # re-apply it. The system paths are where Debian's dbus, systemd, polkit and udev look, whatever
 # the prefix; packagers may point them elsewhere.

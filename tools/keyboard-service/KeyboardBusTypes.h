@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The service's names on the bus and the one structured type it sends, shared by the service,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // vantel-keyboard: shows and changes the fn mode of the keyboards through the keyboard service,
 // so that polkit decides who may change it.
 #include "keyboard-service/InputMask.h"

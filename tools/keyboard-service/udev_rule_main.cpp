@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // vantel-keyboard-udev-rule TEMPLATE RULE: writes the udev rule, its match lines made from the
 // driver table. Run at build time, so that no driver of the table is left out of the rule.
 #include "keyboard-service/UdevRule.h"

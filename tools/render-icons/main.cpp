@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Writes every picture the running program can show, untinted, as PNG files: the two steady
 // states and the first thirty spin frames of each working state, at 1x and 2x.
 #include "icon/IconDrawing.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 /* exported init */
 // Tells Vantel which application is in front: the shell offers programs no way to ask, so the
 // shell reports it itself, on every change and again whenever Vantel (re)appears on the bus.

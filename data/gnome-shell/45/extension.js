@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 // Tells Vantel which application is in front: the shell offers programs no way to ask, so the
 // shell reports it itself, on every change and again whenever Vantel (re)appears on the bus.
 // The same as the build for GNOME 43 and 44, in the module form the shell loads from 45 on.

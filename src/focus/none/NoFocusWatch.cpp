@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #include "focus/none/NoFocusWatch.h"
 
 NoFocusWatch::NoFocusWatch(QString reason, QObject *parent)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #include "focus/x11/X11FocusWatch.h"
 
 #include "focus/x11/X11WindowIdentity.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #include "shortcuts/none/NoShortcutBackend.h"
 
 bool NoShortcutBackend::grabKey(const QString &, const QString &, Qt::Key, Qt::KeyboardModifiers,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #include "shortcuts/x11/X11ModifierMasks.h"
 
 #include <xcb/xcb.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Vantel developers
+// SPDX-License-Identifier: MIT
 #include "tray/colours/PanelColors.h"
 
 #include "logging/LoggingCategories.h"

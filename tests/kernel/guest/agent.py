@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """The tests' hands inside the guest.
 
     agent.py /dev/ttyS1    as root, from a unit at boot: answers the host on the serial port

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """Keyboards that the guest kernel's own drivers serve, made through uhid and uinput.
 
 An Apple aluminium keyboard (USB 05AC:0220) binds to hid-apple, a ThinkPad Compact Bluetooth

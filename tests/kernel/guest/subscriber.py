@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
 """Subscribes to the keyboard service as the program does, and stays on the bus until killed."""
 
 import signal
