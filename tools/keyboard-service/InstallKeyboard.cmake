@@ -17,6 +17,8 @@ set(VANTEL_KEYBOARD_SERVICE_PATH ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vantel/vantel-
 
 # Both units run the service in the same sandbox.
 file(READ ${CMAKE_CURRENT_SOURCE_DIR}/data/vantel-keyboard-sandbox.conf VANTEL_KEYBOARD_SANDBOX)
+# Its licence header is the unit's own already.
+string(REGEX REPLACE "# SPDX-[^\n]*\n" "" VANTEL_KEYBOARD_SANDBOX "${VANTEL_KEYBOARD_SANDBOX}")
 string(STRIP "${VANTEL_KEYBOARD_SANDBOX}" VANTEL_KEYBOARD_SANDBOX)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/data/vantel-keyboard-sandbox.conf)
 
