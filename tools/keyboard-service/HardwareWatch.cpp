@@ -190,21 +190,9 @@ int HardwareWatch::openDevice(const QString &name, QString &why) const {
         why = fd < 0 ? QString::fromLocal8Bit(strerror(errno)) : QString();
         return fd;
     }
-    const std::optional<dev_t> number = keyboards_.deviceNumber(name);
-    if (!number) {
-        why = QStringLiteral("the kernel lists no device number for it");
-        return -1;
-    }
-    const EventDevice device = openEventDevice(path, *number);
-    if (device.fd < 0) {
+    const EventDevice device = openFnEscDevice(keyboards_, options_.inputDirectory, name);
+    if (device.fd < 0)
         why = path + QStringLiteral(": ") + device.failure;
-        return -1;
-    }
-    if (const std::optional<QString> failed = maskToFnEsc(device.fd)) {
-        ::close(device.fd);
-        why = path + QStringLiteral(": ") + *failed;
-        return -1;
-    }
     return device.fd;
 }
 

@@ -73,21 +73,31 @@ std::optional<QString> maskToFnEsc(int fd) {
     return setMask(fd, EV_KEY, keys.data(), sizeof keys);
 }
 
+EventDevice openFnEscDevice(const SysfsKeyboards &keyboards, const QString &inputDirectory,
+                            const QString &name) {
+    const std::optional<dev_t> number = keyboards.deviceNumber(name);
+    if (!number)
+        return {-1, QStringLiteral("the kernel lists no device number for it"), 0};
+    EventDevice device = openEventDevice(inputDirectory + QLatin1Char('/') + name, *number);
+    if (device.fd < 0)
+        return device;
+    if (std::optional<QString> failed = maskToFnEsc(device.fd)) {
+        ::close(device.fd);
+        return {-1, *failed, 0};
+    }
+    return device;
+}
+
 QStringList unwatchedFnEscDevices(const SysfsKeyboards &keyboards, const QString &inputDirectory) {
     QStringList lines;
     for (const QString &name : keyboards.fnEscDevices()) {
-        const QString path = inputDirectory + QLatin1Char('/') + name;
-        const std::optional<dev_t> number = keyboards.deviceNumber(name);
-        EventDevice device = number ? openEventDevice(path, *number)
-                                    : EventDevice{-1, QStringLiteral("no device number"), 0};
+        const EventDevice device = openFnEscDevice(keyboards, inputDirectory, name);
         if (device.openError == EACCES || device.openError == EPERM)
             continue;
         const Descriptor opened{device.fd};
-        if (opened.fd >= 0)
-            device.failure = maskToFnEsc(opened.fd).value_or(QString());
         if (!device.failure.isEmpty())
             lines.append(QStringLiteral("Fn+Esc on %1 is not watched by the service: %2")
-                             .arg(path, device.failure));
+                             .arg(inputDirectory + QLatin1Char('/') + name, device.failure));
     }
     return lines;
 }

@@ -27,6 +27,11 @@ EventDevice openEventDevice(const QString &path, dev_t expected);
 // Nothing on success, otherwise why not (a device that is none, or a kernel without the mask).
 std::optional<QString> maskToFnEsc(int fd);
 
+// The keyboard `name` of the input directory opened as the service reads it: its own node
+// (openEventDevice) with the mask set (maskToFnEsc), or why not.
+EventDevice openFnEscDevice(const SysfsKeyboards &keyboards, const QString &inputDirectory,
+                            const QString &name);
+
 // One line for each keyboard that sends Fn+Esc whose device this process may open but the service
 // would not watch (a wrong node, or no mask to be had), saying why. Those it may not open are
 // left out: their fate is only known to root.
