@@ -30,10 +30,22 @@ VANTEL_PACKAGING_PACKAGES=(
   dpkg-dev fakeroot lintian appstream desktop-file-utils
 )
 
+# What the Debian 13 root adds to the lists above: the compiler's cache its builds keep.
+VANTEL_DEBIAN13_PACKAGES=(
+  ccache
+)
+
 # What the kernel tests need to make and boot their Debian guest.
 VANTEL_GUEST_PACKAGES=(
   qemu-system-x86 qemu-utils debootstrap e2fsprogs
 )
+
+# The Debian archive this machine installs from, for the roots that debootstrap makes.
+vantel_debian_mirror() {
+  local mirror=${VANTEL_DEBIAN_MIRROR:-$(sed -n 's/^URIs: *\(http[^ ]*\/debian\)$/\1/p' \
+    /etc/apt/sources.list.d/debian.sources 2>/dev/null | head -1)}
+  echo "${mirror:-http://deb.debian.org/debian}"
+}
 
 vantel_install_missing() {
   local missing=() pkg

@@ -1,6 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The Vantel developers
 # SPDX-License-Identifier: MIT
-"""GNOME Shell 43 run headless as a Wayland compositor, with Vantel's extension turned on.
+"""GNOME Shell (43 on Debian 12, 48 on Debian 13) run headless as a Wayland compositor, with
+Vantel's extension for that shell turned on.
 
 The shell runs on a private session bus that starts only dconf (its settings) and the shell's
 notification server, and reaches a private system bus of its own: where the machine has seats
@@ -18,8 +19,24 @@ import desktop
 from desktop import BUS_CONFIG, wait_until
 from wayland import accepts
 
-SOURCE = os.path.normpath(os.path.join(desktop.HERE, '..', '..', 'data', 'gnome-shell', '43'))
-EXTENSION = 'focus@vantel.org'
+
+
+def shell_version():
+    """The installed shell's major version, or None without a shell."""
+    try:
+        found = subprocess.run(['gnome-shell', '--version'], capture_output=True, text=True,
+                               check=False)
+    except OSError:
+        return None
+    words = found.stdout.split()
+    return int(words[-1].split('.')[0]) if words and words[-1][:1].isdigit() else None
+
+
+# Shells from 45 on load extensions as modules, a build of their own.
+MODULES = (shell_version() or 0) >= 45
+SOURCE = os.path.normpath(os.path.join(desktop.HERE, '..', '..', 'data', 'gnome-shell',
+                                       '45' if MODULES else '43'))
+EXTENSION = 'focus-45@vantel.org' if MODULES else 'focus@vantel.org'
 SERVICE_FILES = ['/usr/share/dbus-1/services/ca.desrt.dconf.service',
                  '/usr/share/dbus-1/services/org.gnome.Shell.Notifications.service']
 SOCKET = 'wayland-gnome'

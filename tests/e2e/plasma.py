@@ -22,11 +22,14 @@ SERVICE_FILES = '/usr/share/dbus-1/services'
 KWIN = '/usr/bin/kwin_wayland'
 PORTAL = '/usr/libexec/xdg-desktop-portal'
 PORTAL_KDE = '/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde'
+# Plasma 6 renamed its module daemon with its frameworks' major version.
+VERSION = 6 if os.access('/usr/bin/kded6', os.X_OK) else 5
+KDED = f'kded{VERSION}'
 
 
 def installed():
     """What of Plasma is missing here, as a reason to skip; None when everything is."""
-    for program in (KWIN, PORTAL, PORTAL_KDE, '/usr/bin/plasmashell', '/usr/bin/kded5'):
+    for program in (KWIN, PORTAL, PORTAL_KDE, '/usr/bin/plasmashell', f'/usr/bin/{KDED}'):
         if not os.access(program, os.X_OK):
             return f'{program} is not installed'
     return None
@@ -36,13 +39,15 @@ def prepare(desktop):
     """The environment Plasma's programs read, set before anything is started: services that
     the bus starts inherit the bus's environment."""
     desktop.env.update(
-        XDG_CURRENT_DESKTOP='KDE', KDE_FULL_SESSION='true', KDE_SESSION_VERSION='5',
+        XDG_CURRENT_DESKTOP='KDE', KDE_FULL_SESSION='true', KDE_SESSION_VERSION=str(VERSION),
         QT_QUICK_BACKEND='software')
 
 
 def start_bus(desktop, services):
-    """A session bus that starts on demand only the named services of Debian's."""
-    desktop.start_bus([os.path.join(SERVICE_FILES, name + '.service') for name in services])
+    """A session bus that starts on demand only the named services of Debian's; Plasma 6 ships
+    no file for those it runs inside another program (kglobalaccel inside KWin)."""
+    files = [os.path.join(SERVICE_FILES, name + '.service') for name in services]
+    desktop.start_bus([f for f in files if VERSION == 5 or os.path.exists(f)])
 
 
 def owned(bus, name):
@@ -50,7 +55,7 @@ def owned(bus, name):
 
 
 def start_plasmashell(desktop, bus):
-    """The panel with its system tray on the X server; kded5, started on demand, is the tray's
+    """The panel with its system tray on the X server; kded, started on demand, is the tray's
     watcher, plasmashell itself the notification server."""
     # Published to screen readers, the tray tells where each item is. Qt 5 finds the screen
     # readers' bus at once through the root window's property, where asking the bus for it
@@ -60,7 +65,7 @@ def start_plasmashell(desktop, bus):
     desktop.spawn('plasmashell', ['plasmashell', '--no-respawn'],
                   env=dict(desktop.env, QT_LINUX_ACCESSIBILITY_ALWAYS_ON='1'))
     wait_until(lambda: owned(bus, 'org.kde.StatusNotifierWatcher'), 60,
-               'kded5 to watch for status items')
+               f'{KDED} to watch for status items')
     wait_until(lambda: owned(bus, 'org.freedesktop.Notifications'), 60,
                'plasmashell to serve notifications')
 

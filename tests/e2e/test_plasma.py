@@ -1,6 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The Vantel developers
 # SPDX-License-Identifier: MIT
-"""KDE Plasma 5.27's own programs: plasmashell's system tray on the X server, and the hot key
+"""KDE Plasma's own programs (5.27 or 6): plasmashell's system tray on the X server, and the hot key
 through the desktop portal on KWin."""
 
 import os
@@ -55,9 +55,9 @@ class PlasmaTest(DesktopTest):
 
 
 class PlasmaPanelTest(PlasmaTest):
-    """plasmashell's panel with its system tray; kded5 watches for status items."""
+    """plasmashell's panel with its system tray; kded watches for status items."""
 
-    SERVICES = ('org.kde.kded5', 'org.kde.ActivityManager', 'org.kde.kglobalaccel')
+    SERVICES = (f'org.kde.{plasma.KDED}', 'org.kde.ActivityManager', 'org.kde.kglobalaccel')
 
     @classmethod
     def start_desktop(cls):
