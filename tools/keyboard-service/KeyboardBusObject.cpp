@@ -17,10 +17,12 @@ namespace {
 // The generated adaptor answers a call only when its arguments fit: anything else would come back
 // as an unknown method. The interface promises InvalidArgs for a known method with the wrong
 // arguments, so these take every call that fits no generated slot. Qt tries a subclass's slots
-// before its base's, so Apply's own call arrives here too, and goes on. Qt introspects an adaptor
-// by its own class's data, which would show these: it is the generated adaptor's, taken over.
+// before its base's, so Apply's own call arrives here too, and goes on. Qt takes an adaptor's
+// interface name (for the signals it relays) and introspection from its own class only, which
+// would name the signals after this class and show these slots: both are the generated ones'.
 class CheckedKeyboardAdaptor : public Keyboard1Adaptor {
     Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.vantel.Keyboard1")
     Q_CLASSINFO("D-Bus Introspection", VANTEL_KEYBOARD1_INTROSPECTION)
 public:
     using Keyboard1Adaptor::Keyboard1Adaptor;
