@@ -3,6 +3,7 @@
 #include "desktop/ToggleService.h"
 
 #include "logging/LoggingCategories.h"
+#include "vantel1adaptor.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -13,10 +14,14 @@ namespace {
 constexpr int callTimeoutMs = 5000;
 } // namespace
 
+ToggleService::ToggleService(QObject *parent) : QObject(parent) {
+    new VantelAdaptor(this);
+}
+
 bool ToggleService::exportOn(const QDBusConnection &bus) {
     QDBusConnection connection(bus);
     const bool exported = connection.registerObject(QString::fromLatin1(objectPath), this,
-                                                    QDBusConnection::ExportScriptableSlots);
+                                                    QDBusConnection::ExportAdaptors);
     if (!exported)
         qCInfo(lcInstance) << "cannot offer" << objectPath << "on the session bus";
     return exported;

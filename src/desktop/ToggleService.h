@@ -9,14 +9,14 @@ class QDBusConnection;
 
 // The running program's toggle, offered on the session bus so that a desktop's own shortcut
 // settings can reach it (`vantel --toggle`) where no global shortcut can be grabbed.
+// The interface itself is dbus/org.vantel.Vantel.xml, whose generated adaptor calls the slots.
 class ToggleService : public QObject {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.vantel.Vantel")
 public:
     static constexpr const char *objectPath = "/org/vantel/Vantel";
     static constexpr const char *interfaceName = "org.vantel.Vantel";
 
-    using QObject::QObject;
+    explicit ToggleService(QObject *parent = nullptr);
 
     // Offers Toggle() at objectPath on `bus`; false when the path is taken or the bus is gone.
     bool exportOn(const QDBusConnection &bus);
@@ -28,7 +28,7 @@ public:
 public Q_SLOTS:
     // Replies at once; the toggle itself runs as a click's does, and is dropped like one while
     // another toggle is running.
-    Q_SCRIPTABLE void Toggle();
+    void Toggle();
 
 Q_SIGNALS:
     void toggleRequested();

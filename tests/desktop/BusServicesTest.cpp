@@ -3,12 +3,14 @@
 #include "PrivateBus.h"
 #include "desktop/DBusNotificationCenter.h"
 #include "desktop/SingleInstance.h"
+#include "desktop/ToggleService.h"
 #include "support/FakeNotificationServer.h"
 #include "support/FakeTrayWatcher.h"
 #include "tray/TrayAvailability.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusPendingCall>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +36,21 @@ TEST_F(BusTest, OnlyOneInstanceHoldsTheSessionUntilItLetsGo) {
     first.release();
     SingleInstance third(bus.connect(QStringLiteral("third")), unused);
     EXPECT_TRUE(third.claimed());
+}
+
+// The call goes through the adaptor generated from the interface file to the program's toggle.
+TEST_F(BusTest, AToggleCalledOnTheBusReachesTheProgram) {
+    ToggleService service;
+    QSignalSpy asked(&service, &ToggleService::toggleRequested);
+    QDBusConnection program = bus.connect(QStringLiteral("program"));
+    ASSERT_TRUE(service.exportOn(program));
+    const QDBusPendingCall call = bus.connect(QStringLiteral("caller"))
+                                      .asyncCall(QDBusMessage::createMethodCall(
+                                          program.baseService(), ToggleService::objectPath,
+                                          ToggleService::interfaceName, QStringLiteral("Toggle")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return call.isFinished(); }, 10000));
+    EXPECT_FALSE(call.isError()) << qPrintable(call.error().message());
+    EXPECT_EQ(asked.count(), 1);
 }
 
 TEST(SingleInstanceTest, WithoutABusALockFileStandsIn) {
