@@ -57,5 +57,5 @@ std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
     qCInfo(lcFocus) << "the application in front cannot be known on the" << session.qtPlatform
                     << "platform";
     return std::make_unique<NoFocusWatch>(
-        QStringLiteral("This desktop does not tell which application is in front"));
+        QCoreApplication::translate("FocusWatch", "This desktop does not tell which application is in front"));
 }
