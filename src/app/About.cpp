@@ -57,7 +57,8 @@ QString keyboardLine(const KeyboardReport &report) {
                                            "No keyboard that Vantel can switch was found (see "
                                            "\"Which keyboards Vantel switches\" in the README).");
     case KeyboardReport::Outcome::refused:
-        return QCoreApplication::translate("About", "Vantel was not allowed to switch the keyboards.");
+        return QCoreApplication::translate("About",
+                                           "Vantel was not allowed to switch the keyboards.");
     case KeyboardReport::Outcome::unavailable:
         return QCoreApplication::translate(
             "About", "The keyboard service is not installed; no keyboard was switched.");

@@ -229,11 +229,11 @@ void AppDelegate::refreshTooltip() {
     StatusButton *statusButton = button();
     if (!statusButton)
         return;
-    QString tip = toggler_.readFnState()
-                      ? QCoreApplication::translate(
-                            "Tooltip", "Vantel: Standard F1, F2, etc. (click to switch)")
-                      : QCoreApplication::translate("Tooltip",
-                                                    "Vantel: Hardware Keys (click to switch)");
+    QString tip =
+        toggler_.readFnState()
+            ? QCoreApplication::translate("Tooltip",
+                                          "Vantel: Standard F1, F2, etc. (click to switch)")
+            : QCoreApplication::translate("Tooltip", "Vantel: Hardware Keys (click to switch)");
     if (const QString shortcut = services_.hotKey.shortcut(); !shortcut.isEmpty())
         tip = QCoreApplication::translate("Tooltip", "%1 • Shortcut: %2").arg(tip, shortcut);
     if (const QString remembered = memory_.rememberedName(); !remembered.isEmpty())

@@ -58,10 +58,9 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine",
-                                    "Switches the keyboard's top row between standard function "
-                                    "keys and hardware keys, from an icon in the panel."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Switches the keyboard's top row between standard function "
+                       "keys and hardware keys, from an icon in the panel."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption toggle(

@@ -24,9 +24,9 @@ const QString rememberHintName = QStringLiteral("rememberHint");
 
 void showRemember(QAction &entry, QAction &hint, const StatusMenu::Remember &remember) {
     const bool known = remember.unavailable.isEmpty() && !remember.name.isEmpty();
-    entry.setText(known ? QCoreApplication::translate("StatusMenu", "Remember for %1")
-                              .arg(remember.name)
-                        : QCoreApplication::translate("StatusMenu", "Remember for This Application"));
+    entry.setText(
+        known ? QCoreApplication::translate("StatusMenu", "Remember for %1").arg(remember.name)
+              : QCoreApplication::translate("StatusMenu", "Remember for This Application"));
     entry.setEnabled(known);
     entry.setChecked(known && remember.checked);
     // Some panels draw menus without tooltips, so the reason is a line of its own.
@@ -78,7 +78,8 @@ std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions, const Rem
     menu->addSeparator();
     addEntry(*menu, QCoreApplication::translate("StatusMenu", "About Vantel…"), actions.about);
     menu->addSeparator();
-    addEntry(*menu, QCoreApplication::translate("StatusMenu", "Quit"), actions.quit, QKeySequence(QKeySequence::Quit));
+    addEntry(*menu, QCoreApplication::translate("StatusMenu", "Quit"), actions.quit,
+             QKeySequence(QKeySequence::Quit));
     return menu;
 }
 

@@ -191,9 +191,8 @@ PlatformChoice beforeDisplay(int argc, char **argv, const QStringList &argumentL
         qCCritical(lcVantel).noquote() << choice.problem;
         status = 1;
     } else if (!choice.fallbackReason.isEmpty()) {
-        qCInfo(lcVantel).noquote()
-            << QCoreApplication::translate("DisplayCheck", "Using X11: %1")
-                   .arg(choice.fallbackReason);
+        qCInfo(lcVantel).noquote() << QCoreApplication::translate("DisplayCheck", "Using X11: %1")
+                                          .arg(choice.fallbackReason);
     }
     return choice;
 }

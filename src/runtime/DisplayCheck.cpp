@@ -31,14 +31,18 @@ QString pluginKey(const QString &request) {
 
 QString waylandProblem(const DisplayEnvironment &environment, const DisplayProbes &probes) {
     if (environment.waylandDisplay.isEmpty())
-        return QCoreApplication::translate("DisplayCheck", "No Wayland display: WAYLAND_DISPLAY is not set.");
+        return QCoreApplication::translate("DisplayCheck",
+                                           "No Wayland display: WAYLAND_DISPLAY is not set.");
     const QString socket = waylandSocketPath(environment);
     if (socket.isEmpty())
-        return QCoreApplication::translate("DisplayCheck", "Cannot connect to the Wayland display \"%1\": XDG_RUNTIME_DIR is "
-                              "not set.")
+        return QCoreApplication::translate(
+                   "DisplayCheck",
+                   "Cannot connect to the Wayland display \"%1\": XDG_RUNTIME_DIR is "
+                   "not set.")
             .arg(environment.waylandDisplay);
     if (!probes.canOpenWayland(socket))
-        return QCoreApplication::translate("DisplayCheck", "Cannot connect to the Wayland display \"%1\".")
+        return QCoreApplication::translate("DisplayCheck",
+                                           "Cannot connect to the Wayland display \"%1\".")
             .arg(environment.waylandDisplay);
     return {};
 }
@@ -48,12 +52,15 @@ QString platformProblem(const QString &request, const DisplayEnvironment &enviro
                         const DisplayProbes &probes) {
     const QString key = pluginKey(request);
     if (!probes.hasPlugin(key))
-        return QCoreApplication::translate("DisplayCheck", "The Qt platform plugin \"%1\" is not installed.").arg(key);
+        return QCoreApplication::translate("DisplayCheck",
+                                           "The Qt platform plugin \"%1\" is not installed.")
+            .arg(key);
     if (key.startsWith(QLatin1String("xcb"), Qt::CaseInsensitive)) {
         if (environment.display.isEmpty())
             return QCoreApplication::translate("DisplayCheck", "No X display: DISPLAY is not set.");
         if (!probes.canOpenX(environment.display))
-            return QCoreApplication::translate("DisplayCheck", "Cannot open the X display \"%1\".").arg(environment.display);
+            return QCoreApplication::translate("DisplayCheck", "Cannot open the X display \"%1\".")
+                .arg(environment.display);
         return {};
     }
     if (key.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive))
@@ -145,7 +152,8 @@ PlatformChoice choosePlatform(const DisplayEnvironment &environment, const Displ
     }
     if (requests.isEmpty())
         return {{},
-                QCoreApplication::translate("DisplayCheck", "No display: neither DISPLAY nor WAYLAND_DISPLAY is set.") +
+                QCoreApplication::translate(
+                    "DisplayCheck", "No display: neither DISPLAY nor WAYLAND_DISPLAY is set.") +
                     QLatin1Char(' ') + needsDesktop(),
                 {}};
     QStringList problems;

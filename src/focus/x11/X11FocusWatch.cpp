@@ -130,7 +130,8 @@ QString X11FocusWatch::unavailableReason() const {
     }
     return d_->available
                ? QString()
-               : QCoreApplication::translate("FocusWatch", "The window manager does not tell which window is active");
+               : QCoreApplication::translate(
+                     "FocusWatch", "The window manager does not tell which window is active");
 }
 
 bool X11FocusWatch::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
