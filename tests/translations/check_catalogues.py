@@ -1,10 +1,8 @@
 #!/usr/bin/env python3
 # SPDX-FileCopyrightText: 2026 The Vantel developers
 # SPDX-License-Identifier: MIT
-"""Fails when a catalogue has fallen behind the sources: a text missing, unfinished, empty or
-gone from the sources, or a translation that lost or invented a %N placeholder.
-
-Usage: check_catalogues.py LUPDATE SOURCE_DIR LANGUAGE..."""
+"""check_catalogues.py LUPDATE SOURCE_DIR LANGUAGE...: fails when a catalogue has a text missing,
+unfinished, empty or gone from the sources, or a translation that lost or invented a %N."""
 import re
 import subprocess
 import sys
@@ -30,9 +28,7 @@ def problems(reference, catalogue):
     for key in catalogue.keys() - reference.keys():
         yield f"no longer in the sources {key}"
     for key in reference.keys() & catalogue.keys():
-        translation = catalogue[key]
-        text = (translation.text or "") if translation is not None else ""
-        kind = translation.get("type") if translation is not None else "absent"
+        text, kind = catalogue[key].text or "", catalogue[key].get("type")
         if kind or not text.strip():
             yield f"{kind or 'empty'} {key}"
         elif sorted(PLACEHOLDER.findall(key[1])) != sorted(PLACEHOLDER.findall(text)):
@@ -47,15 +43,11 @@ def main(lupdate, source_dir, *languages):
                         "-I", str(source / "src"), str(source / "src"), "-ts", str(fresh)],
                        check=True)
         reference = messages(fresh)
-    if not reference:
-        sys.exit("lupdate found no texts in the sources")
-    failures = []
+    failures = [] if reference else ["lupdate found no texts in the sources"]
     for language in languages:
         ts_file = source / "translations" / f"vantel_{language}.ts"
-        if not ts_file.exists():
-            failures.append(f"{ts_file.name}: missing")
-            continue
-        failures += [f"{ts_file.name}: {p}" for p in problems(reference, messages(ts_file))]
+        found = messages(ts_file) if ts_file.exists() else {}
+        failures += [f"{ts_file.name}: {p}" for p in problems(reference, found)]
     print(f"{len(reference)} texts in {len(languages)} catalogues")
     if failures:
         sys.exit("\n".join(failures))
