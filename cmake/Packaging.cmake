@@ -38,7 +38,7 @@ program at /usr/bin/defaults, the path Vantel runs to keep the mode.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "zsh, psmisc, dbus, polkitd, qt6-wayland, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
-  "notification-daemon | dunst | xfce4-notifyd | mate-notification-daemon")
+  "notification-daemon | dunst | xfce4-notifyd | mate-notification-daemon, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONFLICTS "gnustep-base-runtime")
 
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA

@@ -6,7 +6,7 @@
 VANTEL_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config clang-format reuse
   qt6-base-dev libgl-dev libplist-dev libxcb1-dev libxkbcommon-dev libxkbcommon-x11-dev
-  qt6-svg-dev
+  qt6-svg-dev qt6-tools-dev qt6-l10n-tools
   libgtest-dev libgmock-dev libbenchmark-dev
   zsh psmisc git qt6-wayland qt6-wayland-dev qt6-wayland-dev-tools
   libwayland-dev plasma-wayland-protocols

@@ -6,14 +6,15 @@
 #include "keyboards/KeyboardModes.h"
 #include "shortcuts/GlobalHotKey.h"
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 
 namespace {
 QString versionLine(const BundleInfo &bundle) {
-    QString line = QStringLiteral("Version ") + bundle.shortVersion;
-    if (!bundle.buildNumber.isEmpty())
-        line += QStringLiteral(" (") + bundle.buildNumber + QLatin1Char(')');
-    return line;
+    if (bundle.buildNumber.isEmpty())
+        return QCoreApplication::translate("About", "Version %1").arg(bundle.shortVersion);
+    return QCoreApplication::translate("About", "Version %1 (%2)")
+        .arg(bundle.shortVersion, bundle.buildNumber);
 }
 
 // Names the keys the desktop actually bound, as the tooltip does; where none are, the command a
@@ -21,41 +22,49 @@ QString versionLine(const BundleInfo &bundle) {
 QString credits(const QString &hotKey) {
     const QString toggle =
         hotKey.isEmpty()
-            ? QStringLiteral("or give \"vantel --toggle\" a shortcut in your desktop's settings")
-            : QStringLiteral("or press ") + hotKey;
-    return QStringLiteral("Vantel lets you quickly switch how your function keys behave.\n\n"
-                          "Choose Standard F1–F12 (send F1, F2, etc. to apps), or Hardware Keys "
-                          "(control brightness and volume).\n\n"
-                          "Click the menu bar icon to toggle, ") +
-           toggle + QStringLiteral(". Right-click the icon for options.");
+            ? QCoreApplication::translate(
+                  "About", "or give \"vantel --toggle\" a shortcut in your desktop's settings")
+            : QCoreApplication::translate("About", "or press %1").arg(hotKey);
+    return QCoreApplication::translate(
+               "About", "Vantel lets you quickly switch how your function keys behave.\n\n"
+                        "Choose Standard F1–F12 (send F1, F2, etc. to apps), or Hardware Keys "
+                        "(control brightness and volume).\n\n"
+                        "Click the menu bar icon to toggle, %1. Right-click the icon for options.")
+        .arg(toggle);
 }
 
 QString unswitchableLine(const KeyboardReport &report) {
     if (report.unswitchable.isEmpty())
         return {};
-    return QStringLiteral(" Not switched: ") + report.unswitchable.join(QStringLiteral("; ")) +
-           QLatin1Char('.');
+    return QCoreApplication::translate("About", "Not switched: %1.")
+        .arg(report.unswitchable.join(QStringLiteral("; ")));
 }
 
 QString keyboardLine(const KeyboardReport &report) {
     switch (report.outcome) {
     case KeyboardReport::Outcome::switched:
-        if (!report.switched.isEmpty())
-            return QStringLiteral("Keyboards switched: ") +
-                   report.switched.join(QStringLiteral(", ")) + QLatin1Char('.') +
-                   unswitchableLine(report);
+        if (!report.switched.isEmpty()) {
+            const QString line = QCoreApplication::translate("About", "Keyboards switched: %1.")
+                                     .arg(report.switched.join(QStringLiteral(", ")));
+            const QString rest = unswitchableLine(report);
+            return rest.isEmpty() ? line : line + QLatin1Char(' ') + rest;
+        }
         if (!report.unswitchable.isEmpty())
-            return unswitchableLine(report).mid(1);
+            return unswitchableLine(report);
         [[fallthrough]];
     case KeyboardReport::Outcome::noKeyboard:
-        return QStringLiteral("No keyboard that Vantel can switch was found (see \"Which "
-                              "keyboards Vantel switches\" in the README).");
+        return QCoreApplication::translate("About",
+                                           "No keyboard that Vantel can switch was found (see "
+                                           "\"Which keyboards Vantel switches\" in the README).");
     case KeyboardReport::Outcome::refused:
-        return QStringLiteral("Vantel was not allowed to switch the keyboards.");
+        return QCoreApplication::translate("About",
+                                           "Vantel was not allowed to switch the keyboards.");
     case KeyboardReport::Outcome::unavailable:
-        return QStringLiteral("The keyboard service is not installed; no keyboard was switched.");
+        return QCoreApplication::translate(
+            "About", "The keyboard service is not installed; no keyboard was switched.");
     case KeyboardReport::Outcome::failed:
-        return QStringLiteral("Some keyboards could not be switched: ") + report.detail;
+        return QCoreApplication::translate("About", "Some keyboards could not be switched: %1")
+            .arg(report.detail);
     case KeyboardReport::Outcome::notAsked:
         break;
     }

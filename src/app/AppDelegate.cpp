@@ -11,6 +11,7 @@
 #include "shortcuts/GlobalHotKey.h"
 #include "tray/StatusButton.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPointer>
 #include <QUuid>
@@ -228,23 +229,26 @@ void AppDelegate::refreshTooltip() {
     StatusButton *statusButton = button();
     if (!statusButton)
         return;
-    const QString mode = toggler_.readFnState()
-                             ? QStringLiteral("Vantel: Standard F1, F2, etc. (click to switch)")
-                             : QStringLiteral("Vantel: Hardware Keys (click to switch)");
-    QString tip = mode;
+    QString tip =
+        toggler_.readFnState()
+            ? QCoreApplication::translate("Tooltip",
+                                          "Vantel: Standard F1, F2, etc. (click to switch)")
+            : QCoreApplication::translate("Tooltip", "Vantel: Hardware Keys (click to switch)");
     if (const QString shortcut = services_.hotKey.shortcut(); !shortcut.isEmpty())
-        tip += QStringLiteral(" • Shortcut: ") + shortcut;
+        tip = QCoreApplication::translate("Tooltip", "%1 • Shortcut: %2").arg(tip, shortcut);
     if (const QString remembered = memory_.rememberedName(); !remembered.isEmpty())
-        tip += QStringLiteral(" • Remembered for ") + remembered;
+        tip = QCoreApplication::translate("Tooltip", "%1 • Remembered for %2").arg(tip, remembered);
     statusButton->setToolTip(tip);
 }
 
 void AppDelegate::postToggleNotification(bool newFnState) {
     NotificationRequest request;
-    request.content.title = QStringLiteral("Function Keys toggled");
-    request.content.body = newFnState
-                               ? QStringLiteral("Enabled: F1, F2 act as standard function keys")
-                               : QStringLiteral("Disabled: F1, F2 control hardware features");
+    request.content.title = QCoreApplication::translate("Notification", "Function Keys toggled");
+    request.content.body =
+        newFnState ? QCoreApplication::translate("Notification",
+                                                 "Enabled: F1, F2 act as standard function keys")
+                   : QCoreApplication::translate("Notification",
+                                                 "Disabled: F1, F2 control hardware features");
     request.trigger = std::chrono::milliseconds(100);
     request.identifier = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     services_.notifications.add(request);

@@ -38,29 +38,47 @@ void addQtOptions(QCommandLineParser &parser) {
         parser.addOption(option);
     }
 }
+
+// The toggle service answers in English; its fixed answers are also in the catalogues.
+const char *const toggleProblems[] = {
+    QT_TRANSLATE_NOOP("ToggleService", "Vantel is not running."),
+    QT_TRANSLATE_NOOP("ToggleService", "Cannot reach Vantel: there is no session bus."),
+};
+
+QString inUserLanguage(const QString &problem) {
+    for (const char *known : toggleProblems) {
+        if (problem == QLatin1String(known))
+            return QCoreApplication::translate("ToggleService", known);
+    }
+    return problem;
+}
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version) {
     QCommandLineParser parser;
     // Qt's options are single-dash words (-platform), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Switches the keyboard's top row between standard function keys and "
-                       "hardware keys, from an icon in the panel."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Switches the keyboard's top row between standard function "
+                       "keys and hardware keys, from an icon in the panel."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     const QCommandLineOption toggle(
         QStringLiteral("toggle"),
-        QStringLiteral("Ask the running Vantel to switch, as a click on its icon does."));
+        QCoreApplication::translate("CommandLine",
+                                    "Ask the running Vantel to switch, as a click on its icon "
+                                    "does."));
     parser.addOption(toggle);
     addQtOptions(parser);
 
     if (!parser.parse(arguments))
         return {CommandLine::Action::Error,
-                parser.errorText() + QStringLiteral(" Try \"vantel --help\".")};
+                QCoreApplication::translate("CommandLine", "%1 Try \"vantel --help\".")
+                    .arg(parser.errorText())};
     if (!parser.positionalArguments().isEmpty())
         return {CommandLine::Action::Error,
-                QStringLiteral("Unexpected argument \"%1\". Try \"vantel --help\".")
+                QCoreApplication::translate("CommandLine",
+                                            "Unexpected argument \"%1\". Try \"vantel --help\".")
                     .arg(parser.positionalArguments().constFirst())};
     // --help-all would list Qt's options too, which only Qt's own parser can print.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
@@ -75,7 +93,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
     return {};
 }
 
-int runCommand(int argc, char **argv, const CommandLine &command) {
+int runCommand(const CommandLine &command) {
     switch (command.action) {
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
@@ -89,8 +107,6 @@ int runCommand(int argc, char **argv, const CommandLine &command) {
     case CommandLine::Action::Run:
         return 1;
     }
-    // The bus needs an application object, but the toggle needs no display.
-    const QCoreApplication app(argc, argv);
     registerBusTypes();
     // A connection of its own, closed before the application goes: the shared one outlives it,
     // and its bus thread then warns about types already torn down.
@@ -101,6 +117,6 @@ int runCommand(int argc, char **argv, const CommandLine &command) {
     QDBusConnection::disconnectFromBus(connectionName);
     if (problem.isEmpty())
         return 0;
-    qCCritical(lcVantel).noquote() << problem;
+    qCCritical(lcVantel).noquote() << inUserLanguage(problem);
     return 1;
 }

@@ -18,5 +18,6 @@ struct CommandLine {
 // --toggle, --help and --version work where no display is.
 CommandLine parseCommandLine(const QStringList &arguments, const QString &version);
 
-// Carries out anything but Run, with no display needed; returns the exit status.
-int runCommand(int argc, char **argv, const CommandLine &command);
+// Carries out anything but Run, with no display needed, inside the application object the caller
+// made; returns the exit status.
+int runCommand(const CommandLine &command);

@@ -3,19 +3,20 @@
 #include "app/StatusMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 
 namespace {
 QString modeLabel(bool fnState) {
-    return QStringLiteral("Current: ") +
-           (fnState ? QStringLiteral("Standard F1, F2, etc.")
-                    : QStringLiteral("Hardware Keys (brightness and volume)"));
+    return fnState ? QCoreApplication::translate("StatusMenu", "Current: Standard F1, F2, etc.")
+                   : QCoreApplication::translate("StatusMenu",
+                                                 "Current: Hardware Keys (brightness and volume)");
 }
 
 QString switchTitle(bool fnState) {
-    return fnState ? QStringLiteral("Switch to Hardware Keys")
-                   : QStringLiteral("Switch to Standard F1, F2, etc.");
+    return fnState ? QCoreApplication::translate("StatusMenu", "Switch to Hardware Keys")
+                   : QCoreApplication::translate("StatusMenu", "Switch to Standard F1, F2, etc.");
 }
 
 const QString rememberName = QStringLiteral("remember");
@@ -23,8 +24,9 @@ const QString rememberHintName = QStringLiteral("rememberHint");
 
 void showRemember(QAction &entry, QAction &hint, const StatusMenu::Remember &remember) {
     const bool known = remember.unavailable.isEmpty() && !remember.name.isEmpty();
-    entry.setText(QStringLiteral("Remember for ") +
-                  (known ? remember.name : QStringLiteral("This Application")));
+    entry.setText(
+        known ? QCoreApplication::translate("StatusMenu", "Remember for %1").arg(remember.name)
+              : QCoreApplication::translate("StatusMenu", "Remember for This Application"));
     entry.setEnabled(known);
     entry.setChecked(known && remember.checked);
     // Some panels draw menus without tooltips, so the reason is a line of its own.
@@ -74,9 +76,10 @@ std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions, const Rem
     hint->setEnabled(false);
     showRemember(*entry, *hint, remember);
     menu->addSeparator();
-    addEntry(*menu, QStringLiteral("About Vantel…"), actions.about);
+    addEntry(*menu, QCoreApplication::translate("StatusMenu", "About Vantel…"), actions.about);
     menu->addSeparator();
-    addEntry(*menu, QStringLiteral("Quit"), actions.quit, QKeySequence(QKeySequence::Quit));
+    addEntry(*menu, QCoreApplication::translate("StatusMenu", "Quit"), actions.quit,
+             QKeySequence(QKeySequence::Quit));
     return menu;
 }
 

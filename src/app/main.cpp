@@ -4,6 +4,7 @@
 #include "app/BundleInfo.h"
 #include "app/CommandLine.h"
 #include "app/IconColorSetting.h"
+#include "app/Translations.h"
 #include "desktop/AboutWindow.h"
 #include "desktop/BusTypes.h"
 #include "desktop/DBusNotificationCenter.h"
@@ -32,6 +33,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -66,6 +68,7 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     QGuiApplication::setDesktopFileName(QString::fromLatin1(applicationId));
     // The About window is the only window; closing it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    installTranslations(app);
 
     registerBusTypes();
     const QDBusConnection bus = QDBusConnection::sessionBus();
@@ -162,6 +165,37 @@ std::vector<char *> withoutPlatformArguments(int argc, char **argv) {
     kept.push_back(nullptr);
     return kept;
 }
+
+// What happens before the display: the command line and the choice of platform, answered in the
+// user's language by an application object of its own. `status` is set when the program ends here.
+PlatformChoice beforeDisplay(int argc, char **argv, const QStringList &argumentList,
+                             std::shared_ptr<void> &displayProbe, std::optional<int> &status) {
+    // Named "vantel" whatever the path it was started by, as Qt's usage line then shows it.
+    char name[] = "vantel";
+    std::vector<char *> ownArguments{name, nullptr};
+    int ownArgc = 1;
+    QCoreApplication early(ownArgc, ownArguments.data());
+    installTranslations(early);
+    const CommandLine command = parseCommandLine(argumentList, versionText());
+    if (command.action != CommandLine::Action::Run) {
+        status = runCommand(command);
+        return {};
+    }
+    const DisplayEnvironment environment = currentDisplayEnvironment(argc, argv);
+    PlatformChoice choice =
+        choosePlatform(environment, systemDisplayProbes(environment, [&](const QString &display) {
+                           displayProbe = openXDisplay(display);
+                           return displayProbe != nullptr;
+                       }));
+    if (choice.platform.isEmpty()) {
+        qCCritical(lcVantel).noquote() << choice.problem;
+        status = 1;
+    } else if (!choice.fallbackReason.isEmpty()) {
+        qCInfo(lcVantel).noquote() << QCoreApplication::translate("DisplayCheck", "Using X11: %1")
+                                          .arg(choice.fallbackReason);
+    }
+    return choice;
+}
 } // namespace
 
 int main(int argc, char **argv) {
@@ -170,28 +204,16 @@ int main(int argc, char **argv) {
     QStringList argumentList;
     for (const std::string &argument : arguments)
         argumentList.append(QString::fromLocal8Bit(argument.c_str()));
-    const CommandLine command = parseCommandLine(argumentList, versionText());
-    if (command.action != CommandLine::Action::Run)
-        return runCommand(argc, argv, command);
-
     std::shared_ptr<void> displayProbe;
-    const DisplayEnvironment environment = currentDisplayEnvironment(argc, argv);
-    const PlatformChoice choice =
-        choosePlatform(environment, systemDisplayProbes(environment, [&](const QString &display) {
-                           displayProbe = openXDisplay(display);
-                           return displayProbe != nullptr;
-                       }));
-    if (choice.platform.isEmpty()) {
-        qCCritical(lcVantel).noquote() << choice.problem;
-        return 1;
-    }
-    if (!choice.fallbackReason.isEmpty())
-        qCInfo(lcVantel).noquote() << "Using X11:" << choice.fallbackReason;
+    std::optional<int> status;
+    const PlatformChoice choice = beforeDisplay(argc, argv, argumentList, displayProbe, status);
+    if (status)
+        return *status;
     qputenv("QT_QPA_PLATFORM", choice.platform.toLocal8Bit());
     std::vector<char *> qtArguments = withoutPlatformArguments(argc, argv);
     int qtArgc = static_cast<int>(qtArguments.size()) - 1;
 
     bool restart = false;
-    const int status = run(qtArgc, qtArguments.data(), std::move(displayProbe), restart);
-    return restart ? restartProcess(arguments) : status;
+    const int ended = run(qtArgc, qtArguments.data(), std::move(displayProbe), restart);
+    return restart ? restartProcess(arguments) : ended;
 }

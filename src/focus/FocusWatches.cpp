@@ -56,6 +56,6 @@ std::unique_ptr<FocusWatch> createFocusWatch(const QDBusConnection &bus) {
     }
     qCInfo(lcFocus) << "the application in front cannot be known on the" << session.qtPlatform
                     << "platform";
-    return std::make_unique<NoFocusWatch>(
-        QStringLiteral("This desktop does not tell which application is in front"));
+    return std::make_unique<NoFocusWatch>(QCoreApplication::translate(
+        "FocusWatch", "This desktop does not tell which application is in front"));
 }

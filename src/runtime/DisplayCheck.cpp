@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "runtime/DisplayCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -18,7 +19,10 @@
 #include <xcb/xcb.h>
 
 namespace {
-const QString needsDesktop = QStringLiteral("Vantel needs a graphical desktop session.");
+// Asked for each time: the user's language is known only once the program runs.
+QString needsDesktop() {
+    return QCoreApplication::translate("DisplayCheck", "Vantel needs a graphical desktop session.");
+}
 
 QString pluginKey(const QString &request) {
     // Qt takes arguments after the name: "xcb:option=value".
@@ -27,14 +31,18 @@ QString pluginKey(const QString &request) {
 
 QString waylandProblem(const DisplayEnvironment &environment, const DisplayProbes &probes) {
     if (environment.waylandDisplay.isEmpty())
-        return QStringLiteral("No Wayland display: WAYLAND_DISPLAY is not set.");
+        return QCoreApplication::translate("DisplayCheck",
+                                           "No Wayland display: WAYLAND_DISPLAY is not set.");
     const QString socket = waylandSocketPath(environment);
     if (socket.isEmpty())
-        return QStringLiteral("Cannot connect to the Wayland display \"%1\": XDG_RUNTIME_DIR is "
-                              "not set.")
+        return QCoreApplication::translate(
+                   "DisplayCheck",
+                   "Cannot connect to the Wayland display \"%1\": XDG_RUNTIME_DIR is "
+                   "not set.")
             .arg(environment.waylandDisplay);
     if (!probes.canOpenWayland(socket))
-        return QStringLiteral("Cannot connect to the Wayland display \"%1\".")
+        return QCoreApplication::translate("DisplayCheck",
+                                           "Cannot connect to the Wayland display \"%1\".")
             .arg(environment.waylandDisplay);
     return {};
 }
@@ -44,12 +52,15 @@ QString platformProblem(const QString &request, const DisplayEnvironment &enviro
                         const DisplayProbes &probes) {
     const QString key = pluginKey(request);
     if (!probes.hasPlugin(key))
-        return QStringLiteral("The Qt platform plugin \"%1\" is not installed.").arg(key);
+        return QCoreApplication::translate("DisplayCheck",
+                                           "The Qt platform plugin \"%1\" is not installed.")
+            .arg(key);
     if (key.startsWith(QLatin1String("xcb"), Qt::CaseInsensitive)) {
         if (environment.display.isEmpty())
-            return QStringLiteral("No X display: DISPLAY is not set.");
+            return QCoreApplication::translate("DisplayCheck", "No X display: DISPLAY is not set.");
         if (!probes.canOpenX(environment.display))
-            return QStringLiteral("Cannot open the X display \"%1\".").arg(environment.display);
+            return QCoreApplication::translate("DisplayCheck", "Cannot open the X display \"%1\".")
+                .arg(environment.display);
         return {};
     }
     if (key.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive))
@@ -141,8 +152,9 @@ PlatformChoice choosePlatform(const DisplayEnvironment &environment, const Displ
     }
     if (requests.isEmpty())
         return {{},
-                QStringLiteral("No display: neither DISPLAY nor WAYLAND_DISPLAY is set. ") +
-                    needsDesktop,
+                QCoreApplication::translate(
+                    "DisplayCheck", "No display: neither DISPLAY nor WAYLAND_DISPLAY is set.") +
+                    QLatin1Char(' ') + needsDesktop(),
                 {}};
     QStringList problems;
     for (const QString &request : requests) {
@@ -151,7 +163,7 @@ PlatformChoice choosePlatform(const DisplayEnvironment &environment, const Displ
             return {request.trimmed(), {}, requested ? QString() : problems.join(QLatin1Char(' '))};
         problems.append(problem);
     }
-    return {{}, problems.join(QLatin1Char(' ')) + QLatin1Char(' ') + needsDesktop, {}};
+    return {{}, problems.join(QLatin1Char(' ')) + QLatin1Char(' ') + needsDesktop(), {}};
 }
 
 DisplayProbes systemDisplayProbes(const DisplayEnvironment &environment,

@@ -5,6 +5,7 @@
 #include "logging/LoggingCategories.h"
 #include "shortcuts/GlobalShortcutBackend.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 #include <utility>
@@ -32,8 +33,9 @@ void GlobalHotKey::registerHotKey(std::function<void()> action) {
     QString error;
     // A grab under the same id replaces the earlier one, so a second registration never leaves
     // the combination free in between.
-    if (!backend_.grabKey(toggleId, QStringLiteral("Switch the function keys"), Qt::Key_F,
-                          Qt::MetaModifier | Qt::AltModifier, &error)) {
+    if (!backend_.grabKey(toggleId,
+                          QCoreApplication::translate("GlobalHotKey", "Switch the function keys"),
+                          Qt::Key_F, Qt::MetaModifier | Qt::AltModifier, &error)) {
         qCInfo(lcHotKey).noquote() << "The hot key Super+Alt+F is not available:" << error;
         setShortcut({});
     }

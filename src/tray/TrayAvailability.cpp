@@ -4,6 +4,7 @@
 
 #include "logging/LoggingCategories.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
@@ -37,8 +38,9 @@ void TrayAvailability::start() {
     if (usesStatusNotifier_)
         return;
     if (!iconShown_())
-        qCWarning(lcVantel, "No system tray is available; the Vantel icon will appear as soon as "
-                            "a panel with a system tray starts.");
+        qCWarning(lcVantel).noquote() << QCoreApplication::translate(
+            "TrayAvailability", "No system tray is available; the Vantel icon will "
+                                "appear as soon as a panel with a system tray starts.");
     if (!bus_->isConnected())
         return;
     watcher_ = new QDBusServiceWatcher(watcherService, *bus_,

@@ -9,6 +9,7 @@ import unittest
 from a11y import unless_gone
 from desktop import coverage
 from harness import (CREDITS, SLOW_FLIP, TOOLTIP, VERSION_LINE, XCLIENT, DesktopTest)
+from panel_host import MenuHost, visible_entries
 
 
 class StatusItemTest(DesktopTest):
@@ -169,6 +170,27 @@ class StatusItemTest(DesktopTest):
         self.wait(lambda: item.service not in self.hosted_items(),
                   'the item to leave the host', 10)
         self.assertEqual([], self.new_notifications())
+
+    def test_speaks_german_under_a_german_locale(self):
+        app = self.launch(True, LANG='de_DE.UTF-8', LANGUAGE=None, LC_ALL=None, LC_MESSAGES=None)
+        item = self.status_item(app)
+        self.assertEqual('Vantel: Standard F1, F2 usw. (zum Umschalten klicken) • '
+                         'Tastenkürzel: Super+Alt+F', item.tooltip())
+        host = MenuHost(self.bus, item.service)
+        entries = visible_entries(host.open())
+        labels = [e['label'] for e in entries]
+        # The memory entry names the application in front, which the desktop may or may not tell.
+        self.assertRegex(labels[2], r'^Für .+ merken$')
+        self.assertEqual(['Aktuell: Standard F1, F2 usw.', 'Zu Hardwaretasten wechseln'],
+                         labels[:2])
+        self.assertEqual(['Über Vantel…', '', 'Beenden'], labels[-3:])
+        host.click(entries[1])
+        note = self.wait_for_notification(app)
+        self.assertEqual(('Funktionstasten umgeschaltet',
+                          'Deaktiviert: F1, F2 steuern Hardwarefunktionen'),
+                         (note['summary'], note['body']))
+        self.wait(lambda: item.tooltip().startswith('Vantel: Hardwaretasten'),
+                  'the German tooltip of the new mode', 10, app)
 
 
 if __name__ == '__main__':

@@ -45,7 +45,9 @@ BASE_FILES = [
     "/usr/share/gnome-shell/extensions/focus-45@vantel.org/extension.js",
     "/usr/share/gnome-shell/extensions/focus-45@vantel.org/metadata.json",
     "/usr/share/doc/vantel/changelog.gz",
-] + [f"/usr/share/icons/hicolor/{s}x{s}/apps/org.vantel.Vantel.png" for s in ICON_SIZES]
+] + [f"/usr/share/icons/hicolor/{s}x{s}/apps/org.vantel.Vantel.png" for s in ICON_SIZES] + [
+    f"/usr/share/vantel/translations/vantel_{language}.qm"
+    for language in ("de", "fr", "es", "pt_BR", "it", "ja", "zh_CN")]
 KEYBOARD_FILES = [
     "/usr/libexec/vantel/vantel-keyboard-service",
     "/usr/bin/vantel-keyboard",
@@ -303,6 +305,13 @@ class DebianPackageTest(unittest.TestCase):
             return
         result = run(["/usr/bin/vantel", "--version"], env=env, timeout=60)
         self.assertIn(self.version.split("-")[0], result.stdout)
+        # The installed catalogues are found: without a display it says so in German.
+        german = {k: v for k, v in env.items()
+                  if k not in ("QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES")}
+        result = run(["/usr/bin/vantel"], check=False, env=dict(german, LANG="de_DE.UTF-8"),
+                     timeout=60)
+        self.assertEqual(1, result.returncode, result.stderr)
+        self.assertIn("Vantel benötigt eine grafische Desktop-Sitzung.", result.stderr)
 
     def check_defaults(self):
         with tempfile.TemporaryDirectory() as home:

@@ -5,6 +5,7 @@
 #include "focus/ApplicationId.h"
 #include "logging/LoggingCategories.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QDBusMessage>
@@ -121,11 +122,13 @@ QString GnomeFocusWatch::unavailableReason() const {
     if (states.contains(stateRunning))
         return {};
     if (states.contains(stateError))
-        return QStringLiteral("Vantel's GNOME extension failed to start");
+        return QCoreApplication::translate("FocusWatch",
+                                           "Vantel's GNOME extension failed to start");
     if (std::any_of(states.begin(), states.end(), canTurnOn))
-        return QStringLiteral("Turn on Vantel in GNOME Extensions");
+        return QCoreApplication::translate("FocusWatch", "Turn on Vantel in GNOME Extensions");
     // The shell finds newly installed extensions only when it starts.
-    return QStringLiteral("Log out and in, then turn on Vantel in GNOME Extensions");
+    return QCoreApplication::translate("FocusWatch",
+                                       "Log out and in, then turn on Vantel in GNOME Extensions");
 }
 
 void GnomeFocusWatch::take(const QString &sender, const QString &application) {

@@ -94,7 +94,8 @@ void KWinFocusWatch::start() {
             qCDebug(lcFocus) << "ignoring a focus report from" << sender;
     });
     if (!bus_->registerObject(focusPath, receiver_.get(), QDBusConnection::ExportScriptableSlots)) {
-        setReason(QStringLiteral("KWin's reports cannot be received on the session bus"));
+        setReason(QCoreApplication::translate(
+            "FocusWatch", "KWin's reports cannot be received on the session bus"));
         return;
     }
     // KWin coming back (it restarts itself after a crash, the session going on) has lost the
@@ -132,7 +133,8 @@ void KWinFocusWatch::load() {
                                                      QStringLiteral("/vantel-focus-XXXXXX.js"));
         if (!file->open() || file->write(kwinFocusScript(QCoreApplication::applicationPid())) < 0 ||
             !file->flush()) {
-            setReason(QStringLiteral("The script for KWin cannot be written: %1")
+            setReason(QCoreApplication::translate("FocusWatch",
+                                                  "The script for KWin cannot be written: %1")
                           .arg(file->errorString()));
             return;
         }
@@ -162,9 +164,11 @@ void KWinFocusWatch::loaded(QDBusPendingCallWatcher *call) {
         });
     } else if (reply.isError()) {
         qCInfo(lcFocus) << "cannot load a KWin script:" << reply.error().message();
-        setReason(QStringLiteral("KWin's scripting is not on the session bus"));
+        setReason(QCoreApplication::translate("FocusWatch",
+                                              "KWin's scripting is not on the session bus"));
     } else if (reply.value() < 0) {
-        setReason(QStringLiteral("KWin refused the script that tells the application in front"));
+        setReason(QCoreApplication::translate(
+            "FocusWatch", "KWin refused the script that tells the application in front"));
     } else {
         scriptingWaits_ = 0;
         kwinSender_ = reply.reply().service();
@@ -184,8 +188,9 @@ void KWinFocusWatch::run(int scriptId, bool plasma6Path) {
                       } else if (reply.isError()) {
                           qCInfo(lcFocus)
                               << "KWin did not run its script:" << reply.error().message();
-                          setReason(QStringLiteral("KWin refused the script that tells the "
-                                                   "application in front"));
+                          setReason(QCoreApplication::translate(
+                              "FocusWatch", "KWin refused the script that tells the "
+                                            "application in front"));
                       } else {
                           qCInfo(lcFocus) << "following the focus through a KWin script";
                           setReason({});
@@ -221,7 +226,7 @@ void KWinFocusWatch::kwinLeft() {
     ++generation_;
     scriptingWaits_ = 0;
     kwinSender_.clear();
-    setReason(QStringLiteral("KWin has left the session bus"));
+    setReason(QCoreApplication::translate("FocusWatch", "KWin has left the session bus"));
 }
 
 void KWinFocusWatch::setReason(const QString &reason) {

@@ -123,8 +123,9 @@ protected:
         wl_proxy_destroy(reinterpret_cast<wl_proxy *>(object()));
         finished_ = true;
         if (following_)
-            watch_.becomeUnavailable(QStringLiteral("The compositor stopped telling which "
-                                                    "application is in front"));
+            watch_.becomeUnavailable(
+                QCoreApplication::translate("FocusWatch", "The compositor stopped telling which "
+                                                          "application is in front"));
     }
 
 private:
@@ -142,8 +143,9 @@ void WlrFocusWatch::start() {
     if (manager_)
         return;
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-        becomeUnavailable(QStringLiteral("Vantel does not run as a Wayland program here, so it "
-                                         "cannot tell which application is in front"));
+        becomeUnavailable(QCoreApplication::translate(
+            "FocusWatch", "Vantel does not run as a Wayland program here, so it "
+                          "cannot tell which application is in front"));
         return;
     }
     ownAppId_ =
@@ -159,8 +161,9 @@ void WlrFocusWatch::start() {
     });
     manager_->bindNow();
     if (!manager_->isActive())
-        becomeUnavailable(QStringLiteral("This compositor does not tell which application is "
-                                         "in front"));
+        becomeUnavailable(QCoreApplication::translate(
+            "FocusWatch", "This compositor does not tell which application is "
+                          "in front"));
     else
         qCDebug(lcFocus, "following the compositor's list of windows");
 }

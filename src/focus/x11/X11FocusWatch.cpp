@@ -126,11 +126,12 @@ QString X11FocusWatch::application() const {
 
 QString X11FocusWatch::unavailableReason() const {
     if (d_->connection == nullptr) {
-        return QStringLiteral("Not connected to an X11 display");
+        return QCoreApplication::translate("FocusWatch", "Not connected to an X11 display");
     }
     return d_->available
                ? QString()
-               : QStringLiteral("The window manager does not tell which window is active");
+               : QCoreApplication::translate(
+                     "FocusWatch", "The window manager does not tell which window is active");
 }
 
 bool X11FocusWatch::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) {
