@@ -53,6 +53,10 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         QStringLiteral("toggle"),
         QStringLiteral("Ask the running Vantel to switch, as a click on its icon does."));
     parser.addOption(toggle);
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QStringLiteral("Ask the running Vantel to open its settings window."));
+    parser.addOption(settings);
     addQtOptions(parser);
 
     if (!parser.parse(arguments))
@@ -72,6 +76,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         return {CommandLine::Action::Version, QStringLiteral("Vantel %1\n").arg(version)};
     if (parser.isSet(toggle))
         return {CommandLine::Action::Toggle, {}};
+    if (parser.isSet(settings))
+        return {CommandLine::Action::Settings, {}};
     return {};
 }
 
@@ -85,19 +91,23 @@ int runCommand(int argc, char **argv, const CommandLine &command) {
         qCCritical(lcVantel).noquote() << command.text;
         return 1;
     case CommandLine::Action::Toggle:
+    case CommandLine::Action::Settings:
         break;
     case CommandLine::Action::Run:
         return 1;
     }
-    // The bus needs an application object, but the toggle needs no display.
+    // The bus needs an application object, but neither request needs a display.
     const QCoreApplication app(argc, argv);
     registerBusTypes();
     // A connection of its own, closed before the application goes: the shared one outlives it,
     // and its bus thread then warns about types already torn down.
     const QString connectionName = QStringLiteral("vantel-toggle");
-    QString problem = ToggleService::requestToggle(
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName),
-        QString::fromLatin1(SingleInstance::busName));
+    const auto request = command.action == CommandLine::Action::Toggle
+                             ? &ToggleService::requestToggle
+                             : &ToggleService::requestShowSettings;
+    QString problem =
+        request(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName),
+                QString::fromLatin1(SingleInstance::busName));
     QDBusConnection::disconnectFromBus(connectionName);
     if (problem.isEmpty())
         return 0;

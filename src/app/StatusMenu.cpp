@@ -74,6 +74,7 @@ std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions, const Rem
     hint->setEnabled(false);
     showRemember(*entry, *hint, remember);
     menu->addSeparator();
+    addEntry(*menu, QObject::tr("Settings…"), actions.settings);
     addEntry(*menu, QStringLiteral("About Vantel…"), actions.about);
     menu->addSeparator();
     addEntry(*menu, QStringLiteral("Quit"), actions.quit, QKeySequence(QKeySequence::Quit));
