@@ -16,9 +16,9 @@ QString request(const QDBusConnection &bus, const QString &busName, const QStrin
     if (!bus.isConnected())
         return QStringLiteral("Cannot reach Vantel: there is no session bus.");
     QDBusConnection connection(bus);
-    const QDBusMessage call = QDBusMessage::createMethodCall(
-        busName, QString::fromLatin1(ToggleService::objectPath),
-        QString::fromLatin1(ToggleService::interfaceName), method);
+    const QDBusMessage call =
+        QDBusMessage::createMethodCall(busName, QString::fromLatin1(ToggleService::objectPath),
+                                       QString::fromLatin1(ToggleService::interfaceName), method);
     const QDBusMessage reply = connection.call(call, QDBus::Block, callTimeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return {};

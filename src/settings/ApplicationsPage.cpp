@@ -106,9 +106,9 @@ void ApplicationsPage::showRules(const StoredRules &rules) {
         rules_->clear();
         for (const InstalledApplication &application : shown) {
             const bool fnState = rules.applications.value(application.id);
-            auto *item = new QListWidgetItem(applicationIcon(application.icon),
-                                             tr("%1 — %2").arg(application.name, modeText(fnState)),
-                                             rules_);
+            auto *item =
+                new QListWidgetItem(applicationIcon(application.icon),
+                                    tr("%1 — %2").arg(application.name, modeText(fnState)), rules_);
             item->setData(idRole, application.id);
             item->setData(modeRole, ModeRules::modeName(fnState));
             item->setData(Qt::AccessibleTextRole, item->text());

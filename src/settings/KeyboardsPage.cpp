@@ -20,8 +20,7 @@ KeyboardsPage::KeyboardsPage(KeyboardModes &keyboards, QWidget *parent)
     message_->setFocusPolicy(Qt::StrongFocus);
     list_->setAccessibleName(tr("Keyboards"));
     list_->setRootIsDecorated(false);
-    list_->setHeaderLabels(
-        {tr("Keyboard"), tr("Driver"), tr("Mode"), tr("Switched by Vantel")});
+    list_->setHeaderLabels({tr("Keyboard"), tr("Driver"), tr("Mode"), tr("Switched by Vantel")});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     refresh_->setAccessibleName(tr("Ask the keyboard service again"));
 
@@ -37,10 +36,11 @@ KeyboardsPage::KeyboardsPage(KeyboardModes &keyboards, QWidget *parent)
 }
 
 void KeyboardsPage::refresh() {
-    keyboards_.listKeyboards([self = QPointer<KeyboardsPage>(this)](const KeyboardListing &listing) {
-        if (self)
-            self->showListing(listing);
-    });
+    keyboards_.listKeyboards(
+        [self = QPointer<KeyboardsPage>(this)](const KeyboardListing &listing) {
+            if (self)
+                self->showListing(listing);
+        });
 }
 
 void KeyboardsPage::showListing(const KeyboardListing &listing) {
@@ -63,11 +63,10 @@ void KeyboardsPage::showListing(const KeyboardListing &listing) {
                           : tr("The keyboard service found %n keyboard(s).", nullptr,
                                int(listing.keyboards.size())));
     for (const KeyboardState &keyboard : listing.keyboards) {
-        const QString switched = keyboard.notSwitched.isEmpty()
-                                     ? tr("Yes")
-                                     : tr("No: %1").arg(keyboard.notSwitched);
-        auto *item = new QTreeWidgetItem(
-            list_, {keyboard.name, keyboard.driver, keyboard.mode, switched});
+        const QString switched =
+            keyboard.notSwitched.isEmpty() ? tr("Yes") : tr("No: %1").arg(keyboard.notSwitched);
+        auto *item =
+            new QTreeWidgetItem(list_, {keyboard.name, keyboard.driver, keyboard.mode, switched});
         item->setData(0, Qt::AccessibleTextRole,
                       tr("%1, driver %2, mode %3, switched by Vantel: %4")
                           .arg(keyboard.name, keyboard.driver, keyboard.mode, switched));

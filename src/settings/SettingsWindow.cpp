@@ -16,13 +16,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-SettingsWindow::SettingsWindow(GlobalHotKey &hotKey, KeyboardModes &keyboards,
-                               SettingsStore store, QWidget *parent)
+SettingsWindow::SettingsWindow(GlobalHotKey &hotKey, KeyboardModes &keyboards, SettingsStore store,
+                               QWidget *parent)
     : QWidget(parent), store_(std::move(store)), tabs_(new QTabWidget(this)),
       applications_(new ApplicationsPage(store_, this)), general_(new GeneralPage(store_, this)),
       keyboards_(new KeyboardsPage(keyboards, this)), hotKey_(new HotKeyPage(hotKey, this)),
-      failure_(new QLabel(this)),
-      watcher_(std::make_unique<PreferenceFileWatcher>(PreferenceFileWatcher::programDomainPath())) {
+      failure_(new QLabel(this)), watcher_(std::make_unique<PreferenceFileWatcher>(
+                                      PreferenceFileWatcher::programDomainPath())) {
     setWindowTitle(tr("Vantel Settings"));
     setObjectName(QStringLiteral("settingsWindow"));
     tabs_->setAccessibleName(tr("Settings sections"));

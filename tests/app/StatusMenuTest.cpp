@@ -23,8 +23,7 @@ TEST(StatusMenuTest, EntriesRunTheirOwnCallbackAndMissingOnesAreHarmless) {
     ASSERT_EQ(entries.size(), 9);
     for (int i : {0, 1, 2, 3, 5, 6, 8, 2})
         entries[i]->trigger();
-    EXPECT_EQ(ran,
-              (std::vector<std::string>{"toggle", "remember", "settings", "about", "forget"}));
+    EXPECT_EQ(ran, (std::vector<std::string>{"toggle", "remember", "settings", "about", "forget"}));
 }
 
 TEST(StatusMenuTest, UpdatingTitlesTouchesOnlyTheFirstTwoEntriesThatExist) {

@@ -28,7 +28,8 @@ protected:
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
         QFile out(path);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(("[Desktop Entry]\nType=Application\n" + keys + "\n[Desktop Action New]\n"
+        out.write(("[Desktop Entry]\nType=Application\n" + keys +
+                   "\n[Desktop Action New]\n"
                    "Name=Not the application's name\n")
                       .toUtf8());
     }
@@ -49,11 +50,14 @@ TEST_F(InstalledApplicationsTest, ListsWhatTheMenusShowSortedByName) {
     install(system, QStringLiteral("org.example.Zed.desktop"),
             QStringLiteral("Name=Zed\nName[de]=Zett\nIcon=zed"));
     install(system, QStringLiteral("org.example.Ide.desktop"), QStringLiteral("Name=Ide"));
-    install(system, QStringLiteral("helper.desktop"), QStringLiteral("Name=Helper\nNoDisplay=true"));
+    install(system, QStringLiteral("helper.desktop"),
+            QStringLiteral("Name=Helper\nNoDisplay=true"));
     // The user's own file hides the system's, also when it is hidden itself.
     install(system, QStringLiteral("org.example.Gone.desktop"), QStringLiteral("Name=Gone"));
-    install(user, QStringLiteral("org.example.Gone.desktop"), QStringLiteral("Name=Gone\nHidden=true"));
-    install(user, QStringLiteral("org.example.Ide.desktop"), QStringLiteral("Name=My Ide\nIcon=ide"));
+    install(user, QStringLiteral("org.example.Gone.desktop"),
+            QStringLiteral("Name=Gone\nHidden=true"));
+    install(user, QStringLiteral("org.example.Ide.desktop"),
+            QStringLiteral("Name=My Ide\nIcon=ide"));
     install(system, QStringLiteral("kde/editor.desktop"), QStringLiteral("Name=Editor"));
 
     const QList<InstalledApplication> listed = installedApplications();

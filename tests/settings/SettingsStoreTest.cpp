@@ -48,8 +48,8 @@ TEST(SettingsStoreTest, IconColourIsReadBackAsWrittenAndMissingMeansAutomatic) {
     QTemporaryDir root;
     const SettingsStore store(root.path());
     EXPECT_EQ(store.iconColor(), IconColorPreference::automatic);
-    for (const auto preference : {IconColorPreference::dark, IconColorPreference::light,
-                                  IconColorPreference::automatic}) {
+    for (const auto preference :
+         {IconColorPreference::dark, IconColorPreference::light, IconColorPreference::automatic}) {
         EXPECT_FALSE(store.setIconColor(preference));
         EXPECT_EQ(store.iconColor(), preference);
     }

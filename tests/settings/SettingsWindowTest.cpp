@@ -68,8 +68,7 @@ protected:
     FakeShortcutBackend shortcuts;
     GlobalHotKey hotKey{shortcuts};
     FakeKeyboardModes keyboards;
-    std::unique_ptr<SettingsWindow> window =
-        std::make_unique<SettingsWindow>(hotKey, keyboards);
+    std::unique_ptr<SettingsWindow> window = std::make_unique<SettingsWindow>(hotKey, keyboards);
 };
 
 // One source of truth: what is written from outside shows, and what is chosen in the window is
@@ -88,8 +87,9 @@ TEST_F(SettingsWindowTest, FollowsTheStoreAndWritesEveryChoiceToIt) {
     choose(*control<QComboBox>(QStringLiteral("Mode of the selected application")),
            QStringLiteral("hardware-keys"));
     const QStringList read{QStringLiteral("read"), QStringLiteral("org.vantel.Vantel")};
-    EXPECT_TRUE(defaults(read).contains(QStringLiteral("\"org.example.Ide\" = \"hardware-keys\"")) ||
-                defaults(read).contains(QStringLiteral("org.example.Ide = hardware-keys")))
+    EXPECT_TRUE(
+        defaults(read).contains(QStringLiteral("\"org.example.Ide\" = \"hardware-keys\"")) ||
+        defaults(read).contains(QStringLiteral("org.example.Ide = hardware-keys")))
         << defaults(read).toStdString();
 
     choose(*control<QComboBox>(QStringLiteral("Mode of all other applications")),
@@ -108,10 +108,9 @@ TEST_F(SettingsWindowTest, FollowsTheStoreAndWritesEveryChoiceToIt) {
 // Every control a Tab reaches has a name a screen reader can say.
 TEST_F(SettingsWindowTest, EveryFocusableControlIsNamed) {
     for (QWidget *widget : window->findChildren<QWidget *>()) {
-        const bool control = qobject_cast<QAbstractButton *>(widget) ||
-                             qobject_cast<QComboBox *>(widget) ||
-                             qobject_cast<QLineEdit *>(widget) ||
-                             qobject_cast<QAbstractItemView *>(widget);
+        const bool control =
+            qobject_cast<QAbstractButton *>(widget) || qobject_cast<QComboBox *>(widget) ||
+            qobject_cast<QLineEdit *>(widget) || qobject_cast<QAbstractItemView *>(widget);
         // Parts Qt builds into its own controls are named by those.
         const bool own = widget->parentWidget() &&
                          (qobject_cast<QComboBox *>(widget->parentWidget()) ||

@@ -304,10 +304,8 @@ void PortalSession::configure() {
     if (!canConfigure())
         return;
     // No parent window: the dialog belongs to the desktop, not to one of the program's windows.
-    QDBusMessage call = QDBusMessage::createMethodCall(portal::service, portal::path,
-                                                       portal::shortcuts,
-                                                       QStringLiteral("ConfigureShortcuts"));
-    call.setArguments(
-        {QVariant::fromValue(QDBusObjectPath(handle_)), QString(), QVariantMap()});
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portal::service, portal::path, portal::shortcuts, QStringLiteral("ConfigureShortcuts"));
+    call.setArguments({QVariant::fromValue(QDBusObjectPath(handle_)), QString(), QVariantMap()});
     bus_->asyncCall(call);
 }
