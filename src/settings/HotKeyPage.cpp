@@ -43,5 +43,9 @@ void HotKeyPage::showBinding() {
     const QString keys = hotKey_.shortcut();
     bound_->setText(keys.isEmpty() ? tr("No keys are bound to the switch.")
                                    : tr("The switch is bound to %1.").arg(keys));
-    configure_->setVisible(hotKey_.canConfigure());
+    // Where the desktop has a dialog of its own, that is the one way to change the keys.
+    const bool desktopDialog = hotKey_.canConfigure();
+    configure_->setVisible(desktopDialog);
+    howTo_->setVisible(!desktopDialog);
+    command_->setVisible(!desktopDialog);
 }

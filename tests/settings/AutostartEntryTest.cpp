@@ -55,8 +55,7 @@ TEST_P(AutostartEntryTest, SwitchesOffWithHiddenAndOnWithout) {
     EXPECT_TRUE(entry.enabled());
     EXPECT_FALSE(contents(user).contains(QStringLiteral("Hidden")));
     EXPECT_TRUE(contents(user).contains(QStringLiteral("Exec=vantel")));
-    if (!c.system.isEmpty())
-        EXPECT_TRUE(contents(user).contains(QStringLiteral("# kept")));
+    EXPECT_EQ(contents(user).contains(QStringLiteral("# kept")), !c.system.isEmpty());
 }
 
 const QString package = QStringLiteral("# kept\n[Desktop Entry]\nType=Application\nName=Vantel\n"
@@ -72,6 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
                                     QString(package).replace(QStringLiteral("enabled=true"),
                                                              QStringLiteral("enabled=false")),
                                     false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

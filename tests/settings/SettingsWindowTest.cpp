@@ -33,6 +33,7 @@ protected:
     SettingsWindowTest() {
         qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
         qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+        window = std::make_unique<SettingsWindow>(hotKey, keyboards);
     }
     ~SettingsWindowTest() override {
         qunsetenv("XDG_CONFIG_HOME");
@@ -68,7 +69,7 @@ protected:
     FakeShortcutBackend shortcuts;
     GlobalHotKey hotKey{shortcuts};
     FakeKeyboardModes keyboards;
-    std::unique_ptr<SettingsWindow> window = std::make_unique<SettingsWindow>(hotKey, keyboards);
+    std::unique_ptr<SettingsWindow> window;
 };
 
 // One source of truth: what is written from outside shows, and what is chosen in the window is
@@ -87,10 +88,7 @@ TEST_F(SettingsWindowTest, FollowsTheStoreAndWritesEveryChoiceToIt) {
     choose(*control<QComboBox>(QStringLiteral("Mode of the selected application")),
            QStringLiteral("hardware-keys"));
     const QStringList read{QStringLiteral("read"), QStringLiteral("org.vantel.Vantel")};
-    EXPECT_TRUE(
-        defaults(read).contains(QStringLiteral("\"org.example.Ide\" = \"hardware-keys\"")) ||
-        defaults(read).contains(QStringLiteral("org.example.Ide = hardware-keys")))
-        << defaults(read).toStdString();
+    EXPECT_TRUE(defaults(read).contains(QStringLiteral("\"org.example.Ide\" = \"hardware-keys\"")));
 
     choose(*control<QComboBox>(QStringLiteral("Mode of all other applications")),
            QStringLiteral("function-keys"));
@@ -116,8 +114,9 @@ TEST_F(SettingsWindowTest, EveryFocusableControlIsNamed) {
                          (qobject_cast<QComboBox *>(widget->parentWidget()) ||
                           widget->parentWidget()->inherits("QTabBar") ||
                           widget->parentWidget()->inherits("QComboBoxPrivateContainer"));
-        if (control && !own && (widget->focusPolicy() & Qt::TabFocus))
+        if (control && !own && (widget->focusPolicy() & Qt::TabFocus)) {
             EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->metaObject()->className();
+        }
     }
 }
 
