@@ -32,12 +32,10 @@ class SettingsWindowTest : public ::testing::Test {
 protected:
     SettingsWindowTest() {
         qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
         window = std::make_unique<SettingsWindow>(hotKey, keyboards);
     }
     ~SettingsWindowTest() override {
         qunsetenv("XDG_CONFIG_HOME");
-        qunsetenv("XDG_DATA_HOME");
     }
 
     QString defaults(const QStringList &arguments) {
