@@ -34,9 +34,7 @@ protected:
         qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
         window = std::make_unique<SettingsWindow>(hotKey, keyboards);
     }
-    ~SettingsWindowTest() override {
-        qunsetenv("XDG_CONFIG_HOME");
-    }
+    ~SettingsWindowTest() override { qunsetenv("XDG_CONFIG_HOME"); }
 
     QString defaults(const QStringList &arguments) {
         return runProcess(tool, arguments, 5s).output.value_or(QString()).simplified();
