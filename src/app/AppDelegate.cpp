@@ -8,6 +8,7 @@
 #include "keyboards/KeyboardModes.h"
 #include "logging/LoggingCategories.h"
 #include "runtime/WorkQueue.h"
+#include "settings/SettingsWindow.h"
 #include "shortcuts/GlobalHotKey.h"
 #include "tray/StatusButton.h"
 
@@ -141,7 +142,8 @@ StatusMenu::Actions AppDelegate::menuActions() {
                 if (self)
                     self->memory_.setRemembered(self->menuApplication_, remember,
                                                 self->toggler_.readFnState());
-            }};
+            },
+            whileAlive(this, [](AppDelegate &delegate) { delegate.showSettings(); })};
 }
 
 StatusMenu::Remember AppDelegate::rememberEntry() {
@@ -179,6 +181,12 @@ void AppDelegate::showMenu() {
     StatusMenu::updateMenuTitles(*menu, toggler_.readFnState());
     if (StatusButton *statusButton = button())
         statusItem_->popUpMenu(std::move(menu), QPoint(0, statusButton->bounds().height() + 3));
+}
+
+void AppDelegate::showSettings() {
+    if (!settings_)
+        settings_ = std::make_unique<SettingsWindow>(services_.hotKey, services_.keyboards);
+    settings_->present();
 }
 
 void AppDelegate::quit() {

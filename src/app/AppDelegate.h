@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class SettingsWindow;
 class StatusButton;
 
 // Owns the switcher, the icon and the status item, and runs every toggle: the status item's
@@ -40,6 +41,8 @@ public:
     void statusItemClicked(Click click);
     // Shows the About panel with the version line and the credits.
     void showAbout();
+    // Opens the settings window, made on first use, or brings it to the front.
+    void showSettings();
     // Ends the application.
     void quit();
     // The preference changed on disk (a flip, the application in front or someone else wrote
@@ -83,6 +86,8 @@ private:
     bool steadyFnState_ = false;
     // The application the open menu's memory entry names.
     QString menuApplication_;
+    // Made on first use only: nothing of it is read or built at start-up.
+    std::unique_ptr<SettingsWindow> settings_;
     // Why writing the keyboard's mode failed, logged once per lasting cause.
     RepeatFilter writeFailures_;
 };

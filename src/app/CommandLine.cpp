@@ -69,6 +69,11 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
                                     "Ask the running Vantel to switch, as a click on its icon "
                                     "does."));
     parser.addOption(toggle);
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("CommandLine",
+                                    "Ask the running Vantel to open its settings window."));
+    parser.addOption(settings);
     addQtOptions(parser);
 
     if (!parser.parse(arguments))
@@ -90,6 +95,8 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &versio
         return {CommandLine::Action::Version, QStringLiteral("Vantel %1\n").arg(version)};
     if (parser.isSet(toggle))
         return {CommandLine::Action::Toggle, {}};
+    if (parser.isSet(settings))
+        return {CommandLine::Action::Settings, {}};
     return {};
 }
 
@@ -103,6 +110,7 @@ int runCommand(const CommandLine &command) {
         qCCritical(lcVantel).noquote() << command.text;
         return 1;
     case CommandLine::Action::Toggle:
+    case CommandLine::Action::Settings:
         break;
     case CommandLine::Action::Run:
         return 1;
@@ -111,9 +119,12 @@ int runCommand(const CommandLine &command) {
     // A connection of its own, closed before the application goes: the shared one outlives it,
     // and its bus thread then warns about types already torn down.
     const QString connectionName = QStringLiteral("vantel-toggle");
-    QString problem = ToggleService::requestToggle(
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName),
-        QString::fromLatin1(SingleInstance::busName));
+    const auto request = command.action == CommandLine::Action::Toggle
+                             ? &ToggleService::requestToggle
+                             : &ToggleService::requestShowSettings;
+    QString problem =
+        request(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName),
+                QString::fromLatin1(SingleInstance::busName));
     QDBusConnection::disconnectFromBus(connectionName);
     if (problem.isEmpty())
         return 0;

@@ -76,6 +76,7 @@ std::unique_ptr<QMenu> buildMenu(bool fnState, const Actions &actions, const Rem
     hint->setEnabled(false);
     showRemember(*entry, *hint, remember);
     menu->addSeparator();
+    addEntry(*menu, QCoreApplication::translate("StatusMenu", "Settings…"), actions.settings);
     addEntry(*menu, QCoreApplication::translate("StatusMenu", "About Vantel…"), actions.about);
     menu->addSeparator();
     addEntry(*menu, QCoreApplication::translate("StatusMenu", "Quit"), actions.quit,

@@ -10,17 +10,18 @@
 class QMenu;
 
 // The status item's menu: the current mode as a disabled label, the switch, the per-application
-// memory, About and Quit.
+// memory, Settings, About and Quit.
 // Built afresh for every opening, so it never shows a stale mode.
 namespace StatusMenu {
 
-// What the three active entries run; each runs on the main thread after the menu has closed.
+// What the active entries run; each runs on the main thread after the menu has closed.
 struct Actions {
     std::function<void()> toggle;
     std::function<void()> about;
     std::function<void()> quit;
     // The memory entry was checked (true) or unchecked.
     std::function<void(bool)> remember;
+    std::function<void()> settings;
 };
 
 // The memory entry: "Remember for NAME" for the application in front, or disabled with the

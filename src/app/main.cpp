@@ -66,7 +66,7 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     QApplication::setApplicationDisplayName(QStringLiteral("Vantel"));
     // Wayland names the program's windows by it, and desktops match it to the desktop file.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(applicationId));
-    // The About window is the only window; closing it must not end the program.
+    // Closing the About or the Settings window must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
     installTranslations(app);
 
@@ -102,6 +102,8 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     ToggleService toggleService;
     QObject::connect(&toggleService, &ToggleService::toggleRequested, &delegate,
                      &AppDelegate::toggleAction);
+    QObject::connect(&toggleService, &ToggleService::settingsRequested, &delegate,
+                     &AppDelegate::showSettings);
     toggleService.exportOn(bus);
 
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate, &AppDelegate::stop);

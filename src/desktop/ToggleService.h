@@ -24,12 +24,17 @@ public:
     // Asks the program holding `busName` on `bus` to toggle. Empty on success, otherwise one
     // line for the user.
     static QString requestToggle(const QDBusConnection &bus, const QString &busName);
+    // Asks the same program to show its settings window, with the same answers.
+    static QString requestShowSettings(const QDBusConnection &bus, const QString &busName);
 
 public Q_SLOTS:
     // Replies at once; the toggle itself runs as a click's does, and is dropped like one while
     // another toggle is running.
     void Toggle();
+    // Opens the settings window, or brings it to the front when it is open.
+    void ShowSettings();
 
 Q_SIGNALS:
     void toggleRequested();
+    void settingsRequested();
 };

@@ -103,3 +103,12 @@ RuleFailure ModeRules::setDefaultMode(bool fnState) const {
     PreferenceStore store = storeAt(storeRoot_);
     return failureOf(store.write(domain, defaultKey, Value(modeName(fnState).toStdString())));
 }
+
+RuleFailure ModeRules::clearDefaultMode() const {
+    PreferenceStore store = storeAt(storeRoot_);
+    const Status removed = store.remove(domain, defaultKey);
+    // Nothing to remove is what was asked for.
+    if (removed && isMissing(*removed))
+        return std::nullopt;
+    return failureOf(removed);
+}

@@ -44,6 +44,8 @@ public:
     // Removes the rule of `application`, keeping every other one.
     RuleFailure forget(const QString &application) const;
     RuleFailure setDefaultMode(bool fnState) const;
+    // Leaves applications without a rule in the mode in force when the program first needs one.
+    RuleFailure clearDefaultMode() const;
 
     // The stored spelling of a mode, and back; none for anything else.
     static QString modeName(bool fnState);

@@ -175,6 +175,34 @@ void DBusKeyboardModes::subscribe() {
     });
 }
 
+void DBusKeyboardModes::listKeyboards(std::function<void(const KeyboardListing &)> listed) {
+    QDBusMessage call =
+        serviceCall(QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << KeyboardBus::interface << QStringLiteral("Keyboards");
+    auto *watcher = new QDBusPendingCallWatcher(bus_->asyncCall(call), &context_);
+    QObject::connect(
+        watcher, &QDBusPendingCallWatcher::finished, &context_,
+        [watcher, listed = std::move(listed)] {
+            watcher->deleteLater();
+            const QDBusMessage reply = watcher->reply();
+            KeyboardListing listing;
+            if (reply.type() != QDBusMessage::ReplyMessage) {
+                listing.serviceMissing =
+                    outcomeOf(reply.errorName()) == KeyboardReport::Outcome::unavailable;
+                listing.failure = reply.errorMessage();
+                listed(listing);
+                return;
+            }
+            KeyboardEntries entries;
+            reply.arguments().value(0).value<QDBusVariant>().variant().value<QDBusArgument>() >>
+                entries;
+            for (const KeyboardEntry &entry : entries)
+                listing.keyboards.append(
+                    {entry.name, entry.driver, entry.mode, unswitchableText(entry.mode)});
+            listed(listing);
+        });
+}
+
 // The names of the keyboards now in the mode, for the About window.
 void DBusKeyboardModes::readNames(bool fnState) {
     QDBusMessage call =

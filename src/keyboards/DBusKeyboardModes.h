@@ -27,6 +27,7 @@ public:
     KeyboardReport report() const override { return report_; }
     // Subscribes, and again whenever the service came back after leaving the bus.
     void followKeyboards(std::function<void(bool fnState)> changed) override;
+    void listKeyboards(std::function<void(const KeyboardListing &)> listed) override;
 
     // The bus named by VANTEL_KEYBOARD_BUS ("session" for tests; the system bus otherwise).
     static Bus busFromEnvironment();

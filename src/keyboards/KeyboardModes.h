@@ -17,6 +17,22 @@ struct KeyboardReport {
     QStringList unswitchable;
 };
 
+// One keyboard as the service sees it now.
+struct KeyboardState {
+    QString name;
+    QString driver;
+    QString mode; // as the service spells it: function-keys, hardware-keys, auto, other, …
+    // Why Vantel leaves it as it is; empty for a keyboard it switches.
+    QString notSwitched;
+};
+
+// Every keyboard the service found, or why it could not be asked.
+struct KeyboardListing {
+    bool serviceMissing = false;
+    QString failure; // the service's words when it answered with an error
+    QList<KeyboardState> keyboards;
+};
+
 // Makes the keyboards the kernel can switch follow the fn state. The preference alone changes
 // nothing on Linux: the drivers hold the mode, and only a root service may write it.
 class KeyboardModes {
@@ -30,4 +46,9 @@ public:
     // From now on calls `changed` with the new fn state whenever a keyboard's mode was changed
     // on the keyboard itself (Fn+Esc handled by its firmware or driver).
     virtual void followKeyboards(std::function<void(bool fnState)> changed) = 0;
+    // Asks the service for its keyboards and calls `listed` on the main thread with the answer;
+    // without a service to ask, at once with none.
+    virtual void listKeyboards(std::function<void(const KeyboardListing &)> listed) {
+        listed(KeyboardListing{true, {}, {}});
+    }
 };

@@ -81,3 +81,11 @@ void GlobalHotKey::setShortcut(const QString &shortcut) {
         Q_EMIT shortcutChanged();
     }
 }
+
+bool GlobalHotKey::canConfigure() const {
+    return backend_.canConfigure();
+}
+
+void GlobalHotKey::configure() {
+    backend_.configure();
+}

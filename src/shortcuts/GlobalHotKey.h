@@ -33,6 +33,9 @@ public:
     // The keys that fire the action as the desktop names them ("Super+Alt+F"); empty while none
     // are held, or when the desktop holds the shortcut without naming its keys.
     QString shortcut() const { return shortcut_; }
+    // Whether the desktop can show its own dialog to change the keys, and opens it.
+    bool canConfigure() const;
+    void configure();
 
 Q_SIGNALS:
     void shortcutChanged();

@@ -24,6 +24,10 @@ public:
     // Gives the combination under `id` back to the desktop; harmless when nothing is held. Must
     // be called before exit: a grab left behind can outlive the process on some desktops.
     virtual void ungrabKey(const QString &id) = 0;
+    // Whether the desktop offers a dialog of its own where the user rebinds the held shortcuts.
+    virtual bool canConfigure() const { return false; }
+    // Opens that dialog; harmless where there is none.
+    virtual void configure() {}
 
 Q_SIGNALS:
     // Once per press of the combination held under `id`; a key held down is one press.

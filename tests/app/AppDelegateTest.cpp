@@ -249,7 +249,7 @@ TEST_P(MenuTest, TitlesFollowTheSecondReadingAndEntriesReachTheDelegate) {
     EXPECT_EQ(readings(), launchReadings + 2);
     ASSERT_TRUE(statusBar.made->menu);
     const QList<QAction *> entries = statusBar.made->menu->actions();
-    ASSERT_EQ(entries.size(), 8);
+    ASSERT_EQ(entries.size(), 9);
 
     EXPECT_EQ(entries[0]->text(),
               on ? QStringLiteral("Current: Standard F1, F2, etc.")
@@ -263,19 +263,20 @@ TEST_P(MenuTest, TitlesFollowTheSecondReadingAndEntriesReachTheDelegate) {
     EXPECT_FALSE(entries[2]->isEnabled());
     EXPECT_EQ(entries[3]->text(), QStringLiteral("no focus in tests"));
     EXPECT_TRUE(entries[4]->isSeparator());
-    EXPECT_EQ(entries[5]->text(), QStringLiteral("About Vantel…"));
-    EXPECT_TRUE(entries[5]->shortcut().isEmpty());
-    EXPECT_TRUE(entries[6]->isSeparator());
-    EXPECT_EQ(entries[7]->text(), QStringLiteral("Quit"));
-    EXPECT_EQ(entries[7]->shortcut(), QKeySequence(QKeySequence::Quit));
-    for (int i : {1, 5, 7})
+    EXPECT_EQ(entries[5]->text(), QStringLiteral("Settings…"));
+    EXPECT_EQ(entries[6]->text(), QStringLiteral("About Vantel…"));
+    EXPECT_TRUE(entries[6]->shortcut().isEmpty());
+    EXPECT_TRUE(entries[7]->isSeparator());
+    EXPECT_EQ(entries[8]->text(), QStringLiteral("Quit"));
+    EXPECT_EQ(entries[8]->shortcut(), QKeySequence(QKeySequence::Quit));
+    for (int i : {1, 5, 6, 8})
         EXPECT_TRUE(entries[i]->isEnabled()) << i;
 
     entries[1]->trigger();
     EXPECT_EQ(work.background.size(), 1u);
-    entries[5]->trigger();
+    entries[6]->trigger();
     EXPECT_EQ(about.shown.size(), 1u);
-    entries[7]->trigger();
+    entries[8]->trigger();
     EXPECT_EQ(quits, 1);
 }
 

@@ -39,6 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CommandCase{"Nothing", {}, Action::Run, ""},
         CommandCase{"Toggle", {QStringLiteral("--toggle")}, Action::Toggle, ""},
+        CommandCase{"Settings", {QStringLiteral("--settings")}, Action::Settings, ""},
+        CommandCase{"HelpNamesSettings", {QStringLiteral("--help")}, Action::Help, "--settings"},
         CommandCase{"Help", {QStringLiteral("-h")}, Action::Help, "Usage: vantel [options]"},
         CommandCase{"HelpAll", {QStringLiteral("--help-all")}, Action::Help, "--toggle"},
         CommandCase{

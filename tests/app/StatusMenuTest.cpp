@@ -16,13 +16,14 @@ TEST(StatusMenuTest, EntriesRunTheirOwnCallbackAndMissingOnesAreHarmless) {
         {[&] { ran.push_back("toggle"); },
          [&] { ran.push_back("about"); },
          {},
-         [&](bool remember) { ran.push_back(remember ? "remember" : "forget"); }},
+         [&](bool remember) { ran.push_back(remember ? "remember" : "forget"); },
+         [&] { ran.push_back("settings"); }},
         {QStringLiteral("Terminal"), false, {}});
     const QList<QAction *> entries = menu->actions();
-    ASSERT_EQ(entries.size(), 8);
-    for (int i : {0, 1, 2, 3, 5, 7, 2})
+    ASSERT_EQ(entries.size(), 9);
+    for (int i : {0, 1, 2, 3, 5, 6, 8, 2})
         entries[i]->trigger();
-    EXPECT_EQ(ran, (std::vector<std::string>{"toggle", "remember", "about", "forget"}));
+    EXPECT_EQ(ran, (std::vector<std::string>{"toggle", "remember", "settings", "about", "forget"}));
 }
 
 TEST(StatusMenuTest, UpdatingTitlesTouchesOnlyTheFirstTwoEntriesThatExist) {
@@ -39,7 +40,8 @@ TEST(StatusMenuTest, UpdatingTitlesTouchesOnlyTheFirstTwoEntriesThatExist) {
     StatusMenu::updateMenuTitles(*menu, true);
     EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Current: Standard F1, F2, etc."));
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Switch to Hardware Keys"));
-    EXPECT_EQ(menu->actions()[5]->text(), QStringLiteral("About Vantel…"));
+    EXPECT_EQ(menu->actions()[5]->text(), QStringLiteral("Settings…"));
+    EXPECT_EQ(menu->actions()[6]->text(), QStringLiteral("About Vantel…"));
 }
 
 struct RememberCase {

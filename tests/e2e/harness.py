@@ -31,9 +31,9 @@ UNBOUND_TOOLTIP = {True: 'Vantel: Standard F1, F2, etc. (click to switch)',
                    False: 'Vantel: Hardware Keys (click to switch)'}
 TOOLTIP = {state: text + ' • Shortcut: Super+Alt+F' for state, text in UNBOUND_TOOLTIP.items()}
 MENU = {True: ['Current: Standard F1, F2, etc.', 'Switch to Hardware Keys', '',
-               'About Vantel…', '', 'Quit'],
+               'Settings…', 'About Vantel…', '', 'Quit'],
         False: ['Current: Hardware Keys (brightness and volume)',
-                'Switch to Standard F1, F2, etc.', '', 'About Vantel…', '', 'Quit']}
+                'Switch to Standard F1, F2, etc.', '', 'Settings…', 'About Vantel…', '', 'Quit']}
 
 
 def main_entries(entries, label):
@@ -222,12 +222,12 @@ class DesktopTest(unittest.TestCase):
     def assert_menu(self, menu, fn_state):
         items = main_entries(menu.children(), lambda item: item.text())
         self.assertEqual(MENU[fn_state], [i.text() for i in items])
-        self.assertEqual(['menu item', 'menu item', 'separator', 'menu item', 'separator',
-                          'menu item'], [i.role() for i in items])
+        self.assertEqual(['menu item', 'menu item', 'separator', 'menu item', 'menu item',
+                          'separator', 'menu item'], [i.role() for i in items])
         enabled = [i.has_state(8) for i in items]
-        self.assertEqual([False, True, True], [enabled[0], enabled[1], enabled[3]])
+        self.assertEqual([False, True, True, True], [enabled[0], enabled[1], enabled[3], enabled[4]])
         self.assertEqual('Meta+Alt+F', items[1].key_binding())
-        self.assertEqual('Ctrl+Q', items[5].key_binding())
+        self.assertEqual('Ctrl+Q', items[6].key_binding())
         return items
 
     def close_menu(self, reader, app):

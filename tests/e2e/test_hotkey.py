@@ -15,7 +15,7 @@ class HotKeyTest(DesktopTest):
     def quit_from_menu(self, app, item):
         reader = self.reader(app)
         item.context_menu(700, 10)
-        self.choose(self.main_menu(reader, app)[5])
+        self.choose(self.main_menu(reader, app)[6])
         self.assertEqual(0, app.wait(20), app.stderr())
 
     def test_press_starts_one_toggle_and_a_second_press_during_it_none(self):

@@ -84,7 +84,7 @@ class NotifierHostTest(DesktopTest):
                 self.desktop.set_fn_state(state)  # behind the program's back
                 entries = main_entries(visible_entries(host.open()), lambda e: e['label'])
                 self.assertEqual(MENU[state], [e['label'] for e in entries])
-                self.assertEqual([True, True], [entries[4]['separator'], entries[2]['separator']])
+                self.assertEqual([True, True], [entries[5]['separator'], entries[2]['separator']])
                 self.assertFalse(entries[0]['enabled'])
                 host.close()
         self.assert_nothing_toggled(True, wait=0.2)

@@ -131,7 +131,7 @@ class StatusItemTest(DesktopTest):
 
     def open_about(self, item, reader, app):
         item.context_menu(700, 10)
-        self.choose(self.main_menu(reader, app)[3])
+        self.choose(self.main_menu(reader, app)[4])
         # The menu closes as the entry is chosen, so About has been asked for.
         self.wait(lambda: not reader.shown_popup_menus(), 'the menu to close', 10, app)
 
@@ -165,7 +165,7 @@ class StatusItemTest(DesktopTest):
         item = self.status_item(app)
         reader = self.reader(app)
         item.context_menu(700, 10)
-        self.choose(self.main_menu(reader, app)[5])
+        self.choose(self.main_menu(reader, app)[6])
         self.assertEqual(0, app.wait(20))
         self.wait(lambda: item.service not in self.hosted_items(),
                   'the item to leave the host', 10)

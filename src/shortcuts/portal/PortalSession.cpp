@@ -128,8 +128,8 @@ void PortalSession::create() {
                 } else if (shortcuts_.isEmpty()) {
                     state_ = State::Closed;
                 } else {
-                    qCDebug(lcPortal)
-                        << "global shortcuts portal version" << reply.value().variant().toUInt();
+                    version_ = reply.value().variant().toUInt();
+                    qCDebug(lcPortal) << "global shortcuts portal version" << version_;
                     startSession();
                 }
             });
@@ -294,4 +294,18 @@ void PortalSession::close() {
     // A session still being made is closed as soon as its handle arrives.
     if (state_ == State::Open)
         state_ = State::Closed;
+}
+
+bool PortalSession::canConfigure() const {
+    return state_ == State::Open && version_ >= 2;
+}
+
+void PortalSession::configure() {
+    if (!canConfigure())
+        return;
+    // No parent window: the dialog belongs to the desktop, not to one of the program's windows.
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portal::service, portal::path, portal::shortcuts, QStringLiteral("ConfigureShortcuts"));
+    call.setArguments({QVariant::fromValue(QDBusObjectPath(handle_)), QString(), QVariantMap()});
+    bus_->asyncCall(call);
 }

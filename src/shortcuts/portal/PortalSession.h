@@ -32,6 +32,10 @@ public:
 
     void add(const QString &id, const Shortcut &shortcut);
     void remove(const QString &id);
+    // Whether the session is open on a portal that lets the user rebind its shortcuts in the
+    // desktop's own dialog (the interface's version 2 and later), and opens that dialog.
+    bool canConfigure() const;
+    void configure();
 
 Q_SIGNALS:
     // A press of the shortcut `id` in this session.
@@ -64,6 +68,7 @@ private:
     QMap<QString, Shortcut> shortcuts_;
     State state_ = State::Closed;
     QString handle_;
+    uint version_ = 0;
     bool binding_ = false;
     bool bindAgain_ = false;
     std::unique_ptr<QObject> presses_;

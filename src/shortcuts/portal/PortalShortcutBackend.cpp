@@ -53,3 +53,11 @@ QString PortalShortcutBackend::portalTrigger(Qt::Key key, Qt::KeyboardModifiers 
     parts.append(name);
     return parts.join(QLatin1Char('+'));
 }
+
+bool PortalShortcutBackend::canConfigure() const {
+    return session_->canConfigure();
+}
+
+void PortalShortcutBackend::configure() {
+    session_->configure();
+}

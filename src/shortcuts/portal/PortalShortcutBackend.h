@@ -22,6 +22,8 @@ public:
     bool grabKey(const QString &id, const QString &description, Qt::Key key,
                  Qt::KeyboardModifiers modifiers, QString *error) override;
     void ungrabKey(const QString &id) override;
+    bool canConfigure() const override;
+    void configure() override;
 
     // The combination in the portal's notation ("LOGO+ALT+f"); empty when the key has no name
     // there.

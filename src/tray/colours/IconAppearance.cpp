@@ -11,6 +11,18 @@ IconColorPreference iconColorPreference(const QString &text) {
     return IconColorPreference::automatic;
 }
 
+QString iconColorName(IconColorPreference preference) {
+    switch (preference) {
+    case IconColorPreference::light:
+        return QStringLiteral("light");
+    case IconColorPreference::dark:
+        return QStringLiteral("dark");
+    case IconColorPreference::automatic:
+        break;
+    }
+    return QStringLiteral("auto");
+}
+
 IconAppearance chooseIconAppearance(IconColorPreference preference, const PanelColorHints &hints) {
     switch (preference) {
     case IconColorPreference::light:

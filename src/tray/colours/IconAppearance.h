@@ -13,6 +13,9 @@ enum class IconColorPreference { automatic, light, dark };
 // "light" or "dark" in any case and with surrounding blanks; anything else, a missing value
 // included, means automatic.
 IconColorPreference iconColorPreference(const QString &text);
+// The stored spelling of `preference`, which iconColorPreference reads back: "auto", "light" or
+// "dark".
+QString iconColorName(IconColorPreference preference);
 
 // The colours of a light icon (for dark panels) and of a dark one (for light panels).
 inline const QColor lightIconColor{0xff, 0xff, 0xff};
