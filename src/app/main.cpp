@@ -17,6 +17,7 @@
 #include "logging/LoggingCategories.h"
 #include "portal/ApplicationRegistry.h"
 #include "runtime/DisplayCheck.h"
+#include "runtime/QuietLocaleSwitch.h"
 #include "runtime/TerminationSignals.h"
 #include "runtime/ThreadPoolWorkQueue.h"
 #include "shortcuts/GlobalHotKey.h"
@@ -176,7 +177,9 @@ PlatformChoice beforeDisplay(int argc, char **argv, const QStringList &argumentL
     char name[] = "vantel";
     std::vector<char *> ownArguments{name, nullptr};
     int ownArgc = 1;
+    std::optional<QuietLocaleSwitch> quiet(std::in_place);
     QCoreApplication early(ownArgc, ownArguments.data());
+    quiet.reset();
     installTranslations(early);
     const CommandLine command = parseCommandLine(argumentList, versionText());
     if (command.action != CommandLine::Action::Run) {

@@ -25,6 +25,8 @@ PORTAL_KDE = '/usr/lib/x86_64-linux-gnu/libexec/xdg-desktop-portal-kde'
 # Plasma 6 renamed its module daemon with its frameworks' major version.
 VERSION = 6 if os.access('/usr/bin/kded6', os.X_OK) else 5
 KDED = f'kded{VERSION}'
+# What the panel's tray tells screen readers its expanding button is called.
+TRAY_EXPANDER = 'Show hidden icons' if VERSION == 6 else 'Expand System Tray'
 
 
 def installed():

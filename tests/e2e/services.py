@@ -178,6 +178,7 @@ class AccessibilityBus(dbus.service.Object):
     def __init__(self, bus, log):
         super().__init__(bus, '/org/a11y/bus')
         self.log = log
+        self.registry = AccessibilityRegistry(bus)
 
     @dbus.service.method('org.a11y.Bus', out_signature='s', sender_keyword='sender')
     def GetAddress(self, sender=None):
@@ -191,6 +192,27 @@ class AccessibilityBus(dbus.service.Object):
     @dbus.service.method(PROPERTIES, in_signature='s', out_signature='a{sv}')
     def GetAll(self, interface):
         return {'IsEnabled': dbus.Boolean(True), 'ScreenReaderEnabled': dbus.Boolean(True)}
+
+
+class AccessibilityRegistry(dbus.service.Object):
+    """The registry a screen reader's events go through, as far as Qt 6.8 and later ask it: which
+    events are listened to (all of them). Without it those versions warn on every start."""
+
+    def __init__(self, bus):
+        super().__init__(bus, '/org/a11y/atspi/registry')
+        self.name = dbus.service.BusName('org.a11y.atspi.Registry', bus)
+
+    @dbus.service.method('org.a11y.atspi.Registry', out_signature='a(ss)')
+    def GetRegisteredEvents(self):
+        return [(':listener', kind) for kind in ('object:', 'window:', 'focus:')]
+
+    @dbus.service.method('org.a11y.atspi.Registry', in_signature='sas')
+    def RegisterEvent(self, event, properties):
+        pass
+
+    @dbus.service.method('org.a11y.atspi.Registry', in_signature='s')
+    def DeregisterEvent(self, event):
+        pass
 
 
 class PolkitAuthority(dbus.service.Object):
