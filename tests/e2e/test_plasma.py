@@ -150,7 +150,8 @@ class PlasmaShortcutTest(PlasmaTest):
                 else:
                     # The 1.20 portal drops the shortcuts given with the session, so every start
                     # binds; Plasma 6 answers at once, with no window, under the program's id.
-                    binds = self.monitor.calls('BindShortcuts', 'org.freedesktop.portal.GlobalShortcuts')
+                    binds = self.monitor.calls('BindShortcuts',
+                                               'org.freedesktop.portal.GlobalShortcuts')
                     self.assertEqual(start, len(binds))
                     self.assertIn('org_vantel_Vantel', plasma.components(self.bus))
                 app.stop()
