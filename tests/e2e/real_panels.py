@@ -373,4 +373,7 @@ class RealPanelTest(harness.DesktopTest):
             with self.subTest(panel_dark=dark, scheme=scheme):
                 self.set_panel_dark(dark)
                 self.desktop.set_scheme(scheme)
-                self.wait_legible(app, strip, box)
+                ratio = self.wait_legible(app, strip, box)
+                # The figures docs/panel-hosts.md records, for each release's panels.
+                print(f'{type(self).__name__}: panel dark={dark} scheme={scheme}: '
+                      f'contrast {ratio:.1f} : 1', flush=True)

@@ -179,6 +179,7 @@ class AccessibilityBus(dbus.service.Object):
         super().__init__(bus, '/org/a11y/bus')
         self.log = log
         self.registry = AccessibilityRegistry(bus)
+        self.root = AccessibilityRoot(bus)
 
     @dbus.service.method('org.a11y.Bus', out_signature='s', sender_keyword='sender')
     def GetAddress(self, sender=None):
@@ -212,6 +213,22 @@ class AccessibilityRegistry(dbus.service.Object):
 
     @dbus.service.method('org.a11y.atspi.Registry', in_signature='s')
     def DeregisterEvent(self, event):
+        pass
+
+
+class AccessibilityRoot(dbus.service.Object):
+    """The desktop's accessible root, into which Qt 6.8 and later embed each program."""
+
+    def __init__(self, bus):
+        super().__init__(bus, '/org/a11y/atspi/accessible/root')
+        self.bus_name = bus.get_unique_name()
+
+    @dbus.service.method('org.a11y.atspi.Socket', in_signature='(so)', out_signature='(so)')
+    def Embed(self, plug):
+        return (self.bus_name, dbus.ObjectPath('/org/a11y/atspi/accessible/root'))
+
+    @dbus.service.method('org.a11y.atspi.Socket', in_signature='(so)')
+    def Unembed(self, plug):
         pass
 
 

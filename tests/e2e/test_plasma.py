@@ -4,6 +4,7 @@
 through the desktop portal on KWin."""
 
 import os
+import shutil
 import unittest
 
 import dbus
@@ -119,6 +120,11 @@ class PlasmaShortcutTest(PlasmaTest):
         if not os.access(FAKE_KEYS, os.X_OK):
             raise AssertionError(f'{FAKE_KEYS} is not built: it needs libwayland-dev and '
                                  'plasma-wayland-protocols')
+        # Installed as a user installs it: the portal knows a program by its desktop file.
+        applications = os.path.join(cls.desktop.env['XDG_DATA_HOME'], 'applications')
+        os.makedirs(applications, exist_ok=True)
+        shutil.copy(os.path.join(desktop.HERE, '..', '..', 'data', 'org.vantel.Vantel.desktop'),
+                    applications)
         cls.start_bus()
         cls.wayland = plasma.start_kwin(cls.desktop, cls.bus)
         plasma.start_portal(cls.desktop, cls.bus, cls.wayland)
