@@ -9,6 +9,7 @@ scheme in kdeglobals, read by Qt's own KDE platform theme, so the program runs u
 """
 
 import os
+import re
 import unittest
 
 import desktop
@@ -27,6 +28,9 @@ PANEL_WIDTH = 200
 DESKTOP_COLOUR = '#4a5a6a'
 # What Qt sets on the page tab shown (AT-SPI's FOCUSED).
 STATE_CURRENT = 12
+SOURCE = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..')
+METAINFO = os.path.join(SOURCE, 'data', 'org.vantel.Vantel.metainfo.xml.in')
+KEPT = os.path.join(SOURCE, 'docs', 'screenshots')
 
 
 def kdeglobals(scheme):
@@ -64,6 +68,7 @@ class ScreenshotsTest(DesktopTest):
     def setUp(self):
         super().setUp()
         self.folder = output_folder()
+        self.taken = set()
         self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
         self.addCleanup(self.desktop.stop, 'keyboard-service')
 
@@ -75,6 +80,7 @@ class ScreenshotsTest(DesktopTest):
         argv = ['import', '-window', 'root', '-crop', f'{w}x{h}+{x}+{y}', '+repage', '-strip',
                 '-define', 'png:compression-level=9', path]
         shots = []
+        self.taken.add(name)
 
         def steady():
             self.desktop.run(argv)
@@ -138,6 +144,13 @@ class ScreenshotsTest(DesktopTest):
                 self.shoot_panel_and_menu(scheme, app, reader)
                 self.shoot_settings(scheme, app, reader)
                 app.stop()
+        # The software centres fetch the pictures by name from the web site, which publishes
+        # docs/screenshots: a renamed or dropped picture would leave them a broken link.
+        with open(METAINFO, encoding='utf-8') as f:
+            named = set(re.findall(r'/screenshots/([\w-]+)\.png</image>', f.read()))
+        self.assertTrue(named)
+        kept = {n[:-len('.png')] for n in os.listdir(KEPT)}
+        self.assertLessEqual(named, kept & self.taken)
 
 
 if __name__ == '__main__':
