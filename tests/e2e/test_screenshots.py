@@ -13,8 +13,11 @@ import re
 import unittest
 
 import desktop
-from harness import PROGRAM, SERVICE, FNMODE, DesktopTest
+from desktop import wait_until
+from harness import FNMODE, PROGRAM, SERVICE, XCLIENT, DesktopTest
 
+# The application in front while the menu is shown, which it offers to remember a mode for.
+FRONT = ('Inkscape', 'org.inkscape.Inkscape')
 # A few rules, so that the Applications page shows what it is for.
 RULES = (('org.inkscape.Inkscape', 'function-keys'), ('org.mozilla.firefox', 'hardware-keys'))
 PAGES = ('Applications', 'General', 'Keyboards', 'Hot Key')
@@ -103,9 +106,31 @@ class ScreenshotsTest(DesktopTest):
         self.desktop.stop_trayer()
         self.desktop.start_trayer('--width', str(PANEL_WIDTH), '--transparent', 'true',
                                   '--tint', PANEL_TINT[scheme], '--alpha', '0')
+        self.application_in_front()
         app = self.launch(True, VANTEL_KEYBOARD_BUS='session', QT_QPA_PLATFORMTHEME='kde',
                           KDE_SESSION_VERSION='5')
         return app, self.reader(app)
+
+    def application_in_front(self):
+        """A window manager and an application it holds in front, as on a desktop: without them
+        the menu says that nothing tells the active window."""
+        self.desktop.spawn('openbox', ['openbox', '--sm-disable'])
+        self.addCleanup(self.desktop.stop, 'openbox')
+        wait_until(lambda: '_NET_ACTIVE_WINDOW' in self.root_property('_NET_SUPPORTED'), 20,
+                   'openbox to manage the screen')
+        self.desktop.spawn('front', [XCLIENT, 'window'] + list(FRONT))
+        self.addCleanup(self.desktop.stop, 'front')
+
+        def shown():
+            with open(self.desktop.log_path('front.out'), encoding='utf-8') as f:
+                return f.read().strip()
+        window = wait_until(shown, 10, 'the window in front')
+        self.xdotool('windowactivate', '--sync', window)
+        wait_until(lambda: f'# {window}' in self.root_property('_NET_ACTIVE_WINDOW'), 10,
+                   'openbox to activate the window in front')
+
+    def root_property(self, name):
+        return self.desktop.run(['xprop', '-root', name], check=False).stdout
 
     def shoot_panel_and_menu(self, scheme, app, reader):
         x, y, w, h = app.wait_for_embedded_icon()
@@ -118,6 +143,9 @@ class ScreenshotsTest(DesktopTest):
         bottom = min(desktop.SCREEN[1], my + mh + 8)
         self.shoot(f'menu-{scheme}', (left, 0, desktop.SCREEN[0] - left, bottom), app)
         self.close_menu(reader, app)
+        # The Settings window is taken without a frame, as its own pixels.
+        self.desktop.stop('front')
+        self.desktop.stop('openbox')
 
     @staticmethod
     def tab(reader, page):
