@@ -3,8 +3,8 @@
 """Pictures of the program as a person sees it, for the README and the software centres: each
 Settings page and the icon with its menu on a panel, in a light and a dark desktop.
 
-The pictures go to $VANTEL_SCREENSHOTS_DIR when set (scripts/screenshots sets it), else to the
-build's e2e output folder. The colours come the way a KDE session hands them to Qt: a colour
+The pictures go to $VANTEL_SCREENSHOTS_DIR when set (scripts/screenshots sets it), else to
+screenshots/ in the build's e2e folder. The colours come the way a KDE session hands them to Qt: a colour
 scheme in kdeglobals, read by Qt's own KDE platform theme, so the program runs unchanged.
 """
 
@@ -14,7 +14,7 @@ import unittest
 
 import desktop
 from desktop import wait_until
-from harness import FNMODE, PROGRAM, SERVICE, XCLIENT, DesktopTest
+from harness import PROGRAM, XCLIENT, DesktopTest, FakeKeyboard
 
 # The application in front while the menu is shown, which it offers to remember a mode for.
 FRONT = ('Inkscape', 'org.inkscape.Inkscape')
@@ -48,14 +48,15 @@ def kdeglobals(scheme):
     return text
 
 
-def output_folder():
+def output_folder(fallback):
+    """Where ctest runs it, the build's e2e folder; run by hand, the desktop's logs."""
     folder = os.environ.get('VANTEL_SCREENSHOTS_DIR') or os.path.join(
-        os.environ.get('VANTEL_E2E_OUTPUT_DIR', os.path.abspath('.')), 'screenshots')
+        os.environ.get('VANTEL_E2E_OUTPUT_DIR', fallback), 'screenshots')
     os.makedirs(folder, exist_ok=True)
     return folder
 
 
-class ScreenshotsTest(DesktopTest):
+class ScreenshotsTest(FakeKeyboard, DesktopTest):
     TRAY = 'xembed'
 
     @classmethod
@@ -70,10 +71,8 @@ class ScreenshotsTest(DesktopTest):
 
     def setUp(self):
         super().setUp()
-        self.folder = output_folder()
+        self.folder = output_folder(self.desktop.logs)
         self.taken = set()
-        self.desktop.start_keyboard_service(SERVICE, self.bus, {FNMODE: '3'})
-        self.addCleanup(self.desktop.stop, 'keyboard-service')
 
     def shoot(self, name, box, app):
         """Writes the part of the screen in `box` once two shots in a row agree and show more than
