@@ -105,23 +105,25 @@ class ScreenshotsTest(FakeKeyboard, DesktopTest):
         self.desktop.stop_trayer()
         self.desktop.start_trayer('--width', str(PANEL_WIDTH), '--transparent', 'true',
                                   '--tint', PANEL_TINT[scheme], '--alpha', '0')
-        self.application_in_front()
+        self.application_in_front(scheme)
         app = self.launch(True, VANTEL_KEYBOARD_BUS='session', QT_QPA_PLATFORMTHEME='kde',
                           KDE_SESSION_VERSION='5')
         return app, self.reader(app)
 
-    def application_in_front(self):
+    def application_in_front(self, scheme):
         """A window manager and an application it holds in front, as on a desktop: without them
         the menu says that nothing tells the active window."""
         self.desktop.spawn('openbox', ['openbox', '--sm-disable'])
         self.addCleanup(self.desktop.stop, 'openbox')
         wait_until(lambda: '_NET_ACTIVE_WINDOW' in self.root_property('_NET_SUPPORTED'), 20,
                    'openbox to manage the screen')
-        self.desktop.spawn('front', [XCLIENT, 'window'] + list(FRONT))
-        self.addCleanup(self.desktop.stop, 'front')
+        # A name of its own each time: the log it prints its window to is never emptied.
+        name = f'front-{scheme}'
+        self.desktop.spawn(name, [XCLIENT, 'window'] + list(FRONT))
+        self.addCleanup(self.desktop.stop, name)
 
         def shown():
-            with open(self.desktop.log_path('front.out'), encoding='utf-8') as f:
+            with open(self.desktop.log_path(name + '.out'), encoding='utf-8') as f:
                 return f.read().strip()
         window = wait_until(shown, 10, 'the window in front')
         self.xdotool('windowactivate', '--sync', window)
@@ -143,8 +145,10 @@ class ScreenshotsTest(FakeKeyboard, DesktopTest):
         self.shoot(f'menu-{scheme}', (left, 0, desktop.SCREEN[0] - left, bottom), app)
         self.close_menu(reader, app)
         # The Settings window is taken without a frame, as its own pixels.
-        self.desktop.stop('front')
+        self.desktop.stop(f'front-{scheme}')
         self.desktop.stop('openbox')
+        # openbox leaves its root properties behind; the next one is told ready by setting them.
+        self.desktop.run(['xprop', '-root', '-remove', '_NET_SUPPORTED'])
 
     @staticmethod
     def tab(reader, page):
