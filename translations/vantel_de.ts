@@ -387,7 +387,7 @@ Klicken Sie zum Umschalten auf das Symbol in der Leiste, %1. Ein Rechtsklick auf
     </message>
     <message>
         <source>The switch is bound to %1.</source>
-        <translation>Das Umschalten ist %1 zugewiesen.</translation>
+        <translation>Dem Umschalten ist %1 zugewiesen.</translation>
     </message>
 </context>
 <context>

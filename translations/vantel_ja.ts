@@ -387,7 +387,7 @@ Click the menu bar icon to toggle, %1. Right-click the icon for options.</source
     </message>
     <message>
         <source>The switch is bound to %1.</source>
-        <translation>切り替えは %1 に割り当てられています。</translation>
+        <translation>切り替えには %1 が割り当てられています。</translation>
     </message>
 </context>
 <context>
