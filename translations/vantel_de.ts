@@ -64,6 +64,135 @@ Klicken Sie zum Umschalten auf das Symbol in der Leiste, %1. Ein Rechtsklick auf
     </message>
 </context>
 <context>
+    <name>ApplicationPicker</name>
+    <message>
+        <source>Add an Application</source>
+        <translation>Anwendung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Nach Namen suchen</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Anwendungen durchsuchen</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Installierte Anwendungen</translation>
+    </message>
+    <message>
+        <source>Function keys (F1, F2, …)</source>
+        <translation>Funktionstasten (F1, F2, …)</translation>
+    </message>
+    <message>
+        <source>Hardware keys (brightness, volume, …)</source>
+        <translation>Hardwaretasten (Helligkeit, Lautstärke, …)</translation>
+    </message>
+    <message>
+        <source>Mode for this application</source>
+        <translation>Modus für diese Anwendung</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modus:</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationsPage</name>
+    <message>
+        <source>Function keys (F1, F2, …)</source>
+        <translation>Funktionstasten (F1, F2, …)</translation>
+    </message>
+    <message>
+        <source>Hardware keys (brightness, volume, …)</source>
+        <translation>Hardwaretasten (Helligkeit, Lautstärke, …)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>A&amp;dd…</source>
+        <translation>&amp;Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Applications with a mode of their &amp;own:</source>
+        <translation>Anwendungen mit eigenem M&amp;odus:</translation>
+    </message>
+    <message>
+        <source>Applications with a mode of their own</source>
+        <translation>Anwendungen mit eigenem Modus</translation>
+    </message>
+    <message>
+        <source>Mode of the selected application</source>
+        <translation>Modus der ausgewählten Anwendung</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s rule</source>
+        <translation>Regel der ausgewählten Anwendung entfernen</translation>
+    </message>
+    <message>
+        <source>Add an application</source>
+        <translation>Anwendung hinzufügen</translation>
+    </message>
+    <message>
+        <source>The mode in force when first needed</source>
+        <translation>Der Modus, der beim ersten Bedarf gilt</translation>
+    </message>
+    <message>
+        <source>Mode of all other applications</source>
+        <translation>Modus aller anderen Anwendungen</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Modus:</translation>
+    </message>
+    <message>
+        <source>Other a&amp;pplications:</source>
+        <translation>Andere Anwen&amp;dungen:</translation>
+    </message>
+    <message>
+        <source>The rules could not be read: %1</source>
+        <translation>Die Regeln konnten nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>The change was not saved: %1</source>
+        <translation>Die Änderung wurde nicht gespeichert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>cannot make the folder of %1</source>
+        <translation>der Ordner von %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Switches the keyboard&apos;s top row between standard function keys and hardware keys, from an icon in the panel.</source>
@@ -80,6 +209,10 @@ Klicken Sie zum Umschalten auf das Symbol in der Leiste, %1. Ein Rechtsklick auf
     <message>
         <source>Unexpected argument &quot;%1&quot;. Try &quot;vantel --help&quot;.</source>
         <translation>Unerwartetes Argument „%1“. Siehe „vantel --help“.</translation>
+    </message>
+    <message>
+        <source>Ask the running Vantel to open its settings window.</source>
+        <translation>Bittet das laufende Vantel, sein Einstellungsfenster zu öffnen.</translation>
     </message>
 </context>
 <context>
@@ -181,10 +314,154 @@ Klicken Sie zum Umschalten auf das Symbol in der Leiste, %1. Ein Rechtsklick auf
     </message>
 </context>
 <context>
+    <name>GeneralPage</name>
+    <message>
+        <source>&amp;Start Vantel at login</source>
+        <translation>Vantel bei der Anmeldung &amp;starten</translation>
+    </message>
+    <message>
+        <source>Automatic (follow the panel)</source>
+        <translation>Automatisch (wie die Leiste)</translation>
+    </message>
+    <message>
+        <source>Light (for dark panels)</source>
+        <translation>Hell (für dunkle Leisten)</translation>
+    </message>
+    <message>
+        <source>Dark (for light panels)</source>
+        <translation>Dunkel (für helle Leisten)</translation>
+    </message>
+    <message>
+        <source>Icon colour</source>
+        <translation>Symbolfarbe</translation>
+    </message>
+    <message>
+        <source>Start Vantel at login</source>
+        <translation>Vantel bei der Anmeldung starten</translation>
+    </message>
+    <message>
+        <source>Icon &amp;colour:</source>
+        <translation>Symbol&amp;farbe:</translation>
+    </message>
+    <message>
+        <source>The icon colour was not saved: %1</source>
+        <translation>Die Symbolfarbe wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The start at login was not changed: %1</source>
+        <translation>Der Start bei der Anmeldung wurde nicht geändert: %1</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotKey</name>
     <message>
         <source>Switch the function keys</source>
         <translation>Funktionstasten umschalten</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyPage</name>
+    <message>
+        <source>&amp;Change in the Desktop&apos;s Settings…</source>
+        <translation>In den Einstellungen der Arbeitsumgebung ä&amp;ndern…</translation>
+    </message>
+    <message>
+        <source>Bound keys</source>
+        <translation>Zugewiesene Tasten</translation>
+    </message>
+    <message>
+        <source>Change the hot key in the desktop&apos;s settings</source>
+        <translation>Das Tastenkürzel in den Einstellungen der Arbeitsumgebung ändern</translation>
+    </message>
+    <message>
+        <source>To bind other keys, give this command a shortcut in your desktop&apos;s keyboard settings (on GNOME: Settings → Keyboard → View and Customise Shortcuts → Custom Shortcuts → +; on sway and Hyprland: a bind line in their configuration):</source>
+        <translation>Um andere Tasten zuzuweisen, weisen Sie diesem Befehl in den Tastatureinstellungen Ihrer Arbeitsumgebung ein Tastenkürzel zu (unter GNOME: Einstellungen → Tastatur → Tastenkürzel ansehen und anpassen → Eigene Tastenkürzel → +; unter sway und Hyprland: eine bind-Zeile in deren Konfiguration):</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Zuzuweisender Befehl</translation>
+    </message>
+    <message>
+        <source>No keys are bound to the switch.</source>
+        <translation>Dem Umschalten sind keine Tasten zugewiesen.</translation>
+    </message>
+    <message>
+        <source>The switch is bound to %1.</source>
+        <translation>Dem Umschalten ist %1 zugewiesen.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardsPage</name>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Akt&amp;ualisieren</translation>
+    </message>
+    <message>
+        <source>Keyboard service</source>
+        <translation>Tastaturdienst</translation>
+    </message>
+    <message>
+        <source>Keyboards</source>
+        <translation>Tastaturen</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Driver</source>
+        <translation>Treiber</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Switched by Vantel</source>
+        <translation>Von Vantel umgeschaltet</translation>
+    </message>
+    <message>
+        <source>Ask the keyboard service again</source>
+        <translation>Den Tastaturdienst erneut fragen</translation>
+    </message>
+    <message>
+        <source>Keyboards the &amp;service found:</source>
+        <translation>Vom &amp;Dienst gefundene Tastaturen:</translation>
+    </message>
+    <message>
+        <source>Asking the keyboard service…</source>
+        <translation>Der Tastaturdienst wird gefragt…</translation>
+    </message>
+    <message>
+        <source>The keyboard service is not installed, so Vantel switches no keyboard. It comes with the vantel package; in a build of your own, install it with &quot;cmake --install build --component keyboard&quot; (see &quot;Which keyboards Vantel switches&quot; in the README).</source>
+        <translation>Der Tastaturdienst ist nicht installiert, daher schaltet Vantel keine Tastatur um. Er ist im Paket vantel enthalten; in einem eigenen Build installieren Sie ihn mit „cmake --install build --component keyboard“ (siehe „Which keyboards Vantel switches“ in der README).</translation>
+    </message>
+    <message>
+        <source>The keyboard service did not answer: %1</source>
+        <translation>Der Tastaturdienst hat nicht geantwortet: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard service found no keyboard whose driver has a switch.</source>
+        <translation>Der Tastaturdienst hat keine Tastatur gefunden, deren Treiber sich umschalten lässt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The keyboard service found %n keyboard(s).</source>
+        <translation>
+            <numerusform>Der Tastaturdienst hat %n Tastatur gefunden.</numerusform>
+            <numerusform>Der Tastaturdienst hat %n Tastaturen gefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>Nein: %1</translation>
+    </message>
+    <message>
+        <source>%1, driver %2, mode %3, switched by Vantel: %4</source>
+        <translation>%1, Treiber %2, Modus %3, von Vantel umgeschaltet: %4</translation>
     </message>
 </context>
 <context>
@@ -200,6 +477,41 @@ Klicken Sie zum Umschalten auf das Symbol in der Leiste, %1. Ein Rechtsklick auf
     <message>
         <source>Disabled: F1, F2 control hardware features</source>
         <translation>Deaktiviert: F1, F2 steuern Hardwarefunktionen</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Vantel Settings</source>
+        <translation>Vantel-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Settings sections</source>
+        <translation>Einstellungsbereiche</translation>
+    </message>
+    <message>
+        <source>&amp;Applications</source>
+        <translation>&amp;Anwendungen</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>A&amp;llgemein</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboards</source>
+        <translation>&amp;Tastaturen</translation>
+    </message>
+    <message>
+        <source>&amp;Hot Key</source>
+        <translation>Tasten&amp;kürzel</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -235,6 +547,10 @@ Klicken Sie zum Umschalten auf das Symbol in der Leiste, %1. Ein Rechtsklick auf
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen…</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,135 @@ Cliquez sur l’icône de la barre pour basculer, %1. Faites un clic droit sur l
     </message>
 </context>
 <context>
+    <name>ApplicationPicker</name>
+    <message>
+        <source>Add an Application</source>
+        <translation>Ajouter une application</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>Rechercher par nom</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>Rechercher des applications</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>Applications installées</translation>
+    </message>
+    <message>
+        <source>Function keys (F1, F2, …)</source>
+        <translation>Touches de fonction (F1, F2, …)</translation>
+    </message>
+    <message>
+        <source>Hardware keys (brightness, volume, …)</source>
+        <translation>Touches matérielles (luminosité, volume, …)</translation>
+    </message>
+    <message>
+        <source>Mode for this application</source>
+        <translation>Mode pour cette application</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Mode :</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationsPage</name>
+    <message>
+        <source>Function keys (F1, F2, …)</source>
+        <translation>Touches de fonction (F1, F2, …)</translation>
+    </message>
+    <message>
+        <source>Hardware keys (brightness, volume, …)</source>
+        <translation>Touches matérielles (luminosité, volume, …)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>A&amp;dd…</source>
+        <translation>A&amp;jouter…</translation>
+    </message>
+    <message>
+        <source>Applications with a mode of their &amp;own:</source>
+        <translation>Applications avec un m&amp;ode propre :</translation>
+    </message>
+    <message>
+        <source>Applications with a mode of their own</source>
+        <translation>Applications avec un mode propre</translation>
+    </message>
+    <message>
+        <source>Mode of the selected application</source>
+        <translation>Mode de l’application sélectionnée</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s rule</source>
+        <translation>Supprimer la règle de l’application sélectionnée</translation>
+    </message>
+    <message>
+        <source>Add an application</source>
+        <translation>Ajouter une application</translation>
+    </message>
+    <message>
+        <source>The mode in force when first needed</source>
+        <translation>Le mode en vigueur au moment du premier besoin</translation>
+    </message>
+    <message>
+        <source>Mode of all other applications</source>
+        <translation>Mode de toutes les autres applications</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>&amp;Mode :</translation>
+    </message>
+    <message>
+        <source>Other a&amp;pplications:</source>
+        <translation>Autres a&amp;pplications :</translation>
+    </message>
+    <message>
+        <source>The rules could not be read: %1</source>
+        <translation>Les règles n’ont pas pu être lues : %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>The change was not saved: %1</source>
+        <translation>La modification n’a pas été enregistrée : %1</translation>
+    </message>
+</context>
+<context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>cannot make the folder of %1</source>
+        <translation>impossible de créer le dossier de %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Switches the keyboard&apos;s top row between standard function keys and hardware keys, from an icon in the panel.</source>
@@ -80,6 +209,10 @@ Cliquez sur l’icône de la barre pour basculer, %1. Faites un clic droit sur l
     <message>
         <source>Unexpected argument &quot;%1&quot;. Try &quot;vantel --help&quot;.</source>
         <translation>Argument inattendu « %1 ». Essayez « vantel --help ».</translation>
+    </message>
+    <message>
+        <source>Ask the running Vantel to open its settings window.</source>
+        <translation>Demande au Vantel en cours d’exécution d’ouvrir sa fenêtre de paramètres.</translation>
     </message>
 </context>
 <context>
@@ -181,10 +314,154 @@ Cliquez sur l’icône de la barre pour basculer, %1. Faites un clic droit sur l
     </message>
 </context>
 <context>
+    <name>GeneralPage</name>
+    <message>
+        <source>&amp;Start Vantel at login</source>
+        <translation>&amp;Démarrer Vantel à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Automatic (follow the panel)</source>
+        <translation>Automatique (suivre le tableau de bord)</translation>
+    </message>
+    <message>
+        <source>Light (for dark panels)</source>
+        <translation>Clair (pour les tableaux de bord sombres)</translation>
+    </message>
+    <message>
+        <source>Dark (for light panels)</source>
+        <translation>Sombre (pour les tableaux de bord clairs)</translation>
+    </message>
+    <message>
+        <source>Icon colour</source>
+        <translation>Couleur de l’icône</translation>
+    </message>
+    <message>
+        <source>Start Vantel at login</source>
+        <translation>Démarrer Vantel à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Icon &amp;colour:</source>
+        <translation>C&amp;ouleur de l’icône :</translation>
+    </message>
+    <message>
+        <source>The icon colour was not saved: %1</source>
+        <translation>La couleur de l’icône n’a pas été enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>The start at login was not changed: %1</source>
+        <translation>Le démarrage à l’ouverture de session n’a pas été modifié : %1</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotKey</name>
     <message>
         <source>Switch the function keys</source>
         <translation>Basculer les touches de fonction</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyPage</name>
+    <message>
+        <source>&amp;Change in the Desktop&apos;s Settings…</source>
+        <translation>&amp;Modifier dans les paramètres du bureau…</translation>
+    </message>
+    <message>
+        <source>Bound keys</source>
+        <translation>Touches attribuées</translation>
+    </message>
+    <message>
+        <source>Change the hot key in the desktop&apos;s settings</source>
+        <translation>Modifier le raccourci dans les paramètres du bureau</translation>
+    </message>
+    <message>
+        <source>To bind other keys, give this command a shortcut in your desktop&apos;s keyboard settings (on GNOME: Settings → Keyboard → View and Customise Shortcuts → Custom Shortcuts → +; on sway and Hyprland: a bind line in their configuration):</source>
+        <translation>Pour utiliser d’autres touches, attribuez un raccourci à cette commande dans les paramètres du clavier de votre bureau (sous GNOME : Paramètres → Clavier → Voir et personnaliser les raccourcis → Raccourcis personnalisés → + ; sous sway et Hyprland : une ligne bind dans leur configuration) :</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>Commande à associer</translation>
+    </message>
+    <message>
+        <source>No keys are bound to the switch.</source>
+        <translation>Aucune touche n’est attribuée au basculement.</translation>
+    </message>
+    <message>
+        <source>The switch is bound to %1.</source>
+        <translation>Le basculement est attribué à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardsPage</name>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>Ac&amp;tualiser</translation>
+    </message>
+    <message>
+        <source>Keyboard service</source>
+        <translation>Service clavier</translation>
+    </message>
+    <message>
+        <source>Keyboards</source>
+        <translation>Claviers</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Driver</source>
+        <translation>Pilote</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Switched by Vantel</source>
+        <translation>Basculé par Vantel</translation>
+    </message>
+    <message>
+        <source>Ask the keyboard service again</source>
+        <translation>Interroger à nouveau le service clavier</translation>
+    </message>
+    <message>
+        <source>Keyboards the &amp;service found:</source>
+        <translation>Claviers trouvés par le &amp;service :</translation>
+    </message>
+    <message>
+        <source>Asking the keyboard service…</source>
+        <translation>Interrogation du service clavier…</translation>
+    </message>
+    <message>
+        <source>The keyboard service is not installed, so Vantel switches no keyboard. It comes with the vantel package; in a build of your own, install it with &quot;cmake --install build --component keyboard&quot; (see &quot;Which keyboards Vantel switches&quot; in the README).</source>
+        <translation>Le service clavier n’est pas installé, Vantel ne bascule donc aucun clavier. Il est fourni avec le paquet vantel ; dans une compilation personnelle, installez-le avec « cmake --install build --component keyboard » (voir « Which keyboards Vantel switches » dans le README).</translation>
+    </message>
+    <message>
+        <source>The keyboard service did not answer: %1</source>
+        <translation>Le service clavier n’a pas répondu : %1</translation>
+    </message>
+    <message>
+        <source>The keyboard service found no keyboard whose driver has a switch.</source>
+        <translation>Le service clavier n’a trouvé aucun clavier dont le pilote peut être basculé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The keyboard service found %n keyboard(s).</source>
+        <translation>
+            <numerusform>Le service clavier a trouvé %n clavier.</numerusform>
+            <numerusform>Le service clavier a trouvé %n claviers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>Non : %1</translation>
+    </message>
+    <message>
+        <source>%1, driver %2, mode %3, switched by Vantel: %4</source>
+        <translation>%1, pilote %2, mode %3, basculé par Vantel : %4</translation>
     </message>
 </context>
 <context>
@@ -200,6 +477,41 @@ Cliquez sur l’icône de la barre pour basculer, %1. Faites un clic droit sur l
     <message>
         <source>Disabled: F1, F2 control hardware features</source>
         <translation>Désactivé : F1, F2 contrôlent les fonctions matérielles</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Vantel Settings</source>
+        <translation>Paramètres de Vantel</translation>
+    </message>
+    <message>
+        <source>Settings sections</source>
+        <translation>Sections des paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Applications</source>
+        <translation>&amp;Applications</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>&amp;Général</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboards</source>
+        <translation>&amp;Claviers</translation>
+    </message>
+    <message>
+        <source>&amp;Hot Key</source>
+        <translation>&amp;Raccourci</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -235,6 +547,10 @@ Cliquez sur l’icône de la barre pour basculer, %1. Faites un clic droit sur l
     <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Paramètres…</translation>
     </message>
 </context>
 <context>

@@ -64,6 +64,135 @@ Click the menu bar icon to toggle, %1. Right-click the icon for options.</source
     </message>
 </context>
 <context>
+    <name>ApplicationPicker</name>
+    <message>
+        <source>Add an Application</source>
+        <translation>アプリケーションの追加</translation>
+    </message>
+    <message>
+        <source>Search by name</source>
+        <translation>名前で検索</translation>
+    </message>
+    <message>
+        <source>Search applications</source>
+        <translation>アプリケーションを検索</translation>
+    </message>
+    <message>
+        <source>Installed applications</source>
+        <translation>インストール済みのアプリケーション</translation>
+    </message>
+    <message>
+        <source>Function keys (F1, F2, …)</source>
+        <translation>ファンクションキー（F1、F2、…）</translation>
+    </message>
+    <message>
+        <source>Hardware keys (brightness, volume, …)</source>
+        <translation>ハードウェアキー（明るさ、音量、…）</translation>
+    </message>
+    <message>
+        <source>Mode for this application</source>
+        <translation>このアプリケーションのモード</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>追加(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>検索(&amp;S):</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>モード(&amp;M):</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationsPage</name>
+    <message>
+        <source>Function keys (F1, F2, …)</source>
+        <translation>ファンクションキー（F1、F2、…）</translation>
+    </message>
+    <message>
+        <source>Hardware keys (brightness, volume, …)</source>
+        <translation>ハードウェアキー（明るさ、音量、…）</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>A&amp;dd…</source>
+        <translation>追加(&amp;D)…</translation>
+    </message>
+    <message>
+        <source>Applications with a mode of their &amp;own:</source>
+        <translation>独自のモードを使うアプリケーション(&amp;O):</translation>
+    </message>
+    <message>
+        <source>Applications with a mode of their own</source>
+        <translation>独自のモードを使うアプリケーション</translation>
+    </message>
+    <message>
+        <source>Mode of the selected application</source>
+        <translation>選択したアプリケーションのモード</translation>
+    </message>
+    <message>
+        <source>Remove the selected application&apos;s rule</source>
+        <translation>選択したアプリケーションのルールを削除</translation>
+    </message>
+    <message>
+        <source>Add an application</source>
+        <translation>アプリケーションを追加</translation>
+    </message>
+    <message>
+        <source>The mode in force when first needed</source>
+        <translation>最初に必要になった時点のモード</translation>
+    </message>
+    <message>
+        <source>Mode of all other applications</source>
+        <translation>その他すべてのアプリケーションのモード</translation>
+    </message>
+    <message>
+        <source>&amp;Mode:</source>
+        <translation>モード(&amp;M):</translation>
+    </message>
+    <message>
+        <source>Other a&amp;pplications:</source>
+        <translation>その他のアプリケーション(&amp;P):</translation>
+    </message>
+    <message>
+        <source>The rules could not be read: %1</source>
+        <translation>ルールを読み込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>The change was not saved: %1</source>
+        <translation>変更を保存できませんでした: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AutostartEntry</name>
+    <message>
+        <source>cannot make the folder of %1</source>
+        <translation>%1 のフォルダーを作成できません</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません: %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Switches the keyboard&apos;s top row between standard function keys and hardware keys, from an icon in the panel.</source>
@@ -80,6 +209,10 @@ Click the menu bar icon to toggle, %1. Right-click the icon for options.</source
     <message>
         <source>Unexpected argument &quot;%1&quot;. Try &quot;vantel --help&quot;.</source>
         <translation>予期しない引数「%1」です。「vantel --help」を参照してください。</translation>
+    </message>
+    <message>
+        <source>Ask the running Vantel to open its settings window.</source>
+        <translation>実行中の Vantel に設定ウィンドウを開くよう依頼します。</translation>
     </message>
 </context>
 <context>
@@ -181,10 +314,153 @@ Click the menu bar icon to toggle, %1. Right-click the icon for options.</source
     </message>
 </context>
 <context>
+    <name>GeneralPage</name>
+    <message>
+        <source>&amp;Start Vantel at login</source>
+        <translation>ログイン時に Vantel を起動する(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Automatic (follow the panel)</source>
+        <translation>自動（パネルに合わせる）</translation>
+    </message>
+    <message>
+        <source>Light (for dark panels)</source>
+        <translation>明るい色（暗いパネル向け）</translation>
+    </message>
+    <message>
+        <source>Dark (for light panels)</source>
+        <translation>暗い色（明るいパネル向け）</translation>
+    </message>
+    <message>
+        <source>Icon colour</source>
+        <translation>アイコンの色</translation>
+    </message>
+    <message>
+        <source>Start Vantel at login</source>
+        <translation>ログイン時に Vantel を起動する</translation>
+    </message>
+    <message>
+        <source>Icon &amp;colour:</source>
+        <translation>アイコンの色(&amp;C):</translation>
+    </message>
+    <message>
+        <source>The icon colour was not saved: %1</source>
+        <translation>アイコンの色を保存できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The start at login was not changed: %1</source>
+        <translation>ログイン時の起動を変更できませんでした: %1</translation>
+    </message>
+</context>
+<context>
     <name>GlobalHotKey</name>
     <message>
         <source>Switch the function keys</source>
         <translation>ファンクションキーを切り替える</translation>
+    </message>
+</context>
+<context>
+    <name>HotKeyPage</name>
+    <message>
+        <source>&amp;Change in the Desktop&apos;s Settings…</source>
+        <translation>デスクトップの設定で変更(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Bound keys</source>
+        <translation>割り当てられたキー</translation>
+    </message>
+    <message>
+        <source>Change the hot key in the desktop&apos;s settings</source>
+        <translation>デスクトップの設定でショートカットを変更</translation>
+    </message>
+    <message>
+        <source>To bind other keys, give this command a shortcut in your desktop&apos;s keyboard settings (on GNOME: Settings → Keyboard → View and Customise Shortcuts → Custom Shortcuts → +; on sway and Hyprland: a bind line in their configuration):</source>
+        <translation>別のキーを割り当てるには、デスクトップのキーボード設定でこのコマンドにショートカットを割り当ててください（GNOME では「設定」→「キーボード」→「ショートカットの表示とカスタマイズ」→「カスタムショートカット」→「+」、sway と Hyprland では設定ファイルに bind 行を追加）:</translation>
+    </message>
+    <message>
+        <source>Command to bind</source>
+        <translation>割り当てるコマンド</translation>
+    </message>
+    <message>
+        <source>No keys are bound to the switch.</source>
+        <translation>切り替えにキーが割り当てられていません。</translation>
+    </message>
+    <message>
+        <source>The switch is bound to %1.</source>
+        <translation>切り替えには %1 が割り当てられています。</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardsPage</name>
+    <message>
+        <source>&amp;Refresh</source>
+        <translation>更新(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Keyboard service</source>
+        <translation>キーボードサービス</translation>
+    </message>
+    <message>
+        <source>Keyboards</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>Driver</source>
+        <translation>ドライバー</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>モード</translation>
+    </message>
+    <message>
+        <source>Switched by Vantel</source>
+        <translation>Vantel による切り替え</translation>
+    </message>
+    <message>
+        <source>Ask the keyboard service again</source>
+        <translation>キーボードサービスに再度問い合わせる</translation>
+    </message>
+    <message>
+        <source>Keyboards the &amp;service found:</source>
+        <translation>サービスが見つけたキーボード(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Asking the keyboard service…</source>
+        <translation>キーボードサービスに問い合わせています…</translation>
+    </message>
+    <message>
+        <source>The keyboard service is not installed, so Vantel switches no keyboard. It comes with the vantel package; in a build of your own, install it with &quot;cmake --install build --component keyboard&quot; (see &quot;Which keyboards Vantel switches&quot; in the README).</source>
+        <translation>キーボードサービスがインストールされていないため、Vantel はどのキーボードも切り替えません。このサービスは vantel パッケージに含まれています。自分でビルドした場合は「cmake --install build --component keyboard」でインストールしてください（README の「Which keyboards Vantel switches」を参照してください）。</translation>
+    </message>
+    <message>
+        <source>The keyboard service did not answer: %1</source>
+        <translation>キーボードサービスが応答しませんでした: %1</translation>
+    </message>
+    <message>
+        <source>The keyboard service found no keyboard whose driver has a switch.</source>
+        <translation>キーボードサービスは、ドライバーで切り替えられるキーボードを見つけられませんでした。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The keyboard service found %n keyboard(s).</source>
+        <translation>
+            <numerusform>キーボードサービスが %n 台のキーボードを見つけました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No: %1</source>
+        <translation>いいえ: %1</translation>
+    </message>
+    <message>
+        <source>%1, driver %2, mode %3, switched by Vantel: %4</source>
+        <translation>%1、ドライバー %2、モード %3、Vantel による切り替え: %4</translation>
     </message>
 </context>
 <context>
@@ -200,6 +476,41 @@ Click the menu bar icon to toggle, %1. Right-click the icon for options.</source
     <message>
         <source>Disabled: F1, F2 control hardware features</source>
         <translation>無効: F1、F2 でハードウェア機能を操作します</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWindow</name>
+    <message>
+        <source>Vantel Settings</source>
+        <translation>Vantel の設定</translation>
+    </message>
+    <message>
+        <source>Settings sections</source>
+        <translation>設定のセクション</translation>
+    </message>
+    <message>
+        <source>&amp;Applications</source>
+        <translation>アプリケーション(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation>全般(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Keyboards</source>
+        <translation>キーボード(&amp;K)</translation>
+    </message>
+    <message>
+        <source>&amp;Hot Key</source>
+        <translation>ショートカット(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>問題</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -235,6 +546,10 @@ Click the menu bar icon to toggle, %1. Right-click the icon for options.</source
     <message>
         <source>Quit</source>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>設定…</translation>
     </message>
 </context>
 <context>

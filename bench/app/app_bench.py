@@ -31,6 +31,10 @@ from desktop import PYTHON, StatusItem, read_switch, wait_until  # noqa: E402
 RUNS = 10
 IDLE_SECONDS = 3.0
 SPIN_SECONDS = 3.0
+SETTINGS_RUNS = 5
+SETTINGS_TITLE = 'Vantel Settings'
+# The notification of a switch is asked to wait this long (its trigger).
+NOTIFICATION_DELAY = 0.1
 
 
 def tasks(pid):
@@ -124,11 +128,12 @@ class Bench:
 
     def toggle_latency(self):
         """From Activate to the icon of the new state, as the host learns of it: the last icon
-        change before the notification of that toggle."""
+        change before the notification of that toggle; and from Activate to the notification,
+        less the 0.1 s the notification is asked to wait."""
         self.scene.slow_flips(0)
         app, row, _ = self.start('vantel')
         item = self.item(row)
-        latencies = []
+        latencies, notified = [], []
         for _ in range(RUNS + 1):
             notes = len(self.scene.notifications())
             started = time.monotonic()
@@ -139,9 +144,26 @@ class Bench:
                        if r['member'] == 'NewIcon' and r['sender'] == row['sender']
                        and started < r['time'] < finished]
             latencies.append(max(changes) - started)
+            notified.append(finished - started - NOTIFICATION_DELAY)
             time.sleep(0.1)
         app.stop()
-        return statistics.median(latencies[1:])
+        return statistics.median(latencies[1:]), statistics.median(notified[1:])
+
+    def settings_opening(self):
+        """From the ShowSettings call to the Settings window mapped on the screen, the first
+        opening of each run (the window is made on first use)."""
+        times = []
+        for _ in range(SETTINGS_RUNS):
+            app, _, _ = self.start('vantel')
+            time.sleep(0.5)
+            service = self.bus.get_object('org.vantel.Vantel', '/org/vantel/Vantel')
+            started = time.monotonic()
+            service.ShowSettings(dbus_interface='org.vantel.Vantel')
+            wait_until(lambda: self.scene.windows(['--onlyvisible', '--name', SETTINGS_TITLE]),
+                       30, 'the Settings window', interval=0.001)
+            times.append(time.monotonic() - started)
+            app.stop()
+        return statistics.median(times)
 
     def flip_script_alone(self):
         script = subprocess.run([os.path.join(self.bin_dir, 'bench_print_flip_script')],
@@ -278,8 +300,9 @@ def main(argv):
     try:
         start_up, peaks = bench.start_up_and_memory()
         wakeups = {p: bench.idle_wakeups(p) for p in ('vantel', 'bench_minimal_tray')}
-        latency = bench.toggle_latency()
+        latency, notified_after = bench.toggle_latency()
         flip = bench.flip_script_alone()
+        settings = bench.settings_opening()
         spinning, least, host = bench.cpu_while_spinning()
         written, notified, followed = bench.keyboard_latency()
     finally:
@@ -287,7 +310,10 @@ def main(argv):
 
     ratio = latency / flip
     print(f'toggle latency     {latency * 1e3:7.1f} ms  vs the flip script alone '
-          f'{flip * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.3x)  {verdict(ratio <= 1.3)}')
+          f'{flip * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.2x)  {verdict(ratio <= 1.2)}')
+    ratio = notified_after / flip
+    print(f'click to notice    {notified_after * 1e3:7.1f} ms  (less its 0.1 s wait) vs the flip '
+          f'script alone {flip * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.2x)  {verdict(ratio <= 1.2)}')
     print(f'CPU while spinning {spinning * 100:7.2f} % of one core (aim < 1 %)  '
           f'{verdict(spinning < 0.01)}; the least a Qt tray icon costs at the same 30 frames a '
           f'second: {least * 100:.2f} % ({spinning / least:.2f}x); the tests\' own host '
@@ -296,8 +322,8 @@ def main(argv):
           f'tray program: {wakeups["bench_minimal_tray"]})  {verdict(wakeups["vantel"] == 0)}')
     ratio = start_up['vantel'] / start_up['bench_minimal_tray']
     print(f'start-up to icon   {start_up["vantel"] * 1e3:7.1f} ms  vs a minimal tray program '
-          f'{start_up["bench_minimal_tray"] * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.3x)  '
-          f'{verdict(ratio <= 1.3)}')
+          f'{start_up["bench_minimal_tray"] * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.2x)  '
+          f'{verdict(ratio <= 1.2)}')
     ratio = peaks['vantel'] / peaks['bench_minimal_tray']
     print(f'peak memory        {peaks["vantel"] / 1024:7.1f} MB  vs a minimal tray program '
           f'{peaks["bench_minimal_tray"] / 1024:6.1f} MB: {ratio:.2f}x (aim <= 1.15x)  '
@@ -309,6 +335,9 @@ def main(argv):
     ratio = followed / notified
     print(f'keyboard to icon   {followed * 1e3:7.1f} ms  (and preference) vs click to notification '
           f'{notified * 1e3:6.1f} ms: {ratio:.2f}x (aim <= 1.2x)  {verdict(ratio <= 1.2)}')
+    print(f'settings window    {settings * 1e3:7.1f} ms  from the request to the window on '
+          f'the screen (aim <= 300 ms; median of {SETTINGS_RUNS} first openings)  '
+          f'{verdict(settings <= 0.3)}')
     print(f'(medians of {RUNS} runs each)')
     return 0
 

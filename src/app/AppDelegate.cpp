@@ -18,6 +18,7 @@
 #include <QUuid>
 
 #include <chrono>
+#include <utility>
 
 namespace {
 // A menu entry runs after the menu has closed, by when the delegate may be gone.
@@ -70,6 +71,12 @@ void AppDelegate::start() {
 // The one place, after launch, that the keyboards are asked from: every change of the
 // preference, a flip's included, passes here, and what is sent is what it holds now.
 void AppDelegate::preferenceChanged() {
+    // A running flip's own writes are taken up once its notification is out: reading them, and
+    // the memory's bookkeeping they start, would only hold up the switch the user waits for.
+    if (isWorking_) {
+        preferenceWaits_ = true;
+        return;
+    }
     const bool fnState = toggler_.readFnState();
     if (!memory_.toldKeyboards(fnState))
         services_.keyboards.apply(fnState);
@@ -218,12 +225,20 @@ void AppDelegate::toggleAction() {
 
 void AppDelegate::finishToggle(bool newFnState) {
     isWorking_ = false;
-    if (StatusButton *statusButton = button())
-        showSteady(newFnState, statusButton);
-    refreshTooltip();
+    // The steady icon, then the notification; whatever else follows the flip comes after them.
+    StatusButton *statusButton = button();
+    if (statusButton) {
+        steadyFnState_ = newFnState;
+        icons_.show(steadyState(newFnState), statusButton);
+    }
     postToggleNotification(newFnState);
+    if (statusButton)
+        icons_.prepareSpin(workingState(newFnState), statusButton);
+    refreshTooltip();
     // The keyboards are not asked from here: the flip wrote the preference, and the watch on it
     // asks them with a fresh reading. The flip's own answer may already be out of date by now.
+    if (std::exchange(preferenceWaits_, false))
+        preferenceChanged();
 }
 
 void AppDelegate::showSteady(bool fnState, StatusButton *statusButton) {

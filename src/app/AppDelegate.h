@@ -84,6 +84,8 @@ private:
     ModeMemory memory_;
     bool isWorking_ = false;
     bool steadyFnState_ = false;
+    // The preference changed while a flip ran; it is taken up when the flip has been reported.
+    bool preferenceWaits_ = false;
     // The application the open menu's memory entry names.
     QString menuApplication_;
     // Made on first use only: nothing of it is read or built at start-up.

@@ -113,17 +113,19 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
         restart = true;
         quit();
     });
-    // The icon's colour preference, read now and again whenever the preference store changes.
-    IconColorSetting iconColor(QString::fromLatin1(FnKeyToggler::defaultsPath),
-                               IconColorSetting::defaultStoreDirectory());
+    // The icon's colour preference, read once the first icon is out (reading it runs the store's
+    // tool, which the first icon need not wait for) and again whenever the store changes.
+    std::optional<IconColorSetting> iconColor;
     const auto applyIconColor = [&delegate](IconColorPreference preference) {
         if (StatusItem *item = delegate.statusItem())
             item->setIconColorPreference(preference);
     };
-    QObject::connect(&iconColor, &IconColorSetting::changed, &delegate, applyIconColor);
     QTimer::singleShot(0, &delegate, [&] {
         delegate.start();
-        applyIconColor(iconColor.preference());
+        iconColor.emplace(QString::fromLatin1(FnKeyToggler::defaultsPath),
+                          IconColorSetting::defaultStoreDirectory());
+        QObject::connect(&*iconColor, &IconColorSetting::changed, &delegate, applyIconColor);
+        applyIconColor(iconColor->preference());
         tray.start();
     });
     return QApplication::exec();

@@ -81,22 +81,37 @@ QStringList platformDirectories(const DisplayEnvironment &environment) {
     return directories;
 }
 
-// The keys of every platform plugin installed, read from the plugins' metadata without
-// loading them.
+// The keys a plugin file declares, read from its metadata without loading it.
+QStringList pluginKeys(const QString &file) {
+    QStringList keys;
+    const QJsonObject metaData =
+        QPluginLoader(file).metaData().value(QLatin1String("MetaData")).toObject();
+    for (const auto &key : metaData.value(QLatin1String("Keys")).toArray())
+        keys.append(key.toString());
+    return keys;
+}
+
+// The keys of every platform plugin installed.
 QStringList installedPlatformKeys(const DisplayEnvironment &environment) {
     QStringList keys;
     for (const QString &directory : platformDirectories(environment)) {
         const QDir dir(directory);
-        for (const QString &file : dir.entryList(QDir::Files)) {
-            const QJsonObject metaData = QPluginLoader(dir.filePath(file))
-                                             .metaData()
-                                             .value(QLatin1String("MetaData"))
-                                             .toObject();
-            for (const auto &key : metaData.value(QLatin1String("Keys")).toArray())
-                keys.append(key.toString());
-        }
+        for (const QString &file : dir.entryList(QDir::Files))
+            keys.append(pluginKeys(dir.filePath(file)));
     }
     return keys;
+}
+
+// Whether the plugin file Qt names after `key` ("libqxcb.so") declares it: the usual request is
+// answered from one file rather than from every plugin's, at every start.
+bool namedPluginDeclares(const DisplayEnvironment &environment, const QString &key) {
+    const QString file = QStringLiteral("/libq%1.so").arg(key.toLower());
+    for (const QString &directory : platformDirectories(environment)) {
+        if (QFile::exists(directory + file) &&
+            pluginKeys(directory + file).contains(key, Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
 }
 
 bool acceptsConnection(const QString &path) {
@@ -170,6 +185,8 @@ DisplayProbes systemDisplayProbes(const DisplayEnvironment &environment,
                                   std::function<bool(const QString &)> canOpenX) {
     auto keys = std::make_shared<std::optional<QStringList>>();
     auto hasPlugin = [environment, keys](const QString &key) {
+        if (namedPluginDeclares(environment, key))
+            return true;
         if (!*keys)
             *keys = installedPlatformKeys(environment);
         return (*keys)->contains(key, Qt::CaseInsensitive);

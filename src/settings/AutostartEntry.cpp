@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings/AutostartEntry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -87,10 +88,12 @@ std::optional<QString> AutostartEntry::setEnabled(bool enabled) const {
             written.append(QStringLiteral("Hidden=true"));
     }
     if (!QDir().mkpath(QFileInfo(userFile_).absolutePath()))
-        return QStringLiteral("cannot make the folder of %1").arg(userFile_);
+        return QCoreApplication::translate("AutostartEntry", "cannot make the folder of %1")
+            .arg(userFile_);
     QSaveFile file(userFile_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text) ||
         file.write(written.join(u'\n').toUtf8()) < 0 || !file.commit())
-        return QStringLiteral("cannot write %1: %2").arg(userFile_, file.errorString());
+        return QCoreApplication::translate("AutostartEntry", "cannot write %1: %2")
+            .arg(userFile_, file.errorString());
     return std::nullopt;
 }

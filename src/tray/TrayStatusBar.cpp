@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -153,16 +154,26 @@ QString TrayButton::symbolicFiles(const PanelPicture &picture, bool shown) {
     // later, and shows the pixmaps until then. So both spellings are written at once (the other
     // is asked for when the panel's look changes), and a picture shown also gets the files of
     // both scheme colours, which a later change of the desktop's scheme asks for.
-    QList<IconAppearance> appearances{appearance_};
-    if (shown)
-        appearances << IconAppearance{lightIconColor, true} << IconAppearance{darkIconColor, true};
     const QPainterPath shape = picture.shape();
-    for (const IconAppearance &each : std::as_const(appearances)) {
-        const QByteArray svg = symbolicSvg(shape, picture.size, each.color, each.edge);
-        for (const bool spelling : {false, true})
-            files_.provide(symbolicName(picture.name, each, spelling), svg);
-    }
+    provideFiles(picture.name, shape, picture.size, appearance_);
+    // The scheme colours' files wait until the icon is out: the first icon of a launch must not
+    // wait for pictures no panel asks for yet.
+    if (shown)
+        QTimer::singleShot(0, this, [this, name = picture.name, shape, size = picture.size] {
+            for (const QColor &color : {lightIconColor, darkIconColor})
+                provideFiles(name, shape, size, IconAppearance{color, true});
+        });
     return files_.has(name) && files_.has(other) ? name : QString();
+}
+
+void TrayButton::provideFiles(const QString &picture, const QPainterPath &shape, QSizeF size,
+                              const IconAppearance &appearance) {
+    const QString name = symbolicName(picture, appearance, false);
+    if (files_.has(name) && files_.has(symbolicName(picture, appearance, true)))
+        return;
+    const QByteArray svg = symbolicSvg(shape, size, appearance.color, appearance.edge);
+    for (const bool spelling : {false, true})
+        files_.provide(symbolicName(picture, appearance, spelling), svg);
 }
 
 TrayStatusItem::TrayStatusItem()

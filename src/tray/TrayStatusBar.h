@@ -9,6 +9,7 @@
 #include "tray/icons/SymbolicIconFiles.h"
 
 #include <QList>
+#include <QPainterPath>
 #include <QPointer>
 #include <QSystemTrayIcon>
 
@@ -51,6 +52,9 @@ private:
     QIcon makePanelIcon(const PanelPicture &picture, bool shown);
     // The picture's symbolic name once its files are written, else empty.
     QString symbolicFiles(const PanelPicture &picture, bool shown);
+    // Writes both spellings of the picture's files in `appearance`, unless written already.
+    void provideFiles(const QString &picture, const QPainterPath &shape, QSizeF size,
+                      const IconAppearance &appearance);
 
     QSystemTrayIcon &tray_;
     PanelPicture picture_;

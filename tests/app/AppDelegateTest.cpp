@@ -370,6 +370,20 @@ TEST_F(AppDelegateTest, KeyboardsFollowTheLaunchAndEveryChangeOfThePreferenceOnl
     EXPECT_EQ(notifications.requests.size(), 1u) << "no notification of its own";
 }
 
+// The flip's own write of the preference, seen half-way, waits until the switch is reported.
+TEST_F(AppDelegateTest, APreferenceChangeDuringAFlipIsTakenUpAfterItsNotification) {
+    AppDelegate &app = launch();
+    app.toggleAction();
+    const int before = readings();
+    app.preferenceChanged();
+    EXPECT_EQ(readings(), before) << "no reading while the flip runs";
+    EXPECT_THAT(keyboards.applied, ElementsAre(false));
+    work.drain();
+    ASSERT_EQ(notifications.requests.size(), 1u);
+    EXPECT_THAT(keyboards.applied, ElementsAre(false, true));
+    EXPECT_EQ(button().lastImage(), steadyImage(true));
+}
+
 // The application in front wrote the preference: the icon and the tooltip show it, quietly.
 TEST_F(AppDelegateTest, AChangeOfThePreferenceAloneShowsTheSteadyIconWithoutANotification) {
     AppDelegate &app = launch();

@@ -323,8 +323,9 @@ class Desktop:
 
     # The XEmbed tray ---------------------------------------------------------------------------
 
-    def start_trayer(self):
-        self.spawn('trayer', TRAYER)
+    def start_trayer(self, *options):
+        """options: more of trayer's own, which win over the defaults (its look, its width)."""
+        self.spawn('trayer', TRAYER + list(options))
         proc = self.procs['trayer']
 
         def ready():

@@ -259,7 +259,7 @@ class DebianPackageTest(unittest.TestCase):
 
         root = os.path.join(self.scratch, "contents")
         run(["dpkg-deb", "-x", self.deb, root])
-        run(["appstreamcli", "validate", "--no-net",
+        run(["appstreamcli", "validate", "--pedantic", "--no-net",
              root + "/usr/share/metainfo/org.vantel.Vantel.metainfo.xml"])
         for desktop in ("/usr/share/applications/", "/etc/xdg/autostart/"):
             result = run(["desktop-file-validate", root + desktop + "org.vantel.Vantel.desktop"])

@@ -155,8 +155,8 @@ TEST_F(X11ShortcutTest, KeysWithoutAPositionAreRefusedWithAReason) {
 TEST_F(X11ShortcutTest, GrabsTheKeyPositionWhateverTheLayout) {
     const QByteArray display = XcbTestEnvironment::server->display();
     // Named as a variant: newer keymap data no longer knows "dvorak" as a layout of its own.
-    ASSERT_EQ(QProcess::execute("setxkbmap", {"-display", display, "-layout", "us", "-variant",
-                                              "dvorak"}),
+    ASSERT_EQ(QProcess::execute("setxkbmap",
+                                {"-display", display, "-layout", "us", "-variant", "dvorak"}),
               0);
     const bool grabbed = grab(toggle, Qt::Key_F);
     if (grabbed) {

@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 The Vantel developers
 # SPDX-License-Identifier: MIT
 """check_catalogues.py LUPDATE SOURCE_DIR LANGUAGE...: fails when a catalogue has a text missing,
-unfinished, empty or gone from the sources, or a translation that lost or invented a %N."""
+unfinished, empty or gone from the sources, or a translation (any of its plural forms) that lost or
+invented a %N or %n."""
 import re
 import subprocess
 import sys
@@ -10,7 +11,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 from pathlib import Path
 
-PLACEHOLDER = re.compile(r"%L?\d+")
+PLACEHOLDER = re.compile(r"%L?(?:\d+|n)")
 
 
 def messages(ts_file):
@@ -28,11 +29,16 @@ def problems(reference, catalogue):
     for key in catalogue.keys() - reference.keys():
         yield f"no longer in the sources {key}"
     for key in reference.keys() & catalogue.keys():
-        text, kind = catalogue[key].text or "", catalogue[key].get("type")
-        if kind or not text.strip():
+        translation, kind = catalogue[key], catalogue[key].get("type")
+        # A text with %n holds one translation per plural form, each of which must be whole.
+        forms = translation.findall("numerusform")
+        texts = [form.text or "" for form in forms] if forms else [translation.text or ""]
+        if kind or not all(text.strip() for text in texts):
             yield f"{kind or 'empty'} {key}"
-        elif sorted(PLACEHOLDER.findall(key[1])) != sorted(PLACEHOLDER.findall(text)):
-            yield f"placeholders differ in {key}: {text!r}"
+        for text in texts:
+            if text.strip() and (sorted(PLACEHOLDER.findall(key[1])) !=
+                                 sorted(PLACEHOLDER.findall(text))):
+                yield f"placeholders differ in {key}: {text!r}"
 
 
 def main(lupdate, source_dir, *languages):
