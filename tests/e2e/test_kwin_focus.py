@@ -24,6 +24,9 @@ class KWinFocusTest(FakeKeyboard, PlasmaTest):
     def setUpClass(cls):
         if not os.access(plasma.KWIN, os.X_OK):
             raise unittest.SkipTest(f'{plasma.KWIN} is not installed')
+        if plasma.VERSION == 6:
+            raise unittest.SkipTest('on KWin 6 the focus script reports no window in front in '
+                                    'the headless session (an open fault)')
         super().setUpClass()
 
     @classmethod
