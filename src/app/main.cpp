@@ -28,7 +28,6 @@
 
 #include <QApplication>
 #include <QDBusConnection>
-#include <QSystemTrayIcon>
 #include <QTimer>
 
 #include <cerrno>
@@ -81,7 +80,7 @@ int run(int argc, char **argv, std::shared_ptr<void> displayProbe, bool &restart
     // Before anything else asks the portal: the colour scheme and the hot key do.
     registerWithPortal(bus, QString::fromLatin1(applicationId));
 
-    TrayAvailability tray(bus, [] { return QSystemTrayIcon::isSystemTrayAvailable(); });
+    TrayAvailability tray(bus, &TrayAvailability::xembedTrayShown);
     TrayStatusBar statusBar;
     DBusNotificationCenter notifications(bus);
     AboutWindow about(aboutIcon);

@@ -3,6 +3,7 @@
 #include "tray/TrayAvailability.h"
 
 #include "logging/LoggingCategories.h"
+#include "tray/x11/X11TrayColors.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -33,6 +34,10 @@ TrayAvailability::TrayAvailability(const QDBusConnection &bus, std::function<boo
       usesStatusNotifier_(statusNotifierHostRegistered(bus)) {}
 
 TrayAvailability::~TrayAvailability() = default;
+
+bool TrayAvailability::xembedTrayShown() {
+    return xembedTrayRunning();
+}
 
 void TrayAvailability::start() {
     if (usesStatusNotifier_)

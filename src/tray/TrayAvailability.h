@@ -25,6 +25,10 @@ public:
 
     // Whether Qt is going to use a StatusNotifierItem (it follows a restarting host itself).
     bool usesStatusNotifier() const { return usesStatusNotifier_; }
+    // What holds the icon in a process that does not use a StatusNotifierItem: an XEmbed tray.
+    // Qt's own isSystemTrayAvailable() cannot tell, as Qt 6.8 answers yes as soon as a
+    // StatusNotifier host appears, which this process cannot use.
+    static bool xembedTrayShown();
     // Once the icon has been handed to the tray: reports when nothing shows it, and from then
     // on watches for StatusNotifier hosts that only a fresh process could use.
     void start();

@@ -32,7 +32,34 @@ quint32 internAtom(xcb_connection_t *connection, const QByteArray &name) {
     return reply ? reply->atom : quint32(XCB_ATOM_NONE);
 }
 
+// The tray's selection on the screen Qt connected to (the display's default one: its tray is the
+// one the icon lands in), and that screen's root window.
+quint32 traySelection(xcb_connection_t *connection, quint32 *root) {
+    xcb_screen_iterator_t screen = xcb_setup_roots_iterator(xcb_get_setup(connection));
+    const QByteArray display = qgetenv("DISPLAY");
+    const int dot = display.lastIndexOf('.');
+    const int number = dot > display.lastIndexOf(':') ? display.mid(dot + 1).toInt() : 0;
+    for (int i = 0; i < number && screen.rem > 1; ++i)
+        xcb_screen_next(&screen);
+    *root = screen.data->root;
+    return internAtom(connection, "_NET_SYSTEM_TRAY_S" + QByteArray::number(number));
+}
+
+quint32 selectionOwner(xcb_connection_t *connection, quint32 selection) {
+    const Reply<xcb_get_selection_owner_reply_t> owner(xcb_get_selection_owner_reply(
+        connection, xcb_get_selection_owner(connection, selection), nullptr));
+    return owner ? owner->owner : quint32(XCB_WINDOW_NONE);
+}
+
 } // namespace
+
+bool xembedTrayRunning() {
+    xcb_connection_t *c = xcb(qtX11Connection());
+    if (!c)
+        return false;
+    quint32 root = 0;
+    return selectionOwner(c, traySelection(c, &root)) != XCB_WINDOW_NONE;
+}
 
 std::optional<QColor> trayForeground(const QList<quint32> &values) {
     if (values.size() < 3)
@@ -47,16 +74,7 @@ X11TrayColors::X11TrayColors(QObject *parent) : QObject(parent) {
     if (!connection_)
         return;
     xcb_connection_t *c = xcb(connection_);
-    const xcb_setup_t *setup = xcb_get_setup(c);
-    // Qt connects to the display's default screen; its tray is the one the icon lands in.
-    xcb_screen_iterator_t screen = xcb_setup_roots_iterator(setup);
-    const QByteArray display = qgetenv("DISPLAY");
-    const int dot = display.lastIndexOf('.');
-    const int number = dot > display.lastIndexOf(':') ? display.mid(dot + 1).toInt() : 0;
-    for (int i = 0; i < number && screen.rem > 1; ++i)
-        xcb_screen_next(&screen);
-    root_ = screen.data->root;
-    selection_ = internAtom(c, "_NET_SYSTEM_TRAY_S" + QByteArray::number(number));
+    selection_ = traySelection(c, &root_);
     colorsAtom_ = internAtom(c, "_NET_SYSTEM_TRAY_COLORS");
     managerAtom_ = internAtom(c, "MANAGER");
     // A new tray announces itself with a MANAGER message to the root window.
@@ -82,10 +100,7 @@ void X11TrayColors::addEventMask(quint32 window, quint32 mask) {
 }
 
 void X11TrayColors::findManager() {
-    xcb_connection_t *c = xcb(connection_);
-    const Reply<xcb_get_selection_owner_reply_t> owner(
-        xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection_), nullptr));
-    manager_ = owner ? owner->owner : quint32(XCB_WINDOW_NONE);
+    manager_ = selectionOwner(xcb(connection_), selection_);
     if (manager_ != XCB_WINDOW_NONE)
         addEventMask(manager_, XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY);
     readColors();

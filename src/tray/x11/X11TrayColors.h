@@ -47,3 +47,5 @@ private:
 // The foreground from the property's values: four colours (foreground, error, warning, success),
 // each as 16-bit red, green and blue. None when the values are too few.
 std::optional<QColor> trayForeground(const QList<quint32> &values);
+// Whether an XEmbed tray holds its selection on Qt's X server; false without one.
+bool xembedTrayRunning();
