@@ -5,7 +5,6 @@
 import time
 import unittest
 
-import harness
 from harness import TOOLTIP, DesktopTest
 
 
@@ -49,9 +48,6 @@ class LifecycleTest(DesktopTest):
         app.wait_for_embedded_icon()
         self.assertEqual(lines, self.stderr_lines(app), 'nothing more on standard error')
 
-    @unittest.skipIf(harness.qt_version() >= (6, 8),
-                     'Qt 6.8 does not register the item with a host that starts after the '
-                     'program found no tray (an open fault)')
     def test_a_notifier_host_that_starts_later_gets_the_icon(self):
         app = self.launch(True)
         # The host must come after the program has chosen how to show its icon.
