@@ -14,7 +14,7 @@ import unittest
 
 import desktop
 from desktop import wait_until
-from harness import PROGRAM, XCLIENT, DesktopTest, FakeKeyboard
+from harness import PROGRAM, XCLIENT, DesktopTest, FakeKeyboard, qt_version
 
 # The application in front while the menu is shown, which it offers to remember a mode for.
 FRONT = ('Inkscape', 'org.inkscape.Inkscape')
@@ -168,6 +168,9 @@ class ScreenshotsTest(FakeKeyboard, DesktopTest):
             name = page.lower().replace(' ', '')
             self.shoot(f'settings-{name}-{scheme}', box, app)
 
+    @unittest.skipIf(qt_version() >= (6, 8), 'on Debian 13 (Qt 6.8) the tinted trayer of these '
+                     'pictures never embeds the icon (an open fault); the kept pictures are '
+                     'taken on Debian 12')
     def test_settings_pages_and_the_icon_in_a_light_and_a_dark_desktop(self):
         for scheme in SCHEMES:
             with self.subTest(scheme=scheme):
