@@ -3,7 +3,7 @@
 # Run as a script: cmake -DADAPTOR=... -DOUTPUT=... -DMACRO=... -P DBusIntrospection.cmake
 # Writes the introspection data qdbusxml2cpp put into ADAPTOR (a generated adaptor header) as the
 # macro MACRO, for a subclass of that adaptor: Qt introspects an adaptor through its most derived
-# class's own data only, and this keeps the interface file its one source.
+# class's own data only, and the interface is then written down in the XML file alone.
 
 file(READ ${ADAPTOR} header)
 string(REGEX MATCH "Q_CLASSINFO\\(\"D-Bus Introspection\", \"\"\n(.*)\n *\"\"\\)" found "${header}")
