@@ -27,7 +27,7 @@ VANTEL_REAL_DESKTOP_PACKAGES=(
 )
 # What scripts/package and its test need to make, check, install and remove the Debian package.
 VANTEL_PACKAGING_PACKAGES=(
-  dpkg-dev fakeroot lintian appstream desktop-file-utils
+  dpkg-dev debhelper fakeroot lintian appstream desktop-file-utils
 )
 
 # What the Debian 13 root adds to the lists above: the compiler's cache its builds keep.

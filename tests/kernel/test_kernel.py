@@ -33,11 +33,11 @@ OTHER = {'function-keys': 'hardware-keys', 'hardware-keys': 'function-keys'}
 SIGNAL_LOG = '/run/vantel-test/signals.log'
 
 
-def make_package(*cpack_args):
+def make_package(*package_args):
     given = os.environ.get('VANTEL_KERNEL_TEST_DEB')
-    if given and not cpack_args:
+    if given and not package_args:
         return given
-    done = subprocess.run([os.path.join(guest_module.SOURCE, 'scripts', 'package'), *cpack_args],
+    done = subprocess.run([os.path.join(guest_module.SOURCE, 'scripts', 'package'), *package_args],
                           capture_output=True, text=True, timeout=1800)
     if done.returncode != 0:
         raise AssertionError(f'scripts/package failed:\n{done.stderr[-3000:]}')
@@ -331,8 +331,8 @@ class AcrossBoots(GuestCase):
         self.assert_before_anyone_logs_in('hardware-keys')
         self.assertEqual('hardware-keys', self.kept())
 
-        newer = make_package('-R', self.guest.out(
-            f"dpkg-query -W -f '${{Version}}' vantel") + '+1', '-B',
+        newer = make_package('--version', self.guest.out(
+            f"dpkg-query -W -f '${{Version}}' vantel") + '+1', '--into',
             tempfile.mkdtemp(prefix='vantel-newer-'))
         shutil.copy(newer, os.path.join(self.shared, 'newer.deb'))
         self.guest.sh('apt-get install -y -q --no-install-recommends /mnt/tests/newer.deb',

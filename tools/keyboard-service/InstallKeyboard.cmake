@@ -7,10 +7,20 @@ set(VANTEL_DBUS_SYSTEM_SERVICES_DIR /usr/share/dbus-1/system-services CACHE PATH
   "Where the system bus finds activatable services")
 set(VANTEL_DBUS_SYSTEM_POLICY_DIR /usr/share/dbus-1/system.d CACHE PATH
   "Where the system bus finds its policies")
-set(VANTEL_SYSTEMD_UNIT_DIR /lib/systemd/system CACHE PATH "Where systemd finds system units")
+# Where systemd and udev look differs between releases (/lib on Debian 12, /usr/lib on Debian 13):
+# their own pkg-config files say, where installed.
+pkg_get_variable(vantel_systemd_unit_dir systemd systemdsystemunitdir)
+pkg_get_variable(vantel_udev_dir udev udevdir)
+if(NOT vantel_systemd_unit_dir)
+  set(vantel_systemd_unit_dir /lib/systemd/system)
+endif()
+if(NOT vantel_udev_dir)
+  set(vantel_udev_dir /lib/udev)
+endif()
+set(VANTEL_SYSTEMD_UNIT_DIR ${vantel_systemd_unit_dir} CACHE PATH "Where systemd finds system units")
 set(VANTEL_POLKIT_ACTIONS_DIR /usr/share/polkit-1/actions CACHE PATH
   "Where polkit finds action definitions")
-set(VANTEL_UDEV_RULES_DIR /lib/udev/rules.d CACHE PATH "Where udev finds rules")
+set(VANTEL_UDEV_RULES_DIR ${vantel_udev_dir}/rules.d CACHE PATH "Where udev finds rules")
 
 set(VANTEL_KEYBOARD_SERVICE_DIR ${CMAKE_INSTALL_LIBEXECDIR}/vantel)
 set(VANTEL_KEYBOARD_SERVICE_PATH ${CMAKE_INSTALL_FULL_LIBEXECDIR}/vantel/vantel-keyboard-service)
@@ -39,17 +49,6 @@ add_custom_command(OUTPUT ${generated}/70-vantel-keyboard.rules
   DEPENDS vantel-keyboard-udev-rule ${generated}/70-vantel-keyboard.rules.in
   COMMENT "Writing the udev rule from the keyboard driver table" VERBATIM)
 add_custom_target(vantel-keyboard-udev-rules ALL DEPENDS ${generated}/70-vantel-keyboard.rules)
-
-# The re-apply unit is wanted by every sleep target without `systemctl enable`: the links
-# its [Install] section asks for ship with it.
-set(sleepTargets suspend.target hibernate.target hybrid-sleep.target suspend-then-hibernate.target)
-foreach(target ${sleepTargets})
-  file(MAKE_DIRECTORY ${generated}/${target}.wants)
-  file(CREATE_LINK ../vantel-keyboard-apply.service
-    ${generated}/${target}.wants/vantel-keyboard-apply.service SYMBOLIC)
-  install(FILES ${generated}/${target}.wants/vantel-keyboard-apply.service
-    DESTINATION ${VANTEL_SYSTEMD_UNIT_DIR}/${target}.wants COMPONENT keyboard)
-endforeach()
 
 install(TARGETS vantel-keyboard-service RUNTIME DESTINATION ${VANTEL_KEYBOARD_SERVICE_DIR}
   COMPONENT keyboard)

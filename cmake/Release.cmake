@@ -1,0 +1,42 @@
+# SPDX-FileCopyrightText: 2026 The Vantel developers
+# SPDX-License-Identifier: MIT
+# The release this tree makes: the version is the project's, and its date is the newest entry of
+# debian/changelog, which the Debian package is built from. Both must agree, or the metainfo and
+# the manual page would describe another release than the package carries.
+file(STRINGS ${CMAKE_SOURCE_DIR}/debian/changelog vantel_changelog LIMIT_COUNT 12)
+list(GET vantel_changelog 0 vantel_changelog_head)
+if(NOT vantel_changelog_head MATCHES "^vantel \\(([^-)]+)(-[^)]*)?\\) ")
+  message(FATAL_ERROR "debian/changelog: cannot read the version of its first entry")
+endif()
+if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "debian/changelog's newest entry is version ${CMAKE_MATCH_1}, but the project "
+    "is ${PROJECT_VERSION}: give the release a changelog entry")
+endif()
+set(vantel_changelog_date "")
+foreach(line IN LISTS vantel_changelog)
+  if(line MATCHES "^ -- .*  [A-Z][a-z][a-z], ([0-9]+) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+    set(vantel_changelog_date ${CMAKE_MATCH_1};${CMAKE_MATCH_2};${CMAKE_MATCH_3})
+    break()
+  endif()
+endforeach()
+if(NOT vantel_changelog_date)
+  message(FATAL_ERROR "debian/changelog: cannot read the date of its first entry")
+endif()
+list(GET vantel_changelog_date 0 day)
+list(GET vantel_changelog_date 1 month)
+list(GET vantel_changelog_date 2 VANTEL_RELEASE_YEAR)
+set(months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+list(FIND months ${month} month)
+math(EXPR month "${month} + 1" OUTPUT_FORMAT DECIMAL)
+string(LENGTH "${day}" day_digits)
+string(LENGTH "${month}" month_digits)
+if(day_digits EQUAL 1)
+  set(day 0${day})
+endif()
+if(month_digits EQUAL 1)
+  set(month 0${month})
+endif()
+set(VANTEL_RELEASE_DATE ${VANTEL_RELEASE_YEAR}-${month}-${day})
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/debian/changelog)
+
+add_subdirectory(data)
